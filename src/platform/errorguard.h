@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/runtimeerror.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace blinket {
+
+// Tells the learner about an error that escaped an event handler.
+class ErrorReporter
+{
+public:
+    virtual ~ErrorReporter() = default;
+    virtual void report(const RuntimeError &error) = 0;
+};
+
+// Shows "Run-time error 'N': description" in a message box over the window.
+class MessageBoxReporter : public ErrorReporter
+{
+public:
+    explicit MessageBoxReporter(QWidget *window) : m_window(window) {}
+    void report(const RuntimeError &error) override;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+// Every event handler is entered through here: an error that escapes it is reported, the
+// window is put back in order, and the program goes on.
+class ErrorGuard
+{
+public:
+    explicit ErrorGuard(ErrorReporter &reporter) : m_reporter(&reporter) {}
+
+    void setReporter(ErrorReporter &reporter) { m_reporter = &reporter; }
+    // recover runs after an error was reported, to restore what the handler left half done.
+    void run(const std::function<void()> &handler, const std::function<void()> &recover = {});
+
+private:
+    ErrorReporter *m_reporter;
+};
+
+} // namespace blinket

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace blinket {
+
+// What the program asks of its surroundings while it signals: event processing, blocking
+// pauses, the time of day and random numbers. Production code runs on QtPlatform; tests
+// run on a fake with a virtual clock.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Handles every pending window event now (queued clicks included) and paints.
+    virtual void processEvents() = 0;
+    // Holds the thread for ms milliseconds; the window keeps painting but user input waits
+    // for the next processEvents(). A negative duration sleeps 0 ms.
+    virtual void Sleep(qint32 ms) = 0;
+    // Seconds since local midnight, with a fraction.
+    virtual float Timer() = 0;
+    // Restarts the random sequence from a seed.
+    virtual void Randomize(float seed) = 0;
+    // The next uniform random number r, 0 <= r < 1.
+    virtual float Rnd() = 0;
+};
+
+} // namespace blinket

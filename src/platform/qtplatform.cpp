@@ -1,0 +1,52 @@
+#include "platform/qtplatform.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <chrono>
+#include <thread>
+
+namespace blinket {
+
+namespace {
+
+// Qt's event loop waits in whole milliseconds and may wake up to one late, so the nested
+// loop hands over this much before the deadline and a plain sleep of the thread (not a
+// busy wait) takes it the rest of the way.
+constexpr std::chrono::microseconds finishingStretch{2000};
+
+} // namespace
+
+void QtPlatform::processEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtPlatform::Sleep(qint32 ms)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(qMax(ms, 0));
+    const auto loopPart = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::milliseconds(qMax(ms, 0)) - finishingStretch);
+    if (loopPart.count() > 0) {
+        // Repaints go on while the lamp holds its state; clicks wait in the queue.
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(loopPart);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    std::this_thread::sleep_until(deadline);
+}
+
+float QtPlatform::Timer()
+{
+    const QTime now = QTime::currentTime();
+    return static_cast<float>(now.msecsSinceStartOfDay()) / 1000.0f;
+}
+
+} // namespace blinket

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/randomsource.h"
+
+namespace blinket {
+
+// The platform on Qt's one GUI thread.
+class QtPlatform : public Platform
+{
+public:
+    void processEvents() override;
+    void Sleep(qint32 ms) override;
+    float Timer() override;
+    void Randomize(float seed) override { m_random.reseed(seed); }
+    float Rnd() override { return m_random.next(); }
+
+private:
+    RandomSource m_random;
+};
+
+} // namespace blinket

@@ -1,0 +1,19 @@
+#include "platform/randomsource.h"
+
+#include <bit>
+
+namespace blinket {
+
+void RandomSource::reseed(float seed)
+{
+    // The seed's bit pattern, so that every distinct clock reading gives its own sequence.
+    m_engine.seed(std::bit_cast<std::uint32_t>(seed));
+}
+
+float RandomSource::next()
+{
+    // 24 random bits scaled by 2^-24 are exact in a float and never reach 1.
+    return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
+}
+
+} // namespace blinket

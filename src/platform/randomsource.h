@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace blinket {
+
+// Uniform single-precision numbers in [0, 1) from a generator that can be reseeded.
+class RandomSource
+{
+public:
+    explicit RandomSource(float seed = 0.0f) { reseed(seed); }
+
+    void reseed(float seed);
+    float next();
+
+private:
+    std::mt19937 m_engine;
+};
+
+} // namespace blinket

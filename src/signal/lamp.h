@@ -1,0 +1,13 @@
+#pragma once
+
+namespace blinket {
+
+// The lamp the learner watches: lit or dark.
+class Lamp
+{
+public:
+    virtual ~Lamp() = default;
+    virtual void setLit(bool lit) = 0;
+};
+
+} // namespace blinket

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "signal/lamp.h"
+
+#include <QString>
+
+namespace blinket {
+
+// The timed signal elements and the letter sender. Each element switches the lamp, lets
+// pending events run, reads the time unit afresh (an event handled just now may have
+// changed it) and holds the lamp for a whole number of milliseconds.
+class SignalElements
+{
+public:
+    // unit: milliseconds per time unit, owned by the window and read at every element.
+    SignalElements(Lamp &lamp, Platform &platform, const qint16 &unit)
+        : m_lamp(lamp), m_platform(platform), m_unit(unit)
+    {}
+
+    void Nekuda();    // dot: lit 0.5 unit
+    void Kav();       // dash: lit 2.5 units
+    void Dark_nek();  // the gap between the elements of one letter: dark 0.5 unit
+    void Dark_Kav();  // the gap that closes a letter: dark 2.5 units
+    void Dark_word(); // the long pause of a run: dark 4 units; Overflow outside -8192..8191
+
+    // Sends one letter A to Z; any other text sends nothing and touches nothing.
+    void AtoZ(const QString &letter);
+
+private:
+    void element(bool lit, double units);
+
+    Lamp &m_lamp;
+    Platform &m_platform;
+    const qint16 &m_unit;
+};
+
+} // namespace blinket

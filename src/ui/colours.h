@@ -1,0 +1,18 @@
+#pragma once
+
+#include "settings/colourvalue.h"
+
+class QWidget;
+
+namespace blinket {
+
+// Background and text colours of controls are kept as colour values on the widget itself and
+// resolved into its palette; refreshColours() resolves them again after the desktop's palette
+// changed, so that system colours follow it.
+void setBackColour(QWidget *widget, ColourValue value);
+ColourValue backColour(const QWidget *widget);
+void setForeColour(QWidget *widget, ColourValue value);
+ColourValue foreColour(const QWidget *widget);
+void refreshColours(QWidget *root);
+
+} // namespace blinket

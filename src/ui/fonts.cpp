@@ -1,0 +1,36 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace blinket {
+
+void installFontSubstitutions()
+{
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("Aharoni"), QStringLiteral("Aharoni CLM"));
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("DejaVu Sans"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("FreeSans")});
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QFont storedFont(const QString &family, double points, bool bold, bool underline)
+{
+    installFontSubstitutions();
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont dialogFont()
+{
+    return storedFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+} // namespace blinket

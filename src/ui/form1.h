@@ -1,0 +1,97 @@
+#pragma once
+
+#include "platform/errorguard.h"
+#include "platform/platform.h"
+#include "signal/lamp.h"
+#include "signal/signalelements.h"
+#include "ui/circleshape.h"
+#include "ui/clicklabel.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <memory>
+
+namespace blinket {
+
+// The program's one window: its controls, the state a run leaves behind, and the handlers
+// of its events. Controls and state keep the names the rest of the program uses for them.
+class Form1 : public QWidget, private Lamp
+{
+    Q_OBJECT
+public:
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Errors that escape a handler go here (a message box unless a test says otherwise).
+    void setErrorReporter(ErrorReporter &reporter) { m_guard.setReporter(reporter); }
+
+    // The signal elements and the letter sender, on the lamp pic1.
+    SignalElements &elements() { return m_elements; }
+
+    // Controls placed directly on the window.
+    QPushButton *cmdStop = nullptr;
+    QFrame *Frame2 = nullptr;
+    QFrame *Frame1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Image1 = nullptr;
+    std::array<QLabel *, 2> Label4{};
+    CircleShape *pic1 = nullptr;
+
+    // The letter-training panel, Frame1.
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command1 = nullptr;
+    std::map<qint16, QPushButton *> Command3; // indexes 0 to 10 and 12
+    QLabel *Image2 = nullptr;
+    std::array<QLabel *, 12> Label10{};
+    ClickLabel *Label8 = nullptr;
+
+    // The settings panel, Frame2.
+    QPushButton *Command5 = nullptr;
+    std::array<QLabel *, 5> Label3{};
+    std::array<CircleShape *, 6> Shape1{};
+    std::array<ClickLabel *, 6> Label9{};
+    std::array<ClickLabel *, 6> Label1{};
+    std::array<QLabel *, 4> Label2{};
+    QComboBox *Combo1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QPushButton *Command4 = nullptr;
+    ClickLabel *Label6 = nullptr;
+    QLabel *Image3 = nullptr;
+    ClickLabel *Label7 = nullptr;
+
+    // Window-level state.
+    QString Letter;
+    qint16 Unit = 0;
+    QString Speed;
+    qint16 RunMode = 0;
+    qint16 Running = 0;
+    qint16 AnchorTop = 0;
+    qint16 AnchorLeft = 0;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void setLit(bool lit) override;
+    void buildControls();
+    void setTabOrder();
+
+    Platform &m_platform;
+    std::unique_ptr<MessageBoxReporter> m_messageBoxes;
+    ErrorGuard m_guard;
+    SignalElements m_elements;
+};
+
+} // namespace blinket

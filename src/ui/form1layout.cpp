@@ -1,0 +1,346 @@
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/pictures.h"
+#include "ui/publisher.h"
+#include "ui/twips.h"
+
+#include <algorithm>
+
+namespace blinket {
+
+namespace {
+
+void place(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(TwipsRect{left, top, width, height}.toPixels());
+}
+
+QFrame *panel(QWidget *parent, const QString &name)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *widget = new QPushButton(caption, parent);
+    widget->setObjectName(name);
+    widget->setAutoDefault(false);
+    return widget;
+}
+
+template <typename Label = QLabel>
+Label *label(QWidget *parent, const QString &name, const QString &caption,
+             Qt::Alignment horizontal = Qt::AlignLeft)
+{
+    auto *widget = new Label(caption, parent);
+    widget->setObjectName(name);
+    // Captions start at the top of their box, and wrap only where they must.
+    widget->setAlignment(horizontal | Qt::AlignTop);
+    widget->setWordWrap(true);
+    widget->setTextFormat(Qt::PlainText);
+    return widget;
+}
+
+void headingStyle(QLabel *widget)
+{
+    setForeColour(widget, SystemColour::HighlightText);
+    widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void linkStyle(ClickLabel *widget)
+{
+    widget->setAutoFillBackground(true);
+    setBackColour(widget, SystemColour::ActiveCaptionText);
+    setForeColour(widget, SystemColour::Highlight);
+    widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    widget->setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25, false, true));
+    widget->setCursor(pointingHandCursor());
+}
+
+QLabel *picture(QWidget *parent, const QString &name, const QPixmap &image, bool stretched)
+{
+    auto *widget = new QLabel(parent);
+    widget->setObjectName(name);
+    widget->setPixmap(image);
+    widget->setScaledContents(stretched);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+QString indexed(const char *group, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
+}
+
+struct LessonRow
+{
+    int lesson;
+    qint16 index;
+    const char16_t *caption;
+    int left;
+    int top;
+    int tab;
+};
+
+constexpr std::array<LessonRow, 12> lessons{{
+    {1, 3, u"EISH", 360, 960, 13},
+    {2, 1, u"TMO", 360, 1320, 15},
+    {3, 4, u"WG", 360, 1680, 12},
+    {4, 0, u"AUV", 360, 2040, 16},
+    {5, 2, u"NDB", 360, 2400, 14},
+    {6, 5, u"KR", 360, 2760, 11},
+    {7, 6, u"PX", 1200, 960, 10},
+    {8, 9, u"NA", 1200, 1320, 7},
+    {9, 8, u"DU", 1200, 1680, 8},
+    {10, 7, u"YQ", 1200, 2040, 9},
+    {11, 10, u"LF", 1200, 2400, 6},
+    {12, 12, u"ZJC", 1200, 2760, 5},
+}};
+
+struct PaletteSpot
+{
+    int left;
+    int top;
+    ColourValue colour;
+};
+
+constexpr std::array<PaletteSpot, 6> lampColours{{
+    {1080, 1320, rgbColour(0xFF, 0xC0, 0xC0)},
+    {1080, 1680, rgbColour(0xFF, 0x80, 0x80)},
+    {1080, 2040, rgbColour(0xFF, 0x00, 0x00)},
+    {720, 1320, SystemColour::WindowBackground},
+    {720, 1680, rgbColour(0xFF, 0xFF, 0x80)},
+    {720, 2040, rgbColour(0xFF, 0xFF, 0x00)},
+}};
+
+constexpr std::array<PaletteSpot, 6> backgroundColours{{
+    {1560, 1320, rgbColour(0x00, 0x00, 0x00)},
+    {1560, 1680, rgbColour(0x40, 0x40, 0x40)},
+    {1560, 2040, rgbColour(0x80, 0x80, 0x80)},
+    {2040, 1320, rgbColour(0x00, 0x00, 0xC0)},
+    {2040, 1680, rgbColour(0x00, 0x80, 0x80)},
+    {2040, 2040, rgbColour(0x40, 0x00, 0x40)},
+}};
+
+} // namespace
+
+void Form1::buildControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Morse"));
+    setWindowIcon(programIcon());
+    setFont(dialogFont());
+    setFixedSize(TwipsRect{0, 0, 11445, 7320}.toPixels().size());
+    setAutoFillBackground(true);
+    setBackColour(this, rgbColour(0x80, 0x80, 0x80));
+
+    // Controls on the window, bottom of the stack first.
+    cmdStop = button(this, QStringLiteral("cmdStop"), QStringLiteral("&Stop עצור "));
+    place(cmdStop, 120, 6480, 1215, 375);
+
+    Frame2 = panel(this, QStringLiteral("Frame2"));
+    place(Frame2, 8880, 720, 2775, 5655);
+    setBackColour(Frame2, rgbColour(0x80, 0x80, 0x80));
+
+    Frame1 = panel(this, QStringLiteral("Frame1"));
+    place(Frame1, 120, 120, 2415, 4095);
+    setBackColour(Frame1, SystemColour::ButtonFace);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setTabChangesFocus(true);
+    place(Text1, 120, 4920, 8535, 1455);
+
+    Command2 = button(this, QStringLiteral("Command2"), QStringLiteral("E&xit  סיום"));
+    place(Command2, 120, 6960, 1215, 375);
+
+    Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("Ver 1.2"));
+    place(Label11, 10800, 7080, 735, 255);
+
+    for (const int index : {1, 0}) {
+        QLabel *banner = label(this, indexed("Label4", index), QStringLiteral("Corvale קורבלה"));
+        banner->setWordWrap(false);
+        banner->setFont(storedFont(QStringLiteral("Aharoni"), 48, true));
+        place(banner, index == 1 ? 3660 : 3720, 0, 7770, 735);
+        Label4[index] = banner;
+    }
+    setForeColour(Label4[1], SystemColour::HighlightText);
+    setForeColour(Label4[0], SystemColour::ButtonText);
+
+    pic1 = new CircleShape(this);
+    pic1->setObjectName(QStringLiteral("pic1"));
+    pic1->setBox({5760, 2760, 615, 495});
+    setBackColour(pic1, SystemColour::WindowBackground);
+
+    Image1 = picture(this, QStringLiteral("Image1"), hourglassPicture(), false);
+    place(Image1, 6000, 2760, 210, 360);
+    Image1->hide();
+
+    // The letter-training panel.
+    Command6 = button(Frame1, QStringLiteral("Command6"), QStringLiteral("Try  נסיון"));
+    place(Command6, 360, 3600, 1575, 375);
+    Command6->hide();
+
+    Command1 = button(Frame1, QStringLiteral("Command1"), QStringLiteral("A  to  Z"));
+    Command1->setFont(storedFont(QStringLiteral("MS Sans Serif"), 12, true));
+    Command1->setToolTip(QStringLiteral("START"));
+    place(Command1, 360, 3120, 1575, 375);
+
+    for (const LessonRow &row : lessons) {
+        QPushButton *lesson =
+            button(Frame1, indexed("Command3", row.index), QString::fromUtf16(row.caption));
+        lesson->setToolTip(QStringLiteral("START"));
+        place(lesson, row.left, row.top, 735, 255);
+        Command3[row.index] = lesson;
+
+        const bool leftColumn = row.lesson <= 6;
+        QLabel *number =
+            label(Frame1, indexed("Label10", row.lesson - 1), QString::number(row.lesson),
+                  leftColumn ? Qt::AlignLeft : Qt::AlignRight);
+        number->setWordWrap(false);
+        if (leftColumn)
+            place(number, 120, row.top, 135, 255);
+        else if (row.lesson == 12)
+            place(number, 1920, row.top, 375, 255);
+        else
+            place(number, 2040, row.top, 255, 255);
+        Label10[row.lesson - 1] = number;
+    }
+
+    Label8 = label<ClickLabel>(Frame1, QStringLiteral("Label8"), QStringLiteral("עזרה"));
+    linkStyle(Label8);
+    place(Label8, 240, 240, 1815, 311);
+
+    Image2 = picture(Frame1, QStringLiteral("Image2"), lifeRingPicture(), true);
+    place(Image2, 240, 240, 345, 315);
+
+    // The settings panel.
+    Command5 = button(Frame2, QStringLiteral("Command5"), QStringLiteral("Load העלה "));
+    place(Command5, 840, 240, 1095, 375);
+
+    struct Heading
+    {
+        int index;
+        const char16_t *caption;
+        int left;
+        int top;
+        int width;
+    };
+    for (const Heading &heading : std::initializer_list<Heading>{
+             {4, u"אור", 600, 720, 735},
+             {2, u"Light", 600, 960, 735},
+             {3, u"רקע", 1440, 720, 975},
+             {0, u"background", 1440, 960, 975},
+         }) {
+        QLabel *widget =
+            label(Frame2, indexed("Label3", heading.index), QString::fromUtf16(heading.caption));
+        headingStyle(widget);
+        place(widget, heading.left, heading.top, heading.width, 255);
+        Label3[heading.index] = widget;
+    }
+
+    for (int i = 0; i < 6; ++i) {
+        const PaletteSpot &spot = lampColours[i];
+        Shape1[i] = new CircleShape(Frame2);
+        Shape1[i]->setObjectName(indexed("Shape1", i));
+        Shape1[i]->setBox({double(spot.left), double(spot.top), 255, 255});
+        setBackColour(Shape1[i], spot.colour);
+
+        Label9[i] = label<ClickLabel>(Frame2, indexed("Label9", i), QStringLiteral(" "));
+        place(Label9[i], spot.left, spot.top, 255, 255);
+    }
+
+    for (int i = 0; i < 6; ++i) {
+        const PaletteSpot &spot = backgroundColours[i];
+        Label1[i] = label<ClickLabel>(Frame2, indexed("Label1", i), QString());
+        Label1[i]->setFrameShape(QFrame::Box);
+        Label1[i]->setLineWidth(1);
+        Label1[i]->setAutoFillBackground(true);
+        setBackColour(Label1[i], spot.colour);
+        place(Label1[i], spot.left, spot.top, 255, 255);
+    }
+
+    Label2[0] = label(Frame2, QStringLiteral("Label2(0)"), QStringLiteral("WPM"));
+    Label2[0]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 12));
+    place(Label2[0], 120, 2520, 735, 375);
+
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setEditText(QStringLiteral("4"));
+    place(Combo1, 960, 2520, 855, 315);
+
+    Label2[3] =
+        label(Frame2, QStringLiteral("Label2(3)"), QStringLiteral("חמשיות בדקה"), Qt::AlignRight);
+    place(Label2[3], 1800, 2520, 735, 375);
+
+    Label2[2] = label(Frame2, QStringLiteral("Label2(2)"), QStringLiteral("דקות"));
+    Label2[2]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 9.75));
+    place(Label2[2], 360, 3000, 495, 375);
+
+    Text2 = new QLineEdit(QStringLiteral("3"), Frame2);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    place(Text2, 960, 3000, 855, 285);
+
+    Label2[1] = label(Frame2, QStringLiteral("Label2(1)"), QStringLiteral("min."));
+    Label2[1]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 9.75));
+    place(Label2[1], 1920, 3120, 735, 375);
+    for (QLabel *caption : Label2)
+        setForeColour(caption, SystemColour::HighlightText);
+
+    Label3[1] = label(Frame2, QStringLiteral("Label3(1)"), QStringLiteral("Light size  גודל האור"));
+    headingStyle(Label3[1]);
+    place(Label3[1], 120, 3720, 2415, 255);
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, Frame2);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(333, 2222);
+    HScroll1->setValue(555);
+    HScroll1->setSingleStep(10);
+    HScroll1->setPageStep(100);
+    // The lamp follows a dragged thumb only when it is released.
+    HScroll1->setTracking(false);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    place(HScroll1, 120, 3960, 2415, 255);
+
+    Command4 = button(Frame2, QStringLiteral("Command4"), QStringLiteral("Save שמור  "));
+    place(Command4, 840, 4560, 1095, 375);
+
+    Label6 = label<ClickLabel>(Frame2, QStringLiteral("Label6"),
+                               QStringLiteral("מוזמנים לבקר באתר קורבלה"));
+    linkStyle(Label6);
+    place(Label6, 0, 5160, 2655, 255);
+
+    Label7 = label<ClickLabel>(Frame2, QStringLiteral("Label7"), publisherDomain());
+    linkStyle(Label7);
+    place(Label7, 0, 5400, 2655, 255);
+
+    Image3 = picture(Frame2, QStringLiteral("Image3"), beerMugPicture(), true);
+    place(Image3, 0, 5280, 345, 315);
+
+    for (QLabel *caption : Label10)
+        caption->raise();
+    for (ClickLabel *target : Label9)
+        target->raise();
+    Image1->raise();
+}
+
+void Form1::setTabOrder()
+{
+    QList<QWidget *> order{Command2, Text1};
+    std::array<LessonRow, 12> byTab = lessons;
+    std::ranges::sort(byTab, {}, &LessonRow::tab);
+    for (const LessonRow &row : byTab)
+        order.append(Command3.at(row.index));
+    order += {Text2, Combo1, HScroll1, Command1, cmdStop, Command4, Command5, Command6};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+} // namespace blinket

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace blinket {
+
+// Our own small drawings, shipped as resources.
+QPixmap hourglassPicture();
+QPixmap lifeRingPicture();
+QPixmap beerMugPicture();
+QCursor pointingHandCursor();
+QIcon programIcon();
+
+} // namespace blinket

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/randomsource.h"
+#include "signal/lamp.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace blinket {
+
+// A platform on a virtual clock that only moves when something sleeps. It is also a lamp,
+// and keeps one timeline of lamp switches, event processing and sleeps; actions scripted
+// for a virtual time run at the first event processing at or after it, as a click would.
+class FakePlatform : public Platform, public Lamp
+{
+public:
+    enum class Kind { Lit, Dark, Events, Sleep };
+    struct Step
+    {
+        Kind kind;
+        qint32 ms; // for sleeps: the duration asked for
+        qint64 at; // virtual milliseconds since the fake started
+    };
+
+    void processEvents() override;
+    void Sleep(qint32 ms) override;
+    float Timer() override;
+    void Randomize(float seed) override;
+    float Rnd() override { return m_random.next(); }
+    void setLit(bool lit) override;
+
+    // Runs action at the first event processing at or after virtual time ms.
+    void at(qint64 ms, std::function<void()> action);
+    // The time of day at virtual time 0, in seconds since midnight.
+    void setTimeOfDay(double seconds) { m_dayStartMs = qint64(seconds * 1000.0); }
+    qint64 now() const { return m_now; }
+    bool lit() const { return m_lit; }
+    float lastSeed() const { return m_seed; }
+
+    const std::vector<Step> &steps() const { return m_steps; }
+    // The timeline as words: "on", "off", "ev" and each sleep's milliseconds.
+    QString timeline() const;
+    // Just the sleeps, each as "+ms" while lit and "-ms" while dark.
+    QStringList sleeps() const;
+    // Total milliseconds slept.
+    qint64 sleptMs() const;
+    void clearLog() { m_steps.clear(); }
+
+private:
+    std::vector<Step> m_steps;
+    std::vector<std::pair<qint64, std::function<void()>>> m_actions;
+    RandomSource m_random;
+    qint64 m_now = 0;
+    qint64 m_dayStartMs = 36000000; // ten in the morning
+    bool m_lit = true;
+    float m_seed = 0.0f;
+};
+
+} // namespace blinket

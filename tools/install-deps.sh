@@ -1,0 +1,17 @@
+#!/bin/bash
+# Installs the Debian 12 packages the build, the program and the tests need, when missing.
+# Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core)
+if [ "${1:-run}" = test ]; then
+    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils)
+fi
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
