@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "platform/numeric.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 
@@ -16,6 +17,35 @@ Form1::Form1(Platform &platform, QWidget *parent)
     buildControls();
     setTabOrder();
     Command2->setFocus();
+    m_guard.run([this] { Form_Load(); });
+}
+
+void Form1::Form_Load()
+{
+    Combo1->addItem(QString::number(4));
+    Combo1->addItem(QString::number(6));
+    Combo1->addItem(QString::number(8));
+    Combo1->setEditText(QStringLiteral("4"));
+    // Seeded from the time of day, so that every start sends other letters.
+    m_platform.Randomize(m_platform.Timer());
+    setBackColour(Frame1, backColour(this));
+    setBackColour(Frame2, backColour(this));
+    setText1(QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
+    AnchorTop = toInt16(pic1->Top());
+    AnchorLeft = toInt16(pic1->Left());
+}
+
+QString Form1::text1() const
+{
+    return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void Form1::setText1(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(shown);
+    Text1->moveCursor(QTextCursor::End);
 }
 
 Form1::~Form1() = default;

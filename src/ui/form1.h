@@ -37,6 +37,10 @@ public:
     // The signal elements and the letter sender, on the lamp pic1.
     SignalElements &elements() { return m_elements; }
 
+    // The text of the results box, its line ends as CR LF.
+    QString text1() const;
+    void setText1(const QString &text);
+
     // Controls placed directly on the window.
     QPushButton *cmdStop = nullptr;
     QFrame *Frame2 = nullptr;
@@ -84,6 +88,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void Form_Load();
     void setLit(bool lit) override;
     void buildControls();
     void setTabOrder();
