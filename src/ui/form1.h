@@ -2,6 +2,8 @@
 
 #include "platform/errorguard.h"
 #include "platform/platform.h"
+#include "runs/rundriver.h"
+#include "runs/runview.h"
 #include "signal/lamp.h"
 #include "signal/signalelements.h"
 #include "ui/circleshape.h"
@@ -24,7 +26,7 @@ namespace blinket {
 
 // The program's one window: its controls, the state a run leaves behind, and the handlers
 // of its events. Controls and state keep the names the rest of the program uses for them.
-class Form1 : public QWidget, private Lamp
+class Form1 : public QWidget, private Lamp, private RunView
 {
     Q_OBJECT
 public:
@@ -38,8 +40,8 @@ public:
     SignalElements &elements() { return m_elements; }
 
     // The text of the results box, its line ends as CR LF.
-    QString text1() const;
-    void setText1(const QString &text);
+    QString text1() const override;
+    void setText1(const QString &text) override;
 
     // Controls placed directly on the window.
     QPushButton *cmdStop = nullptr;
@@ -90,6 +92,17 @@ protected:
 private:
     void Form_Load();
     void setLit(bool lit) override;
+
+    // Runs.
+    void wireRuns();
+    void Command1_Click();
+    void Command6_Click();
+    void cmdStop_Click();
+    // Runs a start button's handler; ignored while a run is already under way.
+    void startRun(const std::function<void()> &handler);
+    void setControlVisible(Control control, bool visible) override;
+    QString combo1Text() const override;
+    QString text2Text() const override;
     void buildControls();
     void setTabOrder();
 
@@ -97,6 +110,8 @@ private:
     std::unique_ptr<MessageBoxReporter> m_messageBoxes;
     ErrorGuard m_guard;
     SignalElements m_elements;
+    RunDriver m_runs;
+    bool m_runUnderWay = false;
 };
 
 } // namespace blinket

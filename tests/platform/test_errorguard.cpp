@@ -1,4 +1,5 @@
 #include "platform/errorguard.h"
+#include "recordingreporter.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,17 +7,6 @@
 #include <QTimer>
 
 using namespace blinket;
-
-namespace {
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void report(const RuntimeError &error) override { reports << error.report(); }
-    QStringList reports;
-};
-
-} // namespace
 
 class TestErrorGuard : public QObject
 {

@@ -6,7 +6,7 @@ namespace blinket {
 
 void FakePlatform::processEvents()
 {
-    m_steps.push_back({Kind::Events, 0, m_now});
+    m_steps.push_back({Kind::Events, 0, m_now, {}});
     // Due actions run in time order; an action may script further ones.
     for (;;) {
         const auto due = std::ranges::find_if(
@@ -21,7 +21,7 @@ void FakePlatform::processEvents()
 
 void FakePlatform::Sleep(qint32 ms)
 {
-    m_steps.push_back({Kind::Sleep, ms, m_now});
+    m_steps.push_back({Kind::Sleep, ms, m_now, {}});
     m_now += std::max(ms, 0);
 }
 
@@ -37,10 +37,24 @@ void FakePlatform::Randomize(float seed)
     m_random.reseed(seed);
 }
 
+float FakePlatform::Rnd()
+{
+    if (m_scriptedDraws.empty())
+        return m_random.next();
+    const float draw = m_scriptedDraws.front();
+    m_scriptedDraws.erase(m_scriptedDraws.begin());
+    return draw;
+}
+
+void FakePlatform::scriptDraws(const std::vector<float> &draws)
+{
+    m_scriptedDraws.insert(m_scriptedDraws.end(), draws.begin(), draws.end());
+}
+
 void FakePlatform::setLit(bool lit)
 {
     m_lit = lit;
-    m_steps.push_back({lit ? Kind::Lit : Kind::Dark, 0, m_now});
+    m_steps.push_back({lit ? Kind::Lit : Kind::Dark, 0, m_now, {}});
 }
 
 void FakePlatform::at(qint64 ms, std::function<void()> action)
@@ -66,6 +80,9 @@ QString FakePlatform::timeline() const
             break;
         case Kind::Sleep:
             words << QString::number(step.ms);
+            break;
+        case Kind::Note:
+            words << step.note;
             break;
         }
     }

@@ -18,21 +18,26 @@ namespace blinket {
 class FakePlatform : public Platform, public Lamp
 {
 public:
-    enum class Kind { Lit, Dark, Events, Sleep };
+    enum class Kind { Lit, Dark, Events, Sleep, Note };
     struct Step
     {
         Kind kind;
         qint32 ms; // for sleeps: the duration asked for
         qint64 at; // virtual milliseconds since the fake started
+        QString note;
     };
 
     void processEvents() override;
     void Sleep(qint32 ms) override;
     float Timer() override;
     void Randomize(float seed) override;
-    float Rnd() override { return m_random.next(); }
+    float Rnd() override;
     void setLit(bool lit) override;
 
+    // Draws these numbers first, then goes on with the seeded sequence.
+    void scriptDraws(const std::vector<float> &draws);
+    // Adds a word of the caller's own to the timeline (a control shown, say).
+    void note(const QString &word) { m_steps.push_back({Kind::Note, 0, m_now, word}); }
     // Runs action at the first event processing at or after virtual time ms.
     void at(qint64 ms, std::function<void()> action);
     // The time of day at virtual time 0, in seconds since midnight.
@@ -54,6 +59,7 @@ private:
     std::vector<Step> m_steps;
     std::vector<std::pair<qint64, std::function<void()>>> m_actions;
     RandomSource m_random;
+    std::vector<float> m_scriptedDraws;
     qint64 m_now = 0;
     qint64 m_dayStartMs = 36000000; // ten in the morning
     bool m_lit = true;

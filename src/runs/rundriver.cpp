@@ -1,0 +1,182 @@
+#include "runs/rundriver.h"
+
+#include "platform/numeric.h"
+#include "runs/lessons.h"
+
+#include <cmath>
+
+namespace blinket {
+
+namespace {
+
+constexpr float secondsPerDay = 86400.0f;
+constexpr int groupSize = 5;
+
+} // namespace
+
+void RunDriver::RunDrill()
+{
+    m_state.Running = 1;
+    m_view.setControlVisible(Control::Command2, false);
+    m_view.setControlVisible(Control::Image1, true);
+    m_view.setControlVisible(Control::Label4_0, false);
+    m_view.setControlVisible(Control::Label4_1, false);
+    m_view.setText1(QString());
+    m_view.setControlVisible(Control::Text1, false);
+    m_view.setControlVisible(Control::Frame1, false);
+    m_view.setControlVisible(Control::Frame2, false);
+    computeUnit();
+    m_view.setControlVisible(Control::pic1, false);
+    leadIn();
+    m_view.setControlVisible(Control::Image1, false);
+    startClock();
+
+    if (m_state.RunMode == 0) {
+        sendLetters(
+            [this] {
+                // In double precision the largest draw stays below 91, one past Z.
+                const double code = std::floor(double(m_platform.Rnd()) * 26.0 + 65.0);
+                return QString(QChar(char16_t(toInt16(code))));
+            },
+            2);
+    }
+    restoreWindow();
+    if (m_state.RunMode == 1)
+        sendTryWords();
+    writeResultLine();
+}
+
+void RunDriver::Command3_Click(qint16 Index)
+{
+    const std::optional<QStringView> letters = lessonLetters(Index);
+    if (!letters)
+        return;
+    m_view.setControlVisible(Control::Image1, true);
+    m_state.Running = 1;
+    m_view.setControlVisible(Control::Command2, false);
+    m_view.setControlVisible(Control::Label4_0, false);
+    m_view.setControlVisible(Control::Label4_1, false);
+    m_view.setText1(QString());
+    m_view.setControlVisible(Control::Text1, false);
+    m_view.setControlVisible(Control::Frame1, false);
+    m_view.setControlVisible(Control::Frame2, false);
+    m_view.setControlVisible(Control::pic1, false);
+    // The lead-in runs on the unit of the run before; the first one after start-up is empty.
+    leadIn();
+    m_view.setControlVisible(Control::Image1, false);
+    computeUnit();
+    startClock();
+
+    const QStringView group = *letters;
+    sendLetters(
+        [this, group] {
+            const double draw = std::floor(double(m_platform.Rnd()) * double(group.size()) + 1.0);
+            return group.mid(toInt16(draw) - 1, 1).toString();
+        },
+        1);
+    writeResultLine();
+    restoreWindow();
+}
+
+void RunDriver::restoreAfterError()
+{
+    restoreWindow();
+    m_view.setControlVisible(Control::Image1, false);
+}
+
+void RunDriver::computeUnit()
+{
+    m_state.Speed = m_view.combo1Text();
+    m_state.Unit = toInt16(divide(1600.0, textToNumber(m_state.Speed)));
+}
+
+void RunDriver::leadIn()
+{
+    m_platform.processEvents();
+    m_elements.Dark_word();
+    m_platform.processEvents();
+    m_elements.Dark_word();
+}
+
+void RunDriver::startClock()
+{
+    m_startTime = m_platform.Timer();
+}
+
+void RunDriver::sendLetters(const std::function<QString()> &drawLetter, int gapPauses)
+{
+    qint16 groupCounter = 1;
+    for (;;) {
+        // The time is read before the flag, and the minutes box anew at every step.
+        const float now = m_platform.Timer();
+        const double limit = multiply(textToNumber(m_view.text2Text()), 60.0);
+        if (double(elapsedAt(now)) >= limit || m_state.Running == 0)
+            return;
+
+        m_state.Letter = drawLetter();
+        // Every sixth step keeps the lamp dark instead, and drops the letter it drew.
+        if (double(groupCounter) / 6.0 == 1.0) {
+            for (int pause = 0; pause < gapPauses; ++pause) {
+                m_elements.Dark_Kav();
+                m_state.Letter = QString();
+                m_platform.processEvents();
+                m_elements.Dark_Kav();
+            }
+        }
+        m_elements.AtoZ(m_state.Letter);
+        appendToText1(m_state.Letter);
+        if (groupCounter == groupSize + 1) {
+            appendToText1(QStringLiteral("  "));
+            groupCounter = 0;
+        }
+        groupCounter = add16(groupCounter, 1);
+    }
+}
+
+void RunDriver::sendTryWords()
+{
+    const double words =
+        multiply(textToNumber(m_view.text2Text()), textToNumber(m_view.combo1Text()));
+    const qint16 count = toInt16(words);
+    for (int word = 1; word <= count; ++word) {
+        for (const QChar letter : QStringLiteral("PARIS")) {
+            m_state.Letter = letter;
+            m_elements.AtoZ(m_state.Letter);
+            appendToText1(m_state.Letter);
+        }
+        m_elements.Dark_word();
+        m_state.Letter = QString();
+        appendToText1(QStringLiteral(" "));
+    }
+}
+
+void RunDriver::restoreWindow()
+{
+    m_view.setControlVisible(Control::Text1, true);
+    m_view.setControlVisible(Control::Label4_0, true);
+    m_view.setControlVisible(Control::Label4_1, true);
+    m_view.setControlVisible(Control::Frame1, true);
+    m_view.setControlVisible(Control::Frame2, true);
+    m_view.setControlVisible(Control::pic1, true);
+    m_view.setControlVisible(Control::Command2, true);
+}
+
+void RunDriver::writeResultLine()
+{
+    const float elapsed = elapsedAt(m_platform.Timer());
+    appendToText1(QStringLiteral("\r\n") + formatSingle(elapsed) + QStringLiteral("  Sec."));
+}
+
+void RunDriver::appendToText1(const QString &text)
+{
+    m_view.setText1(m_view.text1() + text);
+}
+
+float RunDriver::elapsedAt(float now) const
+{
+    // The clock starts again from zero at midnight.
+    const float elapsed = now - m_startTime;
+    return elapsed < 0.0f ? elapsed + secondsPerDay : elapsed;
+}
+
+} // namespace blinket

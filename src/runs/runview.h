@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace blinket {
+
+// The few controls of the window that a run touches.
+class RunView
+{
+public:
+    enum class Control { Command2, Image1, Label4_0, Label4_1, Text1, Frame1, Frame2, pic1 };
+
+    virtual ~RunView() = default;
+    virtual void setControlVisible(Control control, bool visible) = 0;
+    // The results box, read and written back at every step; line ends are CR LF.
+    virtual QString text1() const = 0;
+    virtual void setText1(const QString &text) = 0;
+    // The speed box and the minutes box, as typed.
+    virtual QString combo1Text() const = 0;
+    virtual QString text2Text() const = 0;
+};
+
+// The window-level state a run reads and leaves behind.
+struct RunState
+{
+    QString &Letter;
+    qint16 &Unit;
+    QString &Speed;
+    qint16 &RunMode;
+    qint16 &Running;
+};
+
+} // namespace blinket

@@ -1,0 +1,89 @@
+#include "ui/form1.h"
+
+namespace blinket {
+
+void Form1::wireRuns()
+{
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { startRun([this] { Command1_Click(); }); });
+    connect(Command6, &QPushButton::clicked, this,
+            [this] { startRun([this] { Command6_Click(); }); });
+    for (const auto &[index, button] : Command3) {
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { startRun([this, index] { m_runs.Command3_Click(index); }); });
+    }
+    connect(cmdStop, &QPushButton::clicked, this,
+            [this] { m_guard.run([this] { cmdStop_Click(); }); });
+}
+
+void Form1::Command1_Click()
+{
+    RunMode = 0;
+    m_runs.RunDrill();
+}
+
+void Form1::Command6_Click()
+{
+    RunMode = 1;
+    m_runs.RunDrill();
+}
+
+void Form1::cmdStop_Click()
+{
+    Running = 0;
+}
+
+void Form1::startRun(const std::function<void()> &handler)
+{
+    // The speed check shows the whole window while it sends; a second run started from there
+    // would tangle both in one results box.
+    if (m_runUnderWay)
+        return;
+    m_runUnderWay = true;
+    m_guard.run(handler, [this] { m_runs.restoreAfterError(); });
+    m_runUnderWay = false;
+}
+
+void Form1::setControlVisible(Control control, bool visible)
+{
+    QWidget *widget = nullptr;
+    switch (control) {
+    case Control::Command2:
+        widget = Command2;
+        break;
+    case Control::Image1:
+        widget = Image1;
+        break;
+    case Control::Label4_0:
+        widget = Label4[0];
+        break;
+    case Control::Label4_1:
+        widget = Label4[1];
+        break;
+    case Control::Text1:
+        widget = Text1;
+        break;
+    case Control::Frame1:
+        widget = Frame1;
+        break;
+    case Control::Frame2:
+        widget = Frame2;
+        break;
+    case Control::pic1:
+        widget = pic1;
+        break;
+    }
+    widget->setVisible(visible);
+}
+
+QString Form1::combo1Text() const
+{
+    return Combo1->currentText();
+}
+
+QString Form1::text2Text() const
+{
+    return Text2->text();
+}
+
+} // namespace blinket

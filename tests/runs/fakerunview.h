@@ -1,0 +1,108 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "runs/rundriver.h"
+
+#include <map>
+
+namespace blinket {
+
+// The controls of a run without a window: showing and hiding goes into the platform's
+// timeline as "Name+" and "Name-", and the lamp's visibility is the fake lamp itself.
+class FakeRunView : public RunView
+{
+public:
+    explicit FakeRunView(FakePlatform &platform) : m_platform(platform) {}
+
+    void setControlVisible(Control control, bool visible) override
+    {
+        if (control == Control::pic1) {
+            m_platform.setLit(visible);
+            return;
+        }
+        shown[control] = visible;
+        m_platform.note(name(control) + (visible ? QStringLiteral("+") : QStringLiteral("-")));
+    }
+    QString text1() const override { return text1Value; }
+    void setText1(const QString &text) override
+    {
+        text1Value = text;
+        stepsAtLastText1 = m_platform.steps().size();
+    }
+    QString combo1Text() const override { return combo1; }
+    QString text2Text() const override { return text2; }
+
+    bool isShown(Control control) const { return shown.at(control); }
+
+    static QString name(Control control)
+    {
+        switch (control) {
+        case Control::Command2:
+            return QStringLiteral("Command2");
+        case Control::Image1:
+            return QStringLiteral("Image1");
+        case Control::Label4_0:
+            return QStringLiteral("Label4(0)");
+        case Control::Label4_1:
+            return QStringLiteral("Label4(1)");
+        case Control::Text1:
+            return QStringLiteral("Text1");
+        case Control::Frame1:
+            return QStringLiteral("Frame1");
+        case Control::Frame2:
+            return QStringLiteral("Frame2");
+        case Control::pic1:
+            return QStringLiteral("pic1");
+        }
+        return {};
+    }
+
+    QString text1Value;
+    QString combo1 = QStringLiteral("4");
+    QString text2 = QStringLiteral("3");
+    std::map<Control, bool> shown;
+    // How long the platform's timeline was when Text1 was last written.
+    std::size_t stepsAtLastText1 = 0;
+
+private:
+    FakePlatform &m_platform;
+};
+
+// Everything a run needs, on the fake platform.
+struct RunHarness
+{
+    RunHarness() { platform.setTimeOfDay(0.0); }
+
+    FakePlatform platform;
+    FakeRunView view{platform};
+    QString Letter;
+    qint16 Unit = 0;
+    QString Speed;
+    qint16 RunMode = 0;
+    qint16 Running = 0;
+    SignalElements elements{platform, platform, Unit};
+    RunDriver runs{view, elements, platform, {Letter, Unit, Speed, RunMode, Running}};
+
+    void aToZ()
+    {
+        RunMode = 0;
+        runs.RunDrill();
+    }
+    void tryRun()
+    {
+        RunMode = 1;
+        runs.RunDrill();
+    }
+};
+
+// A draw that picks the given letter of A to Z, or place (0-based) of a group of n.
+inline float drawFor(char letter)
+{
+    return (float(letter - 'A') + 0.5f) / 26.0f;
+}
+inline float drawForPlace(int place, int n)
+{
+    return (float(place) + 0.5f) / float(n);
+}
+
+} // namespace blinket

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/errorguard.h"
+
+#include <QStringList>
+
+namespace blinket {
+
+// Keeps the reports of errors that escaped a handler, instead of showing message boxes.
+class RecordingReporter : public ErrorReporter
+{
+public:
+    void report(const RuntimeError &error) override { reports << error.report(); }
+    QStringList reports;
+};
+
+} // namespace blinket
