@@ -20,11 +20,11 @@ done
 [ -n "$window" ] || { echo "no window titled Morse appeared"; exit 1; }
 sleep 0.5
 
-# The colour of one pixel of the window, as ImageMagick names it.
+# The colour of one pixel of a screenshot, as "red,green,blue".
 pixel() { # file x y
-    convert "$1" -format "%[pixel:p{$2,$3}]" info:
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
-grey=$(convert xc:'rgb(128,128,128)' -format '%[pixel:p{0,0}]' info:)
+grey=128,128,128
 exit_button=(20 470) # inside "Exit"
 lamp=(392 200)       # inside the lamp, left of the hourglass
 
@@ -38,9 +38,15 @@ import -window "$window" "$shots/lead-in.png"
 [ "$(pixel "$shots/lead-in.png" "${lamp[@]}")" = "$grey" ] || { echo "the lamp is lit during the lead-in"; exit 1; }
 
 xdotool mousemove --window "$window" 48 444 click 1 # "Stop"
-sleep 4 # the lead-in lasts 3.2 s at speed 4
-import -window "$window" "$shots/stopped.png"
-[ "$(pixel "$shots/stopped.png" "${exit_button[@]}")" != "$grey" ] || { echo "the run did not stop"; exit 1; }
+# The run ends after the lead-in (3.2 s at speed 4), or after the letter in progress when
+# the click came later; without the click it would go on for three minutes.
+stopped=
+for _ in $(seq 30); do
+    sleep 0.5
+    import -window "$window" "$shots/stopped.png"
+    [ "$(pixel "$shots/stopped.png" "${exit_button[@]}")" != "$grey" ] && { stopped=yes; break; }
+done
+[ -n "$stopped" ] || { echo "the run did not stop"; exit 1; }
 [ "$(pixel "$shots/stopped.png" "${lamp[@]}")" != "$grey" ] || { echo "the lamp is not lit after the run"; exit 1; }
 kill -0 $pid || { echo "the program died"; exit 1; }
 echo "run started and stopped by clicks; screenshots in $shots"
