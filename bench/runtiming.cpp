@@ -54,6 +54,8 @@ public:
     void processEvents() override
     {
         m_elementStart = Clock::now();
+        if (firstEvents == Clock::time_point())
+            firstEvents = m_elementStart;
         m_inner.processEvents();
         eventsMs.push_back(
             std::chrono::duration<double, std::milli>(Clock::now() - m_elementStart).count());
@@ -69,6 +71,7 @@ public:
             std::chrono::duration<double, std::milli>(Clock::now() - m_elementStart).count();
         lateness.push_back(actual - std::max(ms, 0));
         nominalMs += std::max(ms, 0);
+        lastSleepEnd = Clock::now();
     }
     float Timer() override { return m_inner.Timer(); }
     void Randomize(float seed) override { m_inner.Randomize(seed); }
@@ -78,6 +81,8 @@ public:
     std::vector<double> sleepLateness;
     std::vector<double> eventsMs;
     double nominalMs = 0;
+    Clock::time_point firstEvents;
+    Clock::time_point lastSleepEnd;
 
 private:
     Platform &m_inner;
@@ -105,6 +110,11 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
     form.Command1->click();
     const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
     const double cpu = cpuSeconds() - cpuBefore;
+    const auto ms = [](Clock::duration d) {
+        return std::chrono::duration<double, std::milli>(d).count();
+    };
+    std::printf("  reducing the window %.1f ms, restoring it %.1f ms\n",
+                ms(platform.firstEvents - wallBefore), ms(Clock::now() - platform.lastSleepEnd));
 
     const std::vector<double> &late = platform.lateness;
     std::printf("%s: %zu elements at speed %s over %.1f s\n", name, late.size(), qPrintable(speed),
@@ -115,6 +125,16 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
                 "%.3f  p99 %.3f\n",
                 percentile(platform.sleepLateness, 0.5), percentile(platform.sleepLateness, 0.99),
                 percentile(platform.eventsMs, 0.5), percentile(platform.eventsMs, 0.99));
+    double eventsTotal = 0;
+    for (const double ms : platform.eventsMs)
+        eventsTotal += ms;
+    double sleepOver = 0;
+    for (const double ms : platform.sleepLateness)
+        sleepOver += ms;
+    std::printf("  time over nominal: %.1f ms in all; sleeps overshoot %.1f, event processing %.1f, "
+                "the rest %.1f\n",
+                wall * 1000.0 - platform.nominalMs, sleepOver, eventsTotal,
+                wall * 1000.0 - platform.nominalMs - sleepOver - eventsTotal);
     std::printf("  elapsed / nominal: %.5f\n", wall * 1000.0 / platform.nominalMs);
     std::printf("  cpu / wall: %.2f %%\n", 100.0 * cpu / wall);
 }

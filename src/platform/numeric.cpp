@@ -35,15 +35,27 @@ template <typename Int> Int toInteger(double value)
     return static_cast<Int>(rounded);
 }
 
+// The user's decimal separator, and the plain point as well: a learner on a comma locale
+// who types 6.5 means six and a half. Built once per separator, since a run reads the
+// minutes box at every step.
+const QRegularExpression &numberGrammar()
+{
+    static QString point;
+    static QRegularExpression grammar;
+    const QString current = QLocale::system().decimalPoint();
+    if (grammar.pattern().isEmpty() || current != point) {
+        point = current;
+        grammar.setPattern(
+            QStringLiteral(R"(^ *([+-]?)([0-9]*)(?:(?:\.|%1)([0-9]*))?(?:[eEdD]([+-]?[0-9]+))? *$)")
+                .arg(QRegularExpression::escape(point)));
+        grammar.optimize();
+    }
+    return grammar;
+}
+
 std::optional<double> parseNumber(const QString &text)
 {
-    // The user's decimal separator, and the plain point as well: a learner on a comma
-    // locale who types 6.5 means six and a half.
-    const QString point = QRegularExpression::escape(QLocale::system().decimalPoint());
-    static const QString pattern =
-        QStringLiteral(R"(^ *([+-]?)([0-9]*)(?:(?:\.|%1)([0-9]*))?(?:[eEdD]([+-]?[0-9]+))? *$)");
-    const QRegularExpression grammar(pattern.arg(point));
-    const QRegularExpressionMatch match = grammar.match(text);
+    const QRegularExpressionMatch match = numberGrammar().match(text);
     if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
         return std::nullopt;
     QString normal = match.captured(1) + match.captured(2);
@@ -56,11 +68,10 @@ std::optional<double> parseNumber(const QString &text)
     bool ok = false;
     const double value = QLocale::c().toDouble(normal, &ok);
     if (!ok || !std::isfinite(value)) {
-        // The grammar already holds, so the only way to fail is a value out of range:
-        // tiny ones underflow to zero, huge ones overflow.
-        const double parsed = std::strtod(normal.toLatin1().constData(), nullptr);
-        if (std::isfinite(parsed))
-            return parsed;
+        // The grammar holds, so the value is out of range: too small to tell from zero, or
+        // too large for a double.
+        if (match.captured(4).startsWith(QLatin1Char('-')))
+            return 0.0;
         throw RuntimeError::overflow();
     }
     return value;
@@ -131,10 +142,6 @@ QString formatSingle(float value)
     if (value == 0.0f)
         return QStringLiteral("0");
     QString text = QString::number(static_cast<double>(value), 'g', 7).toUpper();
-    // Two exponent digits at least, as in 1E+07 and 1E-05.
-    static const QRegularExpression shortExponent(QStringLiteral("E[+-][0-9]$"));
-    if (text.contains(shortExponent))
-        text.insert(text.size() - 1, QLatin1Char('0'));
     text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
     return text;
 }

@@ -9,6 +9,8 @@ namespace blinket {
 class QtPlatform : public Platform
 {
 public:
+    QtPlatform();
+
     void processEvents() override;
     void Sleep(qint32 ms) override;
     float Timer() override;

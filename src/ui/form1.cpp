@@ -46,7 +46,16 @@ void Form1::setText1(const QString &text)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(shown);
+    // A run extends the text at every step; adding just the new end spares laying out the
+    // whole text again while the lamp is timed.
+    const QString current = Text1->toPlainText();
+    if (!current.isEmpty() && shown.startsWith(current)) {
+        QTextCursor end(Text1->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(shown.sliced(current.size()));
+    } else {
+        Text1->setPlainText(shown);
+    }
     Text1->moveCursor(QTextCursor::End);
 }
 
