@@ -16,6 +16,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     installFontSubstitutions();
     buildControls();
     setTabOrder();
+    connectSettings();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

@@ -93,6 +93,15 @@ private:
     void buildControls();
     void setTabOrder();
 
+    // The settings panel: the lamp's size and colours, and the settings file.
+    void connectSettings();
+    void HScroll1_Change();
+    void HScroll1_GotFocus();
+    void Label1_Click(qint16 Index);
+    void Label9_Click(qint16 Index);
+    void Command4_Click();
+    void Command5_Click();
+
     Platform &m_platform;
     std::unique_ptr<MessageBoxReporter> m_messageBoxes;
     ErrorGuard m_guard;
