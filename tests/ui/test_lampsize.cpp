@@ -55,6 +55,7 @@ private slots:
     void sizeLeavesVisibilityAndColourAlone();
     void focusLightsTheLamp();
     void tabbingOntoTheSliderLightsTheLamp();
+    void returningToTheWindowDoesNotLightTheLamp();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -227,6 +228,24 @@ void TestLampSize::tabbingOntoTheSliderLightsTheLamp()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QVERIFY(m_form->HScroll1->hasFocus());
     QVERIFY(!m_form->pic1->isHidden());
+}
+
+void TestLampSize::returningToTheWindowDoesNotLightTheLamp()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_form->HScroll1->setFocus(Qt::TabFocusReason);
+    QVERIFY(m_form->HScroll1->hasFocus());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    m_form->pic1->hide();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(m_form->HScroll1->hasFocus());
+    // The slider had the focus all along; it did not receive it from another control.
+    QVERIFY(m_form->pic1->isHidden());
 }
 
 QTEST_MAIN(TestLampSize)
