@@ -17,7 +17,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     installFontSubstitutions();
     buildControls();
     setTabOrder();
-    wireRuns();
+    connectRuns();
+    connectSettings();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

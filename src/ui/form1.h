@@ -94,7 +94,7 @@ private:
     void setLit(bool lit) override;
 
     // Runs.
-    void wireRuns();
+    void connectRuns();
     void Command1_Click();
     void Command6_Click();
     void cmdStop_Click();
@@ -105,6 +105,15 @@ private:
     QString text2Text() const override;
     void buildControls();
     void setTabOrder();
+
+    // The settings panel: the lamp's size and colours, and the settings file.
+    void connectSettings();
+    void HScroll1_Change();
+    void HScroll1_GotFocus();
+    void Label1_Click(qint16 Index);
+    void Label9_Click(qint16 Index);
+    void Command4_Click();
+    void Command5_Click();
 
     Platform &m_platform;
     std::unique_ptr<MessageBoxReporter> m_messageBoxes;

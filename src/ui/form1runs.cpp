@@ -2,7 +2,7 @@
 
 namespace blinket {
 
-void Form1::wireRuns()
+void Form1::connectRuns()
 {
     connect(Command1, &QPushButton::clicked, this,
             [this] { startRun([this] { Command1_Click(); }); });

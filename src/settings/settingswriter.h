@@ -1,0 +1,18 @@
+#pragma once
+
+#include "settings/settingsfile.h"
+
+#include <QByteArray>
+
+namespace blinket {
+
+// A number as the file holds it: a space or a minus sign, the digits, and a space.
+QByteArray numberForm(qint64 value);
+// The whole file: five lines, each ended by CR LF; the two texts as they stand.
+QByteArray settingsFileBytes(const SettingsValues &values);
+// Writes the file so that a failure on the way leaves the old one as it was: the bytes go
+// to a new file beside it, which replaces the old one only when complete. A failure raises
+// the matching file error.
+void writeSettingsFile(const QString &path, const SettingsValues &values);
+
+} // namespace blinket

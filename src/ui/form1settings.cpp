@@ -1,0 +1,125 @@
+// The settings panel's handlers: the lamp's size and colour, the window's colour, and
+// keeping them in the settings file.
+
+#include "settings/settingserrors.h"
+#include "settings/settingsfile.h"
+#include "settings/settingsreader.h"
+#include "settings/settingswriter.h"
+#include "ui/arrowkeysteps.h"
+#include "ui/colours.h"
+#include "ui/focuswatcher.h"
+#include "ui/form1.h"
+
+namespace blinket {
+
+namespace {
+
+// Loaded values go straight into the window's controls, which refuse what they cannot show.
+class WindowSettingsTarget : public SettingsTarget
+{
+public:
+    explicit WindowSettingsTarget(Form1 &form) : m_form(form) {}
+
+    void setSpeed(const QString &text) override
+    {
+        m_form.Speed = text;
+        m_form.Combo1->setEditText(m_form.Speed);
+    }
+    void setMinutes(const QString &text) override { m_form.Text2->setText(text); }
+    void setLampSize(qint16 twips) override
+    {
+        // The slider would quietly clamp a value out of its range; the control refuses it.
+        if (twips < m_form.HScroll1->minimum() || twips > m_form.HScroll1->maximum())
+            throw invalidPropertyValue();
+        m_form.HScroll1->setValue(twips);
+    }
+    void setLampColour(ColourValue colour) override { setColour(m_form.pic1, colour); }
+    void setWindowColour(ColourValue colour) override
+    {
+        setColour(&m_form, colour);
+        setColour(m_form.Frame1, colour);
+        setColour(m_form.Frame2, colour);
+    }
+
+private:
+    static void setColour(QWidget *widget, ColourValue colour)
+    {
+        if (!isValidColour(colour))
+            throw invalidPropertyValue();
+        setBackColour(widget, colour);
+    }
+
+    Form1 &m_form;
+};
+
+} // namespace
+
+void Form1::connectSettings()
+{
+    // No tracking on the slider: a dragged thumb reports its value once, when released.
+    connect(HScroll1, &QScrollBar::valueChanged, this,
+            [this] { m_guard.run([this] { HScroll1_Change(); }); });
+    new ArrowKeySteps(HScroll1);
+    connect(new FocusWatcher(HScroll1), &FocusWatcher::focusIn, this,
+            [this] { m_guard.run([this] { HScroll1_GotFocus(); }); });
+    for (qint16 index = 0; index < qint16(Label1.size()); ++index) {
+        connect(Label1[index], &ClickLabel::clicked, this,
+                [this, index] { m_guard.run([this, index] { Label1_Click(index); }); });
+    }
+    for (qint16 index = 0; index < qint16(Label9.size()); ++index) {
+        connect(Label9[index], &ClickLabel::clicked, this,
+                [this, index] { m_guard.run([this, index] { Label9_Click(index); }); });
+    }
+    connect(Command4, &QPushButton::clicked, this,
+            [this] { m_guard.run([this] { Command4_Click(); }); });
+    connect(Command5, &QPushButton::clicked, this,
+            [this] { m_guard.run([this] { Command5_Click(); }); });
+}
+
+void Form1::HScroll1_Change()
+{
+    const auto value = static_cast<qint16>(HScroll1->value());
+    pic1->setWidth(static_cast<float>(value));
+    pic1->setHeight(static_cast<float>(value));
+    // The lamp is centred on the anchor; an odd size leaves it on a half twip.
+    const float height = pic1->Height();
+    pic1->setTop(static_cast<float>(AnchorTop - height / 2.0));
+    const float width = pic1->Width();
+    pic1->setLeft(static_cast<float>(AnchorLeft - width / 2.0));
+}
+
+void Form1::HScroll1_GotFocus()
+{
+    pic1->setVisible(true);
+}
+
+void Form1::Label1_Click(qint16 Index)
+{
+    setBackColour(this, backColour(Label1[Index]));
+    setBackColour(Frame1, backColour(Label1[Index]));
+    setBackColour(Frame2, backColour(Label1[Index]));
+}
+
+void Form1::Label9_Click(qint16 Index)
+{
+    // The colour value itself, so that a system colour keeps following the desktop.
+    setBackColour(pic1, backColour(Shape1[Index]));
+}
+
+void Form1::Command4_Click()
+{
+    Speed = Combo1->currentText();
+    writeSettingsFile(settingsFileName(),
+                      {Speed, Text2->text(), static_cast<qint16>(HScroll1->value()),
+                       backColour(pic1), backColour(this)});
+}
+
+void Form1::Command5_Click()
+{
+    // A file that is missing or cut short, or a value the window cannot take, ends the load
+    // without a word; what came in before stays.
+    WindowSettingsTarget target(*this);
+    loadSettingsFile(settingsFileName(), target);
+}
+
+} // namespace blinket

@@ -1,0 +1,147 @@
+#include "fakeplatform.h"
+#include "settings/colourvalue.h"
+#include "ui/colours.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace blinket;
+
+class TestPalette : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void circleColoursTheLamp_data();
+    void circleColoursTheLamp();
+    void circleClicksLandOnTheTargets();
+    void swatchPaintsWindowAndPanels_data();
+    void swatchPaintsWindowAndPanels();
+    void sameColourAgainChangesNothing();
+    void systemColourLampFollowsTheDesktop();
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestPalette::init()
+{
+    m_platform = std::make_unique<FakePlatform>();
+    m_form = std::make_unique<Form1>(*m_platform);
+}
+
+void TestPalette::cleanup()
+{
+    m_form.reset();
+    m_platform.reset();
+}
+
+void TestPalette::circleColoursTheLamp_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<ColourValue>("colour");
+    QTest::newRow("pale red") << 0 << ColourValue(12632319);
+    QTest::newRow("light red") << 1 << ColourValue(8421631);
+    QTest::newRow("red") << 2 << ColourValue(255);
+    QTest::newRow("window background") << 3 << ColourValue(-2147483643);
+    QTest::newRow("light yellow") << 4 << ColourValue(8454143);
+    QTest::newRow("yellow") << 5 << ColourValue(65535);
+}
+
+void TestPalette::circleColoursTheLamp()
+{
+    QFETCH(int, index);
+    QFETCH(ColourValue, colour);
+    // Start from another colour, so that every circle makes a difference.
+    setBackColour(m_form->pic1, rgbColour(0, 0x40, 0));
+    m_form->pic1->hide();
+    m_form->HScroll1->setValue(1000);
+    const QRect place = m_form->pic1->geometry();
+    QTest::mouseClick(m_form->Label9[index], Qt::LeftButton);
+    QCOMPARE(backColour(m_form->pic1), colour);
+    QCOMPARE(m_form->pic1->palette().color(QPalette::Window),
+             resolveColour(colour, QApplication::palette()));
+    QVERIFY(m_form->pic1->isHidden());
+    QCOMPARE(m_form->pic1->geometry(), place);
+    QCOMPARE(m_form->pic1->Width(), 1000.0f);
+    // The window's colour stays.
+    QCOMPARE(backColour(m_form.get()), rgbColour(0x80, 0x80, 0x80));
+}
+
+void TestPalette::circleClicksLandOnTheTargets()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    for (int i = 0; i < 6; ++i) {
+        const QPoint centre = m_form->Shape1[i]->geometry().center();
+        QCOMPARE(m_form->Frame2->childAt(centre), m_form->Label9[i]);
+        QTest::mouseClick(m_form->Frame2->childAt(centre), Qt::LeftButton);
+        QCOMPARE(backColour(m_form->pic1), backColour(m_form->Shape1[i]));
+    }
+}
+
+void TestPalette::swatchPaintsWindowAndPanels_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<ColourValue>("colour");
+    QTest::newRow("black") << 0 << ColourValue(0);
+    QTest::newRow("dark grey") << 1 << ColourValue(4210752);
+    QTest::newRow("grey") << 2 << ColourValue(8421504);
+    QTest::newRow("dark blue") << 3 << ColourValue(12582912);
+    QTest::newRow("teal") << 4 << ColourValue(8421376);
+    QTest::newRow("dark purple") << 5 << ColourValue(4194368);
+}
+
+void TestPalette::swatchPaintsWindowAndPanels()
+{
+    QFETCH(int, index);
+    QFETCH(ColourValue, colour);
+    QTest::mouseClick(m_form->Label1[(index + 1) % 6], Qt::LeftButton);
+    const ColourValue lamp = backColour(m_form->pic1);
+    QTest::mouseClick(m_form->Label1[index], Qt::LeftButton);
+    const QColor shown = resolveColour(colour, QApplication::palette());
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_form.get()), static_cast<QWidget *>(m_form->Frame1),
+          static_cast<QWidget *>(m_form->Frame2)}) {
+        QCOMPARE(backColour(widget), colour);
+        QCOMPARE(widget->palette().color(QPalette::Window), shown);
+    }
+    // The swatch keeps its own colour, and the lamp keeps its.
+    QCOMPARE(backColour(m_form->Label1[index]), colour);
+    QCOMPARE(backColour(m_form->pic1), lamp);
+}
+
+void TestPalette::sameColourAgainChangesNothing()
+{
+    // Grey is the window's colour at start; red the lamp's after one click.
+    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
+    const QPalette window = m_form->palette();
+    const QPalette lamp = m_form->pic1->palette();
+    QTest::mouseClick(m_form->Label1[2], Qt::LeftButton);
+    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
+    QCOMPARE(m_form->palette(), window);
+    QCOMPARE(m_form->pic1->palette(), lamp);
+    QCOMPARE(backColour(m_form->pic1), ColourValue(255));
+}
+
+void TestPalette::systemColourLampFollowsTheDesktop()
+{
+    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
+    QTest::mouseClick(m_form->Label9[3], Qt::LeftButton);
+    QCOMPARE(backColour(m_form->pic1), SystemColour::WindowBackground);
+    const QPalette saved = QApplication::palette();
+    QPalette desktop = saved;
+    desktop.setColor(QPalette::Base, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(desktop);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(saved);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), saved.color(QPalette::Base));
+}
+
+QTEST_MAIN(TestPalette)
+#include "test_palette.moc"
