@@ -10,12 +10,13 @@ namespace blinket {
 
 Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent), m_platform(platform),
-      m_messageBoxes(std::make_unique<MessageBoxReporter>(this)), m_guard(*m_messageBoxes),
-      m_elements(*this, platform, Unit)
+      m_messageBoxes(std::make_unique<MessageBoxReporter>(this)),
+      m_guard(*m_messageBoxes, &platform), m_elements(*this, platform, Unit)
 {
     installFontSubstitutions();
     buildControls();
     setTabOrder();
+    connectExitAndLinks();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }
