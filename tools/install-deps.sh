@@ -2,9 +2,12 @@
 # Installs the Debian 12 packages the build, the program and the tests need, when missing.
 # Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core)
+# xdg-utils: the desktop's URL opener, which the web links hand their addresses to.
+packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils)
 if [ "${1:-run}" = test ]; then
-    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils)
+    # libx11-dev: a test helper asks the window to close as a window manager would;
+    # dpkg-dev: the Debian package's library dependencies.
+    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils libx11-dev dpkg-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do

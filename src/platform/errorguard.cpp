@@ -13,14 +13,23 @@ void MessageBoxReporter::report(const RuntimeError &error)
 
 void ErrorGuard::run(const std::function<void()> &handler, const std::function<void()> &recover)
 {
+    if (ending())
+        return;
     try {
         handler();
         return;
+    } catch (const ProgramEnding &) {
+        // The window is going away: nothing to restore and nobody to tell.
+        return;
     } catch (const RuntimeError &error) {
+        if (ending())
+            return;
         if (recover)
             recover();
         m_reporter->report(error);
     } catch (const std::bad_alloc &) {
+        if (ending())
+            return;
         if (recover)
             recover();
         m_reporter->report(RuntimeError(7, QStringLiteral("Out of memory")));

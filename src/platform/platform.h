@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/programending.h"
+
 #include <QtGlobal>
 
 namespace blinket {
@@ -23,6 +25,22 @@ public:
     virtual void Randomize(float seed) = 0;
     // The next uniform random number r, 0 <= r < 1.
     virtual float Rnd() = 0;
+
+    // From now on, for good, processEvents() and Sleep() throw ProgramEnding instead of
+    // returning, so every run in progress unwinds at its next element.
+    void requestEnd() { m_endRequested = true; }
+    bool endRequested() const { return m_endRequested; }
+
+protected:
+    // Every processEvents() and Sleep() calls this before its work and after it.
+    void throwIfEnding() const
+    {
+        if (m_endRequested)
+            throw ProgramEnding();
+    }
+
+private:
+    bool m_endRequested = false;
 };
 
 } // namespace blinket

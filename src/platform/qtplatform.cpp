@@ -34,11 +34,16 @@ QtPlatform::QtPlatform()
 
 void QtPlatform::processEvents()
 {
+    throwIfEnding();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // A handler that ran just now may have ended the program; we are back in our own frames,
+    // where the exception may travel.
+    throwIfEnding();
 }
 
 void QtPlatform::Sleep(qint32 ms)
 {
+    throwIfEnding();
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(qMax(ms, 0));
     const auto loopPart = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -51,7 +56,9 @@ void QtPlatform::Sleep(qint32 ms)
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         timer.start(loopPart);
+        // Ending the program makes this loop return at once; the rest is not slept.
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+        throwIfEnding();
     }
     std::this_thread::sleep_until(deadline);
 }

@@ -10,8 +10,8 @@ namespace blinket {
 
 Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent), m_platform(platform),
-      m_messageBoxes(std::make_unique<MessageBoxReporter>(this)), m_guard(*m_messageBoxes),
-      m_elements(*this, platform, Unit),
+      m_messageBoxes(std::make_unique<MessageBoxReporter>(this)),
+      m_guard(*m_messageBoxes, &platform), m_elements(*this, platform, Unit),
       m_runs(*this, m_elements, platform, {Letter, Unit, Speed, RunMode, Running})
 {
     installFontSubstitutions();
@@ -19,6 +19,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setTabOrder();
     connectRuns();
     connectSettings();
+    connectExitAndLinks();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktopurlopener.h"
 #include "platform/errorguard.h"
 #include "platform/platform.h"
 #include "runs/rundriver.h"
@@ -121,6 +122,25 @@ private:
     SignalElements m_elements;
     RunDriver m_runs;
     bool m_runUnderWay = false;
+
+    // Exit, closing the window and the web links (form1links.cpp).
+public:
+    // Where the links send their addresses: the desktop's browser unless a test says otherwise.
+    void setUrlOpener(UrlOpener &opener) { m_opener = &opener; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectExitAndLinks();
+    void endProgram();
+    void Command2_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
+
+    DesktopUrlOpener m_desktopOpener;
+    UrlOpener *m_opener = &m_desktopOpener;
 };
 
 } // namespace blinket

@@ -1,3 +1,4 @@
+#include "fakeplatform.h"
 #include "platform/errorguard.h"
 #include "recordingreporter.h"
 
@@ -17,6 +18,10 @@ private slots:
     void restoresBeforeReporting();
     void nestedHandlersReportOnTheirOwn();
     void messageBoxShowsTheReport();
+    void endingUnwindsAHandlerWithoutAWord();
+    void noHandlerStartsOnceEnding();
+    void errorsOnTheWayOutAreNotReported();
+    void everyNestedRunUnwinds();
 };
 
 void TestErrorGuard::passesQuietHandlersThrough()
@@ -86,6 +91,77 @@ void TestErrorGuard::messageBoxShowsTheReport()
     });
     guard.run([] { throw RuntimeError::typeMismatch(); });
     QCOMPARE(shown, QStringLiteral("Run-time error '13': Type mismatch"));
+}
+
+void TestErrorGuard::endingUnwindsAHandlerWithoutAWord()
+{
+    RecordingReporter reporter;
+    FakePlatform platform;
+    ErrorGuard guard(reporter, &platform);
+    bool recovered = false;
+    int sleepsAfterTheEnd = 0;
+    guard.run(
+        [&] {
+            platform.Sleep(10);
+            platform.requestEnd();
+            platform.Sleep(10);
+            ++sleepsAfterTheEnd;
+        },
+        [&] { recovered = true; });
+    QCOMPARE(sleepsAfterTheEnd, 0);
+    QCOMPARE(platform.sleptMs(), 10);
+    QVERIFY(!recovered);
+    QVERIFY(reporter.reports.isEmpty());
+}
+
+void TestErrorGuard::noHandlerStartsOnceEnding()
+{
+    RecordingReporter reporter;
+    FakePlatform platform;
+    ErrorGuard guard(reporter, &platform);
+    int calls = 0;
+    guard.run([&] { ++calls; });
+    platform.requestEnd();
+    guard.run([&] { ++calls; });
+    guard.run([&] { ++calls; });
+    QCOMPARE(calls, 1);
+}
+
+void TestErrorGuard::errorsOnTheWayOutAreNotReported()
+{
+    RecordingReporter reporter;
+    FakePlatform platform;
+    ErrorGuard guard(reporter, &platform);
+    bool recovered = false;
+    guard.run(
+        [&] {
+            platform.requestEnd();
+            throw RuntimeError::overflow();
+        },
+        [&] { recovered = true; });
+    QVERIFY(!recovered);
+    QVERIFY(reporter.reports.isEmpty());
+}
+
+void TestErrorGuard::everyNestedRunUnwinds()
+{
+    // A click handled inside a run ends the program; the inner handler returns normally and
+    // the outer run must still stop at its very next platform call.
+    RecordingReporter reporter;
+    FakePlatform platform;
+    ErrorGuard guard(reporter, &platform);
+    int outerSteps = 0;
+    platform.at(25, [&] { guard.run([&] { platform.requestEnd(); }); });
+    guard.run([&] {
+        for (int i = 0; i < 100; ++i) {
+            platform.processEvents();
+            platform.Sleep(10);
+            ++outerSteps;
+        }
+    });
+    QCOMPARE(outerSteps, 3);
+    QCOMPARE(platform.now(), 30);
+    QVERIFY(reporter.reports.isEmpty());
 }
 
 QTEST_MAIN(TestErrorGuard)

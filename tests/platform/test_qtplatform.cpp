@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTime>
+#include <QTimer>
 #include <QWidget>
 
 using namespace blinket;
@@ -31,6 +32,9 @@ private slots:
     void processEventsRunsQueuedWork();
     void clockIsSecondsSinceMidnight();
     void randomNumbersStayInRangeAndRepeatFromASeed();
+    void endingStopsEventProcessingAndSleeps();
+    void aHandlerThatEndsTheProgramUnwindsItsCaller();
+    void sleepGivesUpOnceTheApplicationExits();
 };
 
 void TestQtPlatform::sleepsAtLeastItsDuration()
@@ -116,6 +120,65 @@ void TestQtPlatform::randomNumbersStayInRangeAndRepeatFromASeed()
     for (int i = 0; i < 100000; ++i)
         largest = std::max(largest, source.next());
     QVERIFY(largest < 1.0f);
+}
+
+void TestQtPlatform::endingStopsEventProcessingAndSleeps()
+{
+    QtPlatform platform;
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        this, [&] { ran = true; }, Qt::QueuedConnection);
+    platform.requestEnd();
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding, platform.processEvents());
+    QVERIFY(!ran);
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding, platform.Sleep(0));
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding, platform.Sleep(100));
+    QVERIFY(platform.endRequested());
+    QCoreApplication::processEvents();
+}
+
+void TestQtPlatform::aHandlerThatEndsTheProgramUnwindsItsCaller()
+{
+    QtPlatform platform;
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            ran = true;
+            platform.requestEnd();
+        },
+        Qt::QueuedConnection);
+    // The handler itself returns into Qt normally; the throw comes after Qt's call is over.
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding, platform.processEvents());
+    QVERIFY(ran);
+}
+
+void TestQtPlatform::sleepGivesUpOnceTheApplicationExits()
+{
+    QtPlatform platform;
+    bool unwound = false;
+    qint64 slept = -1;
+    QTimer::singleShot(0, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            platform.Sleep(20000);
+        } catch (const ProgramEnding &) {
+            unwound = true;
+        }
+        slept = clock.elapsed();
+    });
+    // A timer is not user input, so it fires inside the sleep's own event loop, as a
+    // repaint would; exiting the application ends that loop.
+    QTimer::singleShot(50, [&] {
+        platform.requestEnd();
+        QCoreApplication::exit(0);
+    });
+    QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(unwound);
+    // Left to itself the sleep would take the whole 20 s.
+    QVERIFY2(slept >= 0 && slept < 20000, qPrintable(QString::number(slept)));
 }
 
 QTEST_MAIN(TestQtPlatform)

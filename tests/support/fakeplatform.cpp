@@ -6,21 +6,24 @@ namespace blinket {
 
 void FakePlatform::processEvents()
 {
+    throwIfEnding();
     m_steps.push_back({Kind::Events, 0, m_now, {}});
     // Due actions run in time order; an action may script further ones.
     for (;;) {
         const auto due = std::ranges::find_if(
             m_actions, [this](const auto &action) { return action.first <= m_now; });
         if (due == m_actions.end())
-            return;
+            break;
         const std::function<void()> action = std::move(due->second);
         m_actions.erase(due);
         action();
     }
+    throwIfEnding();
 }
 
 void FakePlatform::Sleep(qint32 ms)
 {
+    throwIfEnding();
     m_steps.push_back({Kind::Sleep, ms, m_now, {}});
     m_now += std::max(ms, 0);
 }

@@ -15,6 +15,7 @@ namespace blinket {
 // A platform on a virtual clock that only moves when something sleeps. It is also a lamp,
 // and keeps one timeline of lamp switches, event processing and sleeps; actions scripted
 // for a virtual time run at the first event processing at or after it, as a click would.
+// Once the end is requested its event processing and sleeps throw, as the real ones do.
 class FakePlatform : public Platform, public Lamp
 {
 public:

@@ -1,0 +1,17 @@
+#include "platform/desktopurlopener.h"
+
+#include "platform/runtimeerror.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace blinket {
+
+void DesktopUrlOpener::open(const QString &address)
+{
+    // The opener is started detached; whether the browser then finds the page is its business.
+    if (!QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode)))
+        throw RuntimeError(53, QStringLiteral("File not found"));
+}
+
+} // namespace blinket

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/urlopener.h"
+
+namespace blinket {
+
+// The desktop's own URL opener (xdg-open on Linux); 53 "File not found" when there is none.
+class DesktopUrlOpener : public UrlOpener
+{
+public:
+    void open(const QString &address) override;
+};
+
+} // namespace blinket

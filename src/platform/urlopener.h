@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace blinket {
+
+// Hands a web address to the learner's browser and returns without waiting for it.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    // Raises a RuntimeError when no browser can be started.
+    virtual void open(const QString &address) = 0;
+};
+
+} // namespace blinket

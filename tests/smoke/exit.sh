@@ -1,0 +1,30 @@
+#!/bin/bash
+# Ends the real program between runs and checks that it ends at once, with status 0, having
+# written nothing. Usage: exit.sh <blinket> <closewindow> alt+x|button|close
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+program=$1
+closewindow=$2
+how=$3
+
+mkdir "$work/run"
+cd "$work/run"
+start "$program"
+find_window
+case $how in
+alt+x)
+    xdotool windowfocus "$window"
+    sleep 0.3
+    xdotool key alt+x
+    ;;
+button) click_at 48 476 ;; # the centre of Exit
+close) "$closewindow" "$window" ;;
+*)
+    echo "unknown way to end: $how"
+    exit 2
+    ;;
+esac
+wait_for_end 10
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
+[ -z "$(ls -A "$work/run")" ] || { echo "the program wrote files: $(ls -A "$work/run")"; exit 1; }
+echo "ended by $how with status 0"
