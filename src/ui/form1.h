@@ -36,6 +36,8 @@ public:
 
     // Errors that escape a handler go here (a message box unless a test says otherwise).
     void setErrorReporter(ErrorReporter &reporter) { m_guard.setReporter(reporter); }
+    // Where the links send their addresses: the desktop's browser unless a test says otherwise.
+    void setUrlOpener(UrlOpener &opener) { m_opener = &opener; }
 
     // The signal elements and the letter sender, on the lamp pic1.
     SignalElements &elements() { return m_elements; }
@@ -89,12 +91,16 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The window itself (form1.cpp, form1layout.cpp).
+    void buildControls();
+    void setTabOrder();
     void Form_Load();
     void setLit(bool lit) override;
 
-    // Runs.
+    // Runs (form1runs.cpp).
     void connectRuns();
     void Command1_Click();
     void Command6_Click();
@@ -104,10 +110,8 @@ private:
     void setControlVisible(Control control, bool visible) override;
     QString combo1Text() const override;
     QString text2Text() const override;
-    void buildControls();
-    void setTabOrder();
 
-    // The settings panel: the lamp's size and colours, and the settings file.
+    // The lamp's size and colours, and the settings file (form1settings.cpp).
     void connectSettings();
     void HScroll1_Change();
     void HScroll1_GotFocus();
@@ -116,22 +120,7 @@ private:
     void Command4_Click();
     void Command5_Click();
 
-    Platform &m_platform;
-    std::unique_ptr<MessageBoxReporter> m_messageBoxes;
-    ErrorGuard m_guard;
-    SignalElements m_elements;
-    RunDriver m_runs;
-    bool m_runUnderWay = false;
-
     // Exit, closing the window and the web links (form1links.cpp).
-public:
-    // Where the links send their addresses: the desktop's browser unless a test says otherwise.
-    void setUrlOpener(UrlOpener &opener) { m_opener = &opener; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void connectExitAndLinks();
     void endProgram();
     void Command2_Click();
@@ -139,6 +128,12 @@ private:
     void Label7_Click();
     void Label8_Click();
 
+    Platform &m_platform;
+    std::unique_ptr<MessageBoxReporter> m_messageBoxes;
+    ErrorGuard m_guard;
+    SignalElements m_elements;
+    RunDriver m_runs;
+    bool m_runUnderWay = false;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

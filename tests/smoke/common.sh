@@ -1,4 +1,4 @@
-# Shared by the end-to-end scripts, which run under xvfb-run without a window manager.
+# Shared by the end-to-end scripts, which run in an X server without a window manager.
 # Each script gets a scratch folder $work, removed at the end with any program left running.
 
 work=$(mktemp -d)
