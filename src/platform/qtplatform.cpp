@@ -44,10 +44,11 @@ void QtPlatform::processEvents()
 void QtPlatform::Sleep(qint32 ms)
 {
     throwIfEnding();
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(qMax(ms, 0));
-    const auto loopPart = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::milliseconds(qMax(ms, 0)) - finishingStretch);
+    using Clock = PauseSchedule::Clock;
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point deadline = m_schedule.deadline(now, ms);
+    const auto loopPart =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now - finishingStretch);
     if (loopPart.count() > 0) {
         // Repaints go on while the lamp holds its state; clicks wait in the queue.
         QEventLoop loop;

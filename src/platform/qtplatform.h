@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/pauseschedule.h"
 #include "platform/platform.h"
 #include "platform/randomsource.h"
 
@@ -19,6 +20,7 @@ public:
 
 private:
     RandomSource m_random;
+    PauseSchedule m_schedule;
 };
 
 } // namespace blinket
