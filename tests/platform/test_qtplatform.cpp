@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <thread>
+
 using namespace blinket;
 
 namespace {
@@ -41,11 +43,20 @@ void TestQtPlatform::sleepsAtLeastItsDuration()
 {
     QtPlatform platform;
     for (const int ms : {0, 1, 3, 25}) {
+        // After a break longer than the lamp's switching takes, a pause counts from now.
+        std::this_thread::sleep_for(PauseSchedule::carry * 2);
         QElapsedTimer clock;
         clock.start();
         platform.Sleep(ms);
         QVERIFY2(clock.nsecsElapsed() >= qint64(ms) * 1000000, qPrintable(QString::number(ms)));
     }
+    // Pauses in a row end on their schedule: together they last at least their sum.
+    std::this_thread::sleep_for(PauseSchedule::carry * 2);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 5; ++i)
+        platform.Sleep(4);
+    QVERIFY(clock.nsecsElapsed() >= 20 * 1000000);
 }
 
 void TestQtPlatform::negativeDurationSleepsNothing()
