@@ -11,7 +11,9 @@ void DesktopUrlOpener::open(const QString &address)
 {
     // The opener is started detached; whether the browser then finds the page is its business.
     if (!QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode)))
-        throw RuntimeError(53, QStringLiteral("File not found"));
+        throw RuntimeError(
+            53, QStringLiteral("File not found: no web browser could be started to open %1")
+                    .arg(address));
 }
 
 } // namespace blinket

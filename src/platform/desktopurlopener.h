@@ -4,7 +4,8 @@
 
 namespace blinket {
 
-// The desktop's own URL opener (xdg-open on Linux); 53 "File not found" when there is none.
+// The desktop's own URL opener (xdg-open on Linux); error 53, "File not found", naming the
+// address, when there is none.
 class DesktopUrlOpener : public UrlOpener
 {
 public:

@@ -19,12 +19,7 @@ void RunDriver::RunDrill()
     m_state.Running = 1;
     m_view.setControlVisible(Control::Command2, false);
     m_view.setControlVisible(Control::Image1, true);
-    m_view.setControlVisible(Control::Label4_0, false);
-    m_view.setControlVisible(Control::Label4_1, false);
-    m_view.setText1(QString());
-    m_view.setControlVisible(Control::Text1, false);
-    m_view.setControlVisible(Control::Frame1, false);
-    m_view.setControlVisible(Control::Frame2, false);
+    hideBannersResultsAndPanels();
     computeUnit();
     m_view.setControlVisible(Control::pic1, false);
     leadIn();
@@ -54,12 +49,7 @@ void RunDriver::Command3_Click(qint16 Index)
     m_view.setControlVisible(Control::Image1, true);
     m_state.Running = 1;
     m_view.setControlVisible(Control::Command2, false);
-    m_view.setControlVisible(Control::Label4_0, false);
-    m_view.setControlVisible(Control::Label4_1, false);
-    m_view.setText1(QString());
-    m_view.setControlVisible(Control::Text1, false);
-    m_view.setControlVisible(Control::Frame1, false);
-    m_view.setControlVisible(Control::Frame2, false);
+    hideBannersResultsAndPanels();
     m_view.setControlVisible(Control::pic1, false);
     // The lead-in runs on the unit of the run before; the first one after start-up is empty.
     leadIn();
@@ -82,6 +72,16 @@ void RunDriver::restoreAfterError()
 {
     restoreWindow();
     m_view.setControlVisible(Control::Image1, false);
+}
+
+void RunDriver::hideBannersResultsAndPanels()
+{
+    m_view.setControlVisible(Control::Label4_0, false);
+    m_view.setControlVisible(Control::Label4_1, false);
+    m_view.setText1(QString());
+    m_view.setControlVisible(Control::Text1, false);
+    m_view.setControlVisible(Control::Frame1, false);
+    m_view.setControlVisible(Control::Frame2, false);
 }
 
 void RunDriver::computeUnit()

@@ -29,6 +29,8 @@ public:
 private:
     using Control = RunView::Control;
 
+    // Hides the two banners, the results box (emptied first) and both panels.
+    void hideBannersResultsAndPanels();
     void leadIn();
     void startClock();
     void computeUnit();

@@ -41,7 +41,9 @@ void TestDesktopUrlOpener::noOpenerIsFileNotFound()
         opener.open(QStringLiteral("http://www.corvale.example"));
     } catch (const RuntimeError &error) {
         number = error.number();
-        QCOMPARE(error.report(), QStringLiteral("Run-time error '53': File not found"));
+        QCOMPARE(error.report(), QStringLiteral("Run-time error '53': File not found: no web "
+                                                "browser could be started to open "
+                                                "http://www.corvale.example"));
     }
     QCOMPARE(number, 53);
 }
