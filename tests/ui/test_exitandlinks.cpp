@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "platform/runtimeerror.h"
 #include "platform/urlopener.h"
+#include "recordingreporter.h"
 #include "ui/form1.h"
 #include "ui/publisher.h"
 
@@ -31,13 +32,6 @@ public:
         throw RuntimeError(53, QStringLiteral("File not found"));
     }
     int attempts = 0;
-};
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void report(const RuntimeError &error) override { reports << error.report(); }
-    QStringList reports;
 };
 
 // Starts work from the application's own event loop, as the program does, and returns the

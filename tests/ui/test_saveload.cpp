@@ -1,5 +1,6 @@
 #include "fakeplatform.h"
 #include "platform/errorguard.h"
+#include "recordingreporter.h"
 #include "settings/settingsfile.h"
 #include "ui/colours.h"
 #include "ui/form1.h"
@@ -19,13 +20,6 @@
 using namespace blinket;
 
 namespace {
-
-class RecordingReporter : public ErrorReporter
-{
-public:
-    void report(const RuntimeError &error) override { reports << error.report(); }
-    QStringList reports;
-};
 
 // What Save and Load touch, as the learner sees it.
 struct Snapshot
