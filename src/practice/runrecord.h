@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QChar>
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+namespace blinket {
+
+// What kind of run a stored run was.
+enum class RunKind { AtoZ, Lesson, WeakLetters };
+
+// What became of one sent letter: read right (readAs == sent), read as another letter, or
+// missed (readAs null).
+struct LetterOutcome
+{
+    QChar sent;
+    QChar readAs;
+
+    bool right() const { return readAs == sent; }
+    bool missed() const { return readAs.isNull(); }
+    friend bool operator==(const LetterOutcome &, const LetterOutcome &) = default;
+};
+
+// One scored run as the practice history keeps it.
+struct RunRecord
+{
+    qint64 id = 0;        // given by the history when stored
+    QDateTime startedUtc; // when the run started
+    RunKind kind = RunKind::AtoZ;
+    int lesson = 0;        // the lesson's number (1 to 12) for a lesson run, else 0
+    QString speed;         // the speed text as typed
+    qint16 unit = 0;       // milliseconds per time unit
+    QString minutes;       // the minutes text as typed
+    double elapsedSeconds = 0.0;
+    QString sent;          // the letters sent, A to Z only
+    QString copy;          // the letters typed, A to Z only
+    int right = 0;
+    int wrong = 0;
+    int missed = 0;
+    int extra = 0;
+    std::vector<LetterOutcome> outcomes; // one per sent letter, in order
+
+    // Right letters in hundredths of those sent (0 to 100, not rounded); 0 when none sent.
+    double accuracy() const { return sent.isEmpty() ? 0.0 : 100.0 * right / sent.size(); }
+};
+
+} // namespace blinket
