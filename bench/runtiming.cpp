@@ -73,6 +73,7 @@ public:
         lastWake = Clock::now();
     }
     float Timer() override { return m_inner.Timer(); }
+    double steadySeconds() override { return m_inner.steadySeconds(); }
     void Randomize(float seed) override { m_inner.Randomize(seed); }
     float Rnd() override { return m_inner.Rnd(); }
 
@@ -98,11 +99,12 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
     Form1 form(platform);
     form.show();
     QCoreApplication::processEvents();
-    form.Combo1->setEditText(speed);
-    form.Text2->setText(QString::number(seconds / 60.0, 'g', 17));
+    form.findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(speed);
+    form.findChild<QLineEdit *>(QStringLiteral("Text2"))
+        ->setText(QString::number(seconds / 60.0, 'g', 17));
 
     const double cpuBefore = cpuSeconds();
-    form.Command1->click();
+    form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     const double cpu = cpuSeconds() - cpuBefore;
 
     // Each lamp state lasts from its element's switch to the next one's.

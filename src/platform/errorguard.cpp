@@ -1,15 +1,8 @@
 #include "platform/errorguard.h"
 
-#include <QMessageBox>
-
 #include <new>
 
 namespace blinket {
-
-void MessageBoxReporter::report(const RuntimeError &error)
-{
-    QMessageBox::critical(m_window, QStringLiteral("Morse"), error.report());
-}
 
 void ErrorGuard::run(const std::function<void()> &handler, const std::function<void()> &recover)
 {

@@ -3,9 +3,6 @@
 #include "platform/platform.h"
 #include "platform/runtimeerror.h"
 
-#include <QPointer>
-#include <QWidget>
-
 #include <functional>
 
 namespace blinket {
@@ -16,17 +13,6 @@ class ErrorReporter
 public:
     virtual ~ErrorReporter() = default;
     virtual void report(const RuntimeError &error) = 0;
-};
-
-// Shows "Run-time error 'N': description" in a message box over the window.
-class MessageBoxReporter : public ErrorReporter
-{
-public:
-    explicit MessageBoxReporter(QWidget *window) : m_window(window) {}
-    void report(const RuntimeError &error) override;
-
-private:
-    QPointer<QWidget> m_window;
 };
 
 // Every event handler is entered through here: an error that escapes it is reported, the

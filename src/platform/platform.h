@@ -21,6 +21,9 @@ public:
     virtual void Sleep(qint32 ms) = 0;
     // Seconds since local midnight, with a fraction.
     virtual float Timer() = 0;
+    // Seconds on a clock that only ever moves forward at a steady pace, whatever happens to
+    // the time of day (a clock set back, daylight saving); for timing runs.
+    virtual double steadySeconds() = 0;
     // Restarts the random sequence from a seed.
     virtual void Randomize(float seed) = 0;
     // The next uniform random number r, 0 <= r < 1.

@@ -70,4 +70,10 @@ float QtPlatform::Timer()
     return static_cast<float>(now.msecsSinceStartOfDay()) / 1000.0f;
 }
 
+double QtPlatform::steadySeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace blinket

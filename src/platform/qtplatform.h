@@ -15,6 +15,7 @@ public:
     void processEvents() override;
     void Sleep(qint32 ms) override;
     float Timer() override;
+    double steadySeconds() override;
     void Randomize(float seed) override { m_random.reseed(seed); }
     float Rnd() override { return m_random.next(); }
 

@@ -29,13 +29,13 @@ struct RunRecord
     qint64 id = 0;        // given by the history when stored
     QDateTime startedUtc; // when the run started
     RunKind kind = RunKind::AtoZ;
-    int lesson = 0;        // the lesson's number (1 to 12) for a lesson run, else 0
-    QString speed;         // the speed text as typed
-    qint16 unit = 0;       // milliseconds per time unit
-    QString minutes;       // the minutes text as typed
+    int lesson = 0;  // the lesson's number (1 to 12) for a lesson run, else 0
+    QString speed;   // the speed text as typed
+    qint16 unit = 0; // milliseconds per time unit
+    QString minutes; // the minutes text as typed
     double elapsedSeconds = 0.0;
-    QString sent;          // the letters sent, A to Z only
-    QString copy;          // the letters typed, A to Z only
+    QString sent; // the letters sent, A to Z only
+    QString copy; // the letters typed, A to Z only
     int right = 0;
     int wrong = 0;
     int missed = 0;

@@ -2,12 +2,37 @@
 
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 namespace blinket {
 
-// The letters a lesson button draws from, in the order of its draws; nothing for an index
-// that has no button.
-std::optional<QStringView> lessonLetters(qint16 index);
+// A lesson: its number (the order to learn them in), the index of its start button, and
+// the letters it draws from in the order of its draws, which are also the button's caption.
+struct Lesson
+{
+    int number;
+    qint16 index;
+    const char16_t *letters;
+};
+
+// The twelve lessons, in the order of their numbers.
+inline constexpr std::array<Lesson, 12> lessons{{
+    {1, 3, u"EISH"},
+    {2, 1, u"TMO"},
+    {3, 4, u"WG"},
+    {4, 0, u"AUV"},
+    {5, 2, u"NDB"},
+    {6, 5, u"KR"},
+    {7, 6, u"PX"},
+    {8, 9, u"NA"},
+    {9, 8, u"DU"},
+    {10, 7, u"YQ"},
+    {11, 10, u"LF"},
+    {12, 12, u"ZJC"},
+}};
+
+// The lesson whose button has this index; nothing for an index without a button (11).
+std::optional<Lesson> lessonAt(qint16 index);
 
 } // namespace blinket

@@ -9,7 +9,8 @@ namespace blinket {
 
 namespace {
 
-constexpr float secondsPerDay = 86400.0f;
+// The time unit is this many milliseconds divided by the speed in words a minute.
+constexpr double unitMsAtOneWordPerMinute = 1600.0;
 constexpr int groupSize = 5;
 
 } // namespace
@@ -27,6 +28,7 @@ void RunDriver::RunDrill()
     startClock();
 
     if (m_state.RunMode == 0) {
+        m_lettersSent.clear();
         sendLetters(
             [this] {
                 // In double precision the largest draw stays below 91, one past Z.
@@ -43,8 +45,8 @@ void RunDriver::RunDrill()
 
 void RunDriver::Command3_Click(qint16 Index)
 {
-    const std::optional<QStringView> letters = lessonLetters(Index);
-    if (!letters)
+    const std::optional<Lesson> lesson = lessonAt(Index);
+    if (!lesson)
         return;
     m_view.setControlVisible(Control::Image1, true);
     m_state.Running = 1;
@@ -57,7 +59,8 @@ void RunDriver::Command3_Click(qint16 Index)
     computeUnit();
     startClock();
 
-    const QStringView group = *letters;
+    m_lettersSent.clear();
+    const QStringView group(lesson->letters);
     sendLetters(
         [this, group] {
             const double draw = std::floor(double(m_platform.Rnd()) * double(group.size()) + 1.0);
@@ -72,13 +75,14 @@ void RunDriver::restoreAfterError()
 {
     restoreWindow();
     m_view.setControlVisible(Control::Image1, false);
+    m_state.Unit = 0;
 }
 
 void RunDriver::hideBannersResultsAndPanels()
 {
     m_view.setControlVisible(Control::Label4_0, false);
     m_view.setControlVisible(Control::Label4_1, false);
-    m_view.setText1(QString());
+    m_view.clearText1();
     m_view.setControlVisible(Control::Text1, false);
     m_view.setControlVisible(Control::Frame1, false);
     m_view.setControlVisible(Control::Frame2, false);
@@ -87,7 +91,7 @@ void RunDriver::hideBannersResultsAndPanels()
 void RunDriver::computeUnit()
 {
     m_state.Speed = m_view.combo1Text();
-    m_state.Unit = toInt16(divide(1600.0, textToNumber(m_state.Speed)));
+    m_state.Unit = toInt16(divide(unitMsAtOneWordPerMinute, textToNumber(m_state.Speed)));
 }
 
 void RunDriver::leadIn()
@@ -100,7 +104,7 @@ void RunDriver::leadIn()
 
 void RunDriver::startClock()
 {
-    m_startTime = m_platform.Timer();
+    m_startSeconds = m_platform.steadySeconds();
 }
 
 void RunDriver::sendLetters(const std::function<QString()> &drawLetter, int gapPauses)
@@ -108,9 +112,9 @@ void RunDriver::sendLetters(const std::function<QString()> &drawLetter, int gapP
     qint16 groupCounter = 1;
     for (;;) {
         // The time is read before the flag, and the minutes box anew at every step.
-        const float now = m_platform.Timer();
+        const float now = elapsed();
         const double limit = multiply(textToNumber(m_view.text2Text()), 60.0);
-        if (double(elapsedAt(now)) >= limit || m_state.Running == 0)
+        if (double(now) >= limit || m_state.Running == 0)
             return;
 
         m_state.Letter = drawLetter();
@@ -124,9 +128,10 @@ void RunDriver::sendLetters(const std::function<QString()> &drawLetter, int gapP
             }
         }
         m_elements.AtoZ(m_state.Letter);
-        appendToText1(m_state.Letter);
+        m_view.appendToText1(m_state.Letter);
+        m_lettersSent += m_state.Letter;
         if (groupCounter == groupSize + 1) {
-            appendToText1(QStringLiteral("  "));
+            m_view.appendToText1(QStringLiteral("  "));
             groupCounter = 0;
         }
         groupCounter = add16(groupCounter, 1);
@@ -142,11 +147,11 @@ void RunDriver::sendTryWords()
         for (const QChar letter : QStringLiteral("PARIS")) {
             m_state.Letter = letter;
             m_elements.AtoZ(m_state.Letter);
-            appendToText1(m_state.Letter);
+            m_view.appendToText1(m_state.Letter);
         }
         m_elements.Dark_word();
         m_state.Letter = QString();
-        appendToText1(QStringLiteral(" "));
+        m_view.appendToText1(QStringLiteral(" "));
     }
 }
 
@@ -163,20 +168,13 @@ void RunDriver::restoreWindow()
 
 void RunDriver::writeResultLine()
 {
-    const float elapsed = elapsedAt(m_platform.Timer());
-    appendToText1(QStringLiteral("\r\n") + formatSingle(elapsed) + QStringLiteral("  Sec."));
+    m_view.appendToText1(QStringLiteral("\r\n") + formatSingle(elapsed()) +
+                         QStringLiteral("  Sec."));
 }
 
-void RunDriver::appendToText1(const QString &text)
+float RunDriver::elapsed() const
 {
-    m_view.setText1(m_view.text1() + text);
-}
-
-float RunDriver::elapsedAt(float now) const
-{
-    // The clock starts again from zero at midnight.
-    const float elapsed = now - m_startTime;
-    return elapsed < 0.0f ? elapsed + secondsPerDay : elapsed;
+    return static_cast<float>(m_platform.steadySeconds() - m_startSeconds);
 }
 
 } // namespace blinket

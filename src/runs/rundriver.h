@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "runs/runview.h"
+#include "runs/windowstate.h"
 #include "signal/signalelements.h"
 
 #include <functional>
@@ -14,7 +15,7 @@ namespace blinket {
 class RunDriver
 {
 public:
-    RunDriver(RunView &view, SignalElements &elements, Platform &platform, RunState state)
+    RunDriver(RunView &view, SignalElements &elements, Platform &platform, WindowState &state)
         : m_view(view), m_elements(elements), m_platform(platform), m_state(state)
     {}
 
@@ -23,8 +24,14 @@ public:
     // A lesson run drawing from the letters of button Index.
     void Command3_Click(qint16 Index);
 
-    // Puts the window back as it is between runs, after an error cut a run short.
+    // Puts the window back as it is between runs after an error cut a run short. The time
+    // unit goes back to none, as at start-up, so that the unit that failed does not carry
+    // into the lead-in of the next lesson.
     void restoreAfterError();
+
+    // The letters the last run of random letters or of a lesson sent, in order, without the
+    // gaps; empty before the first such run.
+    const QString &lettersSent() const { return m_lettersSent; }
 
 private:
     using Control = RunView::Control;
@@ -38,15 +45,16 @@ private:
     void sendTryWords();
     void restoreWindow();
     void writeResultLine();
-    void appendToText1(const QString &text);
-    // Seconds from the start of the sending to now, across local midnight too.
-    float elapsedAt(float now) const;
+    // Seconds since the sending started, on the platform's steady clock, so that the time of
+    // day being set back or forward in the middle of a run changes nothing.
+    float elapsed() const;
 
     RunView &m_view;
     SignalElements &m_elements;
     Platform &m_platform;
-    RunState m_state;
-    float m_startTime = 0.0f;
+    WindowState &m_state;
+    double m_startSeconds = 0.0;
+    QString m_lettersSent;
 };
 
 } // namespace blinket

@@ -12,22 +12,13 @@ public:
 
     virtual ~RunView() = default;
     virtual void setControlVisible(Control control, bool visible) = 0;
-    // The results box, read and written back at every step; line ends are CR LF.
-    virtual QString text1() const = 0;
-    virtual void setText1(const QString &text) = 0;
+    // The results box collects a run: emptied at its start, extended at every step. Line
+    // ends are CR LF. Extending it must cost the same however long the text already is.
+    virtual void clearText1() = 0;
+    virtual void appendToText1(const QString &text) = 0;
     // The speed box and the minutes box, as typed.
     virtual QString combo1Text() const = 0;
     virtual QString text2Text() const = 0;
-};
-
-// The window-level state a run reads and leaves behind.
-struct RunState
-{
-    QString &Letter;
-    qint16 &Unit;
-    QString &Speed;
-    qint16 &RunMode;
-    qint16 &Running;
 };
 
 } // namespace blinket

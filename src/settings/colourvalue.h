@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
 #include <QtGlobal>
 
 namespace blinket {
 
 // A colour as the window keeps it: 0x00BBGGRR for an explicit colour (red in the low
-// byte), or 0x80000000 + n for the desktop's system colour n, which is looked up whenever
-// it is painted so that it follows the desktop's palette.
+// byte), or 0x80000000 + n for the desktop's system colour n, which the window looks up
+// whenever it paints so that it follows the desktop's palette.
 using ColourValue = qint32;
 
 constexpr ColourValue systemColour(int n)
@@ -31,9 +29,10 @@ constexpr ColourValue ButtonFace = systemColour(15);
 constexpr ColourValue ButtonText = systemColour(18);
 } // namespace SystemColour
 
+// The number of system colours there are; n runs from 0 to one less.
+constexpr int systemColourCount = 25;
+
 // True for the values a control accepts: an explicit colour or a known system colour.
 bool isValidColour(ColourValue value);
-// The colour to paint now; system colours come from the palette given.
-QColor resolveColour(ColourValue value, const QPalette &palette);
 
 } // namespace blinket

@@ -2,6 +2,9 @@
 
 #include "settings/colourvalue.h"
 
+#include <QColor>
+#include <QPalette>
+
 class QWidget;
 
 namespace blinket {
@@ -9,6 +12,9 @@ namespace blinket {
 // Background and text colours of controls are kept as colour values on the widget itself and
 // resolved into its palette; refreshColours() resolves them again after the desktop's palette
 // changed, so that system colours follow it.
+// The colour to paint now; system colours come from the palette given.
+QColor resolveColour(ColourValue value, const QPalette &palette);
+
 void setBackColour(QWidget *widget, ColourValue value);
 ColourValue backColour(const QWidget *widget);
 void setForeColour(QWidget *widget, ColourValue value);

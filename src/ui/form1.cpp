@@ -9,10 +9,8 @@
 namespace blinket {
 
 Form1::Form1(Platform &platform, QWidget *parent)
-    : QWidget(parent), m_platform(platform),
-      m_messageBoxes(std::make_unique<MessageBoxReporter>(this)),
-      m_guard(*m_messageBoxes, &platform), m_elements(*this, platform, Unit),
-      m_runs(*this, m_elements, platform, {Letter, Unit, Speed, RunMode, Running})
+    : QWidget(parent), m_platform(platform), m_guard(m_messageBoxes, &platform),
+      m_elements(*this, platform, m_state.Unit), m_runs(*this, m_elements, platform, m_state)
 {
     installFontSubstitutions();
     buildControls();
@@ -34,31 +32,9 @@ void Form1::Form_Load()
     m_platform.Randomize(m_platform.Timer());
     setBackColour(Frame1, backColour(this));
     setBackColour(Frame2, backColour(this));
-    setText1(QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
-    AnchorTop = toInt16(pic1->Top());
-    AnchorLeft = toInt16(pic1->Left());
-}
-
-QString Form1::text1() const
-{
-    return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
-void Form1::setText1(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    // A run extends the text at every step; adding just the new end spares laying out the
-    // whole text again while the lamp is timed.
-    const QString current = Text1->toPlainText();
-    if (!current.isEmpty() && shown.startsWith(current)) {
-        QTextCursor end(Text1->document());
-        end.movePosition(QTextCursor::End);
-        end.insertText(shown.sliced(current.size()));
-    } else {
-        Text1->setPlainText(shown);
-    }
-    Text1->moveCursor(QTextCursor::End);
+    Text1->setPlainText(QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
+    m_state.AnchorTop = toInt16(pic1->Top());
+    m_state.AnchorLeft = toInt16(pic1->Left());
 }
 
 Form1::~Form1() = default;

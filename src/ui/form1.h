@@ -5,10 +5,12 @@
 #include "platform/platform.h"
 #include "runs/rundriver.h"
 #include "runs/runview.h"
+#include "runs/windowstate.h"
 #include "signal/lamp.h"
 #include "signal/signalelements.h"
 #include "ui/circleshape.h"
 #include "ui/clicklabel.h"
+#include "ui/messageboxreporter.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -21,12 +23,12 @@
 
 #include <array>
 #include <map>
-#include <memory>
 
 namespace blinket {
 
-// The program's one window: its controls, the state a run leaves behind, and the handlers
-// of its events. Controls and state keep the names the rest of the program uses for them.
+// The program's one window: its controls, the window-level state, and the handlers of its
+// events. Every control carries its name as its object name ("Command3(12)" for a member of
+// a group), which is how anything outside the window finds it.
 class Form1 : public QWidget, private Lamp, private RunView
 {
     Q_OBJECT
@@ -39,12 +41,50 @@ public:
     // Where the links send their addresses: the desktop's browser unless a test says otherwise.
     void setUrlOpener(UrlOpener &opener) { m_opener = &opener; }
 
-    // The signal elements and the letter sender, on the lamp pic1.
-    SignalElements &elements() { return m_elements; }
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
-    // The text of the results box, its line ends as CR LF.
-    QString text1() const override;
-    void setText1(const QString &text) override;
+private:
+    // The window itself (form1.cpp, form1layout.cpp).
+    void buildControls();
+    void setTabOrder();
+    void Form_Load();
+    void setLit(bool lit) override;
+
+    // Runs (form1runs.cpp).
+    void connectRuns();
+    void Command1_Click();
+    void Command6_Click();
+    void cmdStop_Click();
+    // Runs a start button's handler; ignored while a run is already under way.
+    void startRun(const std::function<void()> &handler);
+    void setControlVisible(Control control, bool visible) override;
+    void clearText1() override;
+    void appendToText1(const QString &text) override;
+    // Hands what the results box has collected to the box itself.
+    void showPendingText1();
+    QString combo1Text() const override;
+    QString text2Text() const override;
+
+    // The lamp's size and colours, and the settings file (form1settings.cpp).
+    void connectSettings();
+    void HScroll1_Change();
+    void HScroll1_GotFocus();
+    void Label1_Click(qint16 Index);
+    void Label9_Click(qint16 Index);
+    void Command4_Click();
+    void Command5_Click();
+
+    // Exit, closing the window and the web links (form1links.cpp).
+    void connectExitAndLinks();
+    void endProgram();
+    void Command2_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
+
+    friend class WindowSettingsTarget;
 
     // Controls placed directly on the window.
     QPushButton *cmdStop = nullptr;
@@ -80,60 +120,16 @@ public:
     QLabel *Image3 = nullptr;
     ClickLabel *Label7 = nullptr;
 
-    // Window-level state.
-    QString Letter;
-    qint16 Unit = 0;
-    QString Speed;
-    qint16 RunMode = 0;
-    qint16 Running = 0;
-    qint16 AnchorTop = 0;
-    qint16 AnchorLeft = 0;
-
-protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    // The window itself (form1.cpp, form1layout.cpp).
-    void buildControls();
-    void setTabOrder();
-    void Form_Load();
-    void setLit(bool lit) override;
-
-    // Runs (form1runs.cpp).
-    void connectRuns();
-    void Command1_Click();
-    void Command6_Click();
-    void cmdStop_Click();
-    // Runs a start button's handler; ignored while a run is already under way.
-    void startRun(const std::function<void()> &handler);
-    void setControlVisible(Control control, bool visible) override;
-    QString combo1Text() const override;
-    QString text2Text() const override;
-
-    // The lamp's size and colours, and the settings file (form1settings.cpp).
-    void connectSettings();
-    void HScroll1_Change();
-    void HScroll1_GotFocus();
-    void Label1_Click(qint16 Index);
-    void Label9_Click(qint16 Index);
-    void Command4_Click();
-    void Command5_Click();
-
-    // Exit, closing the window and the web links (form1links.cpp).
-    void connectExitAndLinks();
-    void endProgram();
-    void Command2_Click();
-    void Label6_Click();
-    void Label7_Click();
-    void Label8_Click();
-
+    WindowState m_state;
     Platform &m_platform;
-    std::unique_ptr<MessageBoxReporter> m_messageBoxes;
+    MessageBoxReporter m_messageBoxes{this};
     ErrorGuard m_guard;
     SignalElements m_elements;
     RunDriver m_runs;
     bool m_runUnderWay = false;
+    // What a run has added to the results box while the box was hidden: laying out one
+    // growing paragraph at every step would make each step slower than the one before.
+    QString m_pendingText1;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

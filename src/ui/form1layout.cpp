@@ -1,3 +1,4 @@
+#include "runs/lessons.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -77,30 +78,34 @@ QString indexed(const char *group, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
 }
 
-struct LessonRow
+// Where each lesson's button and number stand, by lesson number; the buttons' captions and
+// indexes come from the lessons themselves.
+struct LessonPlace
 {
-    int lesson;
-    qint16 index;
-    const char16_t *caption;
     int left;
     int top;
     int tab;
 };
 
-constexpr std::array<LessonRow, 12> lessons{{
-    {1, 3, u"EISH", 360, 960, 13},
-    {2, 1, u"TMO", 360, 1320, 15},
-    {3, 4, u"WG", 360, 1680, 12},
-    {4, 0, u"AUV", 360, 2040, 16},
-    {5, 2, u"NDB", 360, 2400, 14},
-    {6, 5, u"KR", 360, 2760, 11},
-    {7, 6, u"PX", 1200, 960, 10},
-    {8, 9, u"NA", 1200, 1320, 7},
-    {9, 8, u"DU", 1200, 1680, 8},
-    {10, 7, u"YQ", 1200, 2040, 9},
-    {11, 10, u"LF", 1200, 2400, 6},
-    {12, 12, u"ZJC", 1200, 2760, 5},
+constexpr std::array<LessonPlace, 12> lessonPlaces{{
+    {360, 960, 13},
+    {360, 1320, 15},
+    {360, 1680, 12},
+    {360, 2040, 16},
+    {360, 2400, 14},
+    {360, 2760, 11},
+    {1200, 960, 10},
+    {1200, 1320, 7},
+    {1200, 1680, 8},
+    {1200, 2040, 9},
+    {1200, 2400, 6},
+    {1200, 2760, 5},
 }};
+
+const LessonPlace &placeOf(const Lesson &lesson)
+{
+    return lessonPlaces[std::size_t(lesson.number - 1)];
+}
 
 struct PaletteSpot
 {
@@ -191,25 +196,26 @@ void Form1::buildControls()
     Command1->setToolTip(QStringLiteral("START"));
     place(Command1, 360, 3120, 1575, 375);
 
-    for (const LessonRow &row : lessons) {
-        QPushButton *lesson =
-            button(Frame1, indexed("Command3", row.index), QString::fromUtf16(row.caption));
-        lesson->setToolTip(QStringLiteral("START"));
-        place(lesson, row.left, row.top, 735, 255);
-        Command3[row.index] = lesson;
+    for (const Lesson &lesson : lessons) {
+        const LessonPlace &spot = placeOf(lesson);
+        QPushButton *start = button(Frame1, indexed("Command3", lesson.index),
+                                    QStringView(lesson.letters).toString());
+        start->setToolTip(QStringLiteral("START"));
+        place(start, spot.left, spot.top, 735, 255);
+        Command3[lesson.index] = start;
 
-        const bool leftColumn = row.lesson <= 6;
+        const bool leftColumn = lesson.number <= 6;
         QLabel *number =
-            label(Frame1, indexed("Label10", row.lesson - 1), QString::number(row.lesson),
+            label(Frame1, indexed("Label10", lesson.number - 1), QString::number(lesson.number),
                   leftColumn ? Qt::AlignLeft : Qt::AlignRight);
         number->setWordWrap(false);
         if (leftColumn)
-            place(number, 120, row.top, 135, 255);
-        else if (row.lesson == 12)
-            place(number, 1920, row.top, 375, 255);
+            place(number, 120, spot.top, 135, 255);
+        else if (lesson.number == 12)
+            place(number, 1920, spot.top, 375, 255);
         else
-            place(number, 2040, row.top, 255, 255);
-        Label10[row.lesson - 1] = number;
+            place(number, 2040, spot.top, 255, 255);
+        Label10[std::size_t(lesson.number - 1)] = number;
     }
 
     Label8 = label<ClickLabel>(Frame1, QStringLiteral("Label8"), QStringLiteral("עזרה"));
@@ -334,10 +340,10 @@ void Form1::buildControls()
 void Form1::setTabOrder()
 {
     QList<QWidget *> order{Command2, Text1};
-    std::array<LessonRow, 12> byTab = lessons;
-    std::ranges::sort(byTab, {}, &LessonRow::tab);
-    for (const LessonRow &row : byTab)
-        order.append(Command3.at(row.index));
+    std::array<Lesson, 12> byTab = lessons;
+    std::ranges::sort(byTab, {}, [](const Lesson &lesson) { return placeOf(lesson).tab; });
+    for (const Lesson &lesson : byTab)
+        order.append(Command3.at(lesson.index));
     order += {Text2, Combo1, HScroll1, Command1, cmdStop, Command4, Command5, Command6};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);

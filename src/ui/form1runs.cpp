@@ -18,19 +18,19 @@ void Form1::connectRuns()
 
 void Form1::Command1_Click()
 {
-    RunMode = 0;
+    m_state.RunMode = 0;
     m_runs.RunDrill();
 }
 
 void Form1::Command6_Click()
 {
-    RunMode = 1;
+    m_state.RunMode = 1;
     m_runs.RunDrill();
 }
 
 void Form1::cmdStop_Click()
 {
-    Running = 0;
+    m_state.Running = 0;
 }
 
 void Form1::startRun(const std::function<void()> &handler)
@@ -61,6 +61,8 @@ void Form1::setControlVisible(Control control, bool visible)
         widget = Label4[1];
         break;
     case Control::Text1:
+        if (visible)
+            showPendingText1();
         widget = Text1;
         break;
     case Control::Frame1:
@@ -74,6 +76,32 @@ void Form1::setControlVisible(Control control, bool visible)
         break;
     }
     widget->setVisible(visible);
+}
+
+void Form1::clearText1()
+{
+    m_pendingText1.clear();
+    Text1->clear();
+}
+
+void Form1::appendToText1(const QString &text)
+{
+    m_pendingText1 += text;
+    if (!Text1->isHidden())
+        showPendingText1();
+}
+
+void Form1::showPendingText1()
+{
+    if (m_pendingText1.isEmpty())
+        return;
+    QString shown = m_pendingText1;
+    m_pendingText1.clear();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QTextCursor end(Text1->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shown);
+    Text1->moveCursor(QTextCursor::End);
 }
 
 QString Form1::combo1Text() const

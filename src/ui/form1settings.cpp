@@ -12,8 +12,6 @@
 
 namespace blinket {
 
-namespace {
-
 // Loaded values go straight into the window's controls, which refuse what they cannot show.
 class WindowSettingsTarget : public SettingsTarget
 {
@@ -22,8 +20,8 @@ public:
 
     void setSpeed(const QString &text) override
     {
-        m_form.Speed = text;
-        m_form.Combo1->setEditText(m_form.Speed);
+        m_form.m_state.Speed = text;
+        m_form.Combo1->setEditText(m_form.m_state.Speed);
     }
     void setMinutes(const QString &text) override { m_form.Text2->setText(text); }
     void setLampSize(qint16 twips) override
@@ -51,8 +49,6 @@ private:
 
     Form1 &m_form;
 };
-
-} // namespace
 
 void Form1::connectSettings()
 {
@@ -83,9 +79,9 @@ void Form1::HScroll1_Change()
     pic1->setHeight(static_cast<float>(value));
     // The lamp is centred on the anchor; an odd size leaves it on a half twip.
     const float height = pic1->Height();
-    pic1->setTop(static_cast<float>(AnchorTop - height / 2.0));
+    pic1->setTop(static_cast<float>(m_state.AnchorTop - height / 2.0));
     const float width = pic1->Width();
-    pic1->setLeft(static_cast<float>(AnchorLeft - width / 2.0));
+    pic1->setLeft(static_cast<float>(m_state.AnchorLeft - width / 2.0));
 }
 
 void Form1::HScroll1_GotFocus()
@@ -108,9 +104,9 @@ void Form1::Label9_Click(qint16 Index)
 
 void Form1::Command4_Click()
 {
-    Speed = Combo1->currentText();
+    m_state.Speed = Combo1->currentText();
     writeSettingsFile(settingsFileName(),
-                      {Speed, Text2->text(), static_cast<qint16>(HScroll1->value()),
+                      {m_state.Speed, Text2->text(), static_cast<qint16>(HScroll1->value()),
                        backColour(pic1), backColour(this)});
 }
 

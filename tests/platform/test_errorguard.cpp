@@ -2,10 +2,7 @@
 #include "platform/errorguard.h"
 #include "recordingreporter.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 using namespace blinket;
 
@@ -17,7 +14,6 @@ private slots:
     void reportsEscapedErrorsAndGoesOn();
     void restoresBeforeReporting();
     void nestedHandlersReportOnTheirOwn();
-    void messageBoxShowsTheReport();
     void endingUnwindsAHandlerWithoutAWord();
     void noHandlerStartsOnceEnding();
     void errorsOnTheWayOutAreNotReported();
@@ -75,22 +71,6 @@ void TestErrorGuard::nestedHandlersReportOnTheirOwn()
     });
     QVERIFY(outerFinished);
     QCOMPARE(reporter.reports.size(), 1);
-}
-
-void TestErrorGuard::messageBoxShowsTheReport()
-{
-    QWidget window;
-    MessageBoxReporter reporter(&window);
-    ErrorGuard guard(reporter);
-    QString shown;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shown = box->text();
-        box->accept();
-    });
-    guard.run([] { throw RuntimeError::typeMismatch(); });
-    QCOMPARE(shown, QStringLiteral("Run-time error '13': Type mismatch"));
 }
 
 void TestErrorGuard::endingUnwindsAHandlerWithoutAWord()

@@ -2,10 +2,10 @@
 #include "platform/randomsource.h"
 
 #include <QElapsedTimer>
+#include <QRasterWindow>
 #include <QTest>
 #include <QTime>
 #include <QTimer>
-#include <QWidget>
 
 #include <thread>
 
@@ -13,7 +13,7 @@ using namespace blinket;
 
 namespace {
 
-class PaintCounter : public QWidget
+class PaintCounter : public QRasterWindow
 {
 public:
     int paints = 0;

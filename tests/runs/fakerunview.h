@@ -23,10 +23,14 @@ public:
         shown[control] = visible;
         m_platform.note(name(control) + (visible ? QStringLiteral("+") : QStringLiteral("-")));
     }
-    QString text1() const override { return text1Value; }
-    void setText1(const QString &text) override
+    void clearText1() override
     {
-        text1Value = text;
+        text1Value.clear();
+        stepsAtLastText1 = m_platform.steps().size();
+    }
+    void appendToText1(const QString &text) override
+    {
+        text1Value += text;
         stepsAtLastText1 = m_platform.steps().size();
     }
     QString combo1Text() const override { return combo1; }
@@ -75,22 +79,18 @@ struct RunHarness
 
     FakePlatform platform;
     FakeRunView view{platform};
-    QString Letter;
-    qint16 Unit = 0;
-    QString Speed;
-    qint16 RunMode = 0;
-    qint16 Running = 0;
-    SignalElements elements{platform, platform, Unit};
-    RunDriver runs{view, elements, platform, {Letter, Unit, Speed, RunMode, Running}};
+    WindowState state;
+    SignalElements elements{platform, platform, state.Unit};
+    RunDriver runs{view, elements, platform, state};
 
     void aToZ()
     {
-        RunMode = 0;
+        state.RunMode = 0;
         runs.RunDrill();
     }
     void tryRun()
     {
-        RunMode = 1;
+        state.RunMode = 1;
         runs.RunDrill();
     }
 };

@@ -133,7 +133,7 @@ void TestLetterDraws::theLargestDrawStaysInRange()
 
 void TestLetterDraws::indexElevenHasNoLesson()
 {
-    QVERIFY(!lessonLetters(11).has_value());
+    QVERIFY(!lessonAt(11).has_value());
     RunHarness run;
     run.runs.Command3_Click(11);
     QVERIFY(run.platform.steps().empty());

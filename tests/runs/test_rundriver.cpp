@@ -75,11 +75,11 @@ void TestRunDriver::randomRunTimeline()
              words({reduce, QStringLiteral("ev off ev 1600 ev off ev 1600 Image1-"), letterE,
                     letterE, letterE, letterE, letterE, gapBlock, gapBlock, letterT, restore}));
     QCOMPARE(run.view.text1Value, QStringLiteral("EEEEE  T\r\n12  Sec."));
-    QCOMPARE(run.Unit, qint16(400));
-    QCOMPARE(run.Speed, QStringLiteral("4"));
-    QCOMPARE(run.Running, qint16(1)); // ended by time
+    QCOMPARE(run.state.Unit, qint16(400));
+    QCOMPARE(run.state.Speed, QStringLiteral("4"));
+    QCOMPARE(run.state.Running, qint16(1)); // ended by time
     QVERIFY(run.platform.lit());
-    QVERIFY(run.Letter == QStringLiteral("T"));
+    QVERIFY(run.state.Letter == QStringLiteral("T"));
 }
 
 void TestRunDriver::lessonRunTimeline()
@@ -113,13 +113,13 @@ void TestRunDriver::lessonLeadInUsesTheUnitOfTheRunBefore()
     run.view.combo1 = QStringLiteral("8");
     run.view.text2 = QStringLiteral("0");
     run.aToZ();
-    QCOMPARE(run.Unit, qint16(200));
+    QCOMPARE(run.state.Unit, qint16(200));
     run.view.combo1 = QStringLiteral("4");
     run.platform.clearLog();
     run.runs.Command3_Click(4);
     QVERIFY(
         run.platform.timeline().contains(QStringLiteral("ev off ev 800 ev off ev 800 Image1-")));
-    QCOMPARE(run.Unit, qint16(400));
+    QCOMPARE(run.state.Unit, qint16(400));
 }
 
 void TestRunDriver::unitFromSpeed_data()
@@ -142,7 +142,7 @@ void TestRunDriver::unitFromSpeed()
     run.view.combo1 = speed;
     run.view.text2 = QStringLiteral("0");
     run.aToZ();
-    QCOMPARE(run.Unit, qint16(unit));
+    QCOMPARE(run.state.Unit, qint16(unit));
     QCOMPARE(run.platform.sleptMs(), 2 * 4 * unit);
 }
 
@@ -159,11 +159,11 @@ void TestRunDriver::twelveStepsMakeTwoGroups()
 void TestRunDriver::stopDuringTheLeadIn()
 {
     RunHarness run;
-    run.platform.at(1000, [&] { run.Running = 0; });
+    run.platform.at(1000, [&] { run.state.Running = 0; });
     run.aToZ();
     QCOMPARE(run.view.text1Value, QStringLiteral("\r\n0  Sec."));
     QCOMPARE(run.platform.sleptMs(), 3200);
-    QCOMPARE(run.Running, qint16(0));
+    QCOMPARE(run.state.Running, qint16(0));
 }
 
 void TestRunDriver::stopDuringALetterKeepsIt()
@@ -171,7 +171,7 @@ void TestRunDriver::stopDuringALetterKeepsIt()
     RunHarness run;
     run.platform.scriptDraws({drawFor('K'), drawFor('E')});
     // K starts at 3.2 s; the click lands in its middle.
-    run.platform.at(3200 + 1500, [&] { run.Running = 0; });
+    run.platform.at(3200 + 1500, [&] { run.state.Running = 0; });
     run.aToZ();
     QCOMPARE(run.view.text1Value, QStringLiteral("K\r\n3.8  Sec."));
     QVERIFY(run.platform.timeline().contains(letterK + QStringLiteral(" ") + restore));
@@ -182,7 +182,7 @@ void TestRunDriver::stopAtALetterBoundaryEndsAfterTheNextLetter()
     RunHarness run;
     run.platform.scriptDraws({drawFor('E'), drawFor('T'), drawFor('E')});
     // At the very end of E the next event processing is already inside T.
-    run.platform.at(3200 + 1200, [&] { run.Running = 0; });
+    run.platform.at(3200 + 1200, [&] { run.state.Running = 0; });
     run.aToZ();
     QCOMPARE(run.view.text1Value, QStringLiteral("ET\r\n3.2  Sec."));
 }
@@ -191,7 +191,7 @@ void TestRunDriver::lessonRunStopsTheSameWay()
 {
     RunHarness run;
     run.platform.scriptDraws({drawForPlace(1, 2), drawForPlace(0, 2)}); // G, then W
-    run.platform.at(100, [&] { run.Running = 0; });
+    run.platform.at(100, [&] { run.state.Running = 0; });
     run.runs.Command3_Click(4);
     // The lead-in had no length, so the click is seen inside G.
     QCOMPARE(run.view.text1Value, QStringLiteral("G\r\n3.8  Sec."));
@@ -251,7 +251,7 @@ void TestRunDriver::runAcrossMidnightEndsOnTime()
 void TestRunDriver::tryRunSendsParisAndIgnoresStop()
 {
     RunHarness run;
-    run.platform.at(10000, [&] { run.Running = 0; });
+    run.platform.at(10000, [&] { run.state.Running = 0; });
     run.tryRun();
     QCOMPARE(run.view.text1Value,
              QStringLiteral("PARIS ").repeated(12) + QStringLiteral("\r\n172.8  Sec."));
@@ -260,7 +260,7 @@ void TestRunDriver::tryRunSendsParisAndIgnoresStop()
     // The window is back before the first word.
     const QString timeline = run.platform.timeline();
     QVERIFY(timeline.indexOf(restore) < timeline.indexOf(QStringLiteral("ev on ev 200")));
-    QVERIFY(run.Letter.isEmpty());
+    QVERIFY(run.state.Letter.isEmpty());
 }
 
 void TestRunDriver::tryRunWithNoWordsLeavesTheLampLit()
@@ -293,13 +293,13 @@ void TestRunDriver::badSpeedFailsBeforeTheLeadIn()
     // The window was reduced first; no sleep happened.
     QVERIFY(!run.view.isShown(Control::Frame2));
     QCOMPARE(run.platform.sleptMs(), 0);
-    QCOMPARE(run.Speed, speed);
+    QCOMPARE(run.state.Speed, speed);
 }
 
 void TestRunDriver::lessonRunFailsOnBadSpeedAfterTheLeadIn()
 {
     RunHarness run;
-    run.Unit = 400;
+    run.state.Unit = 400;
     run.view.combo1 = QStringLiteral("0");
     QCOMPARE(errorNumber([&] { run.runs.Command3_Click(1); }), 11);
     QCOMPARE(run.platform.sleptMs(), 3200);

@@ -1,16 +1,14 @@
 #include "platform/runtimeerror.h"
 #include "settings/settingserrors.h"
 #include "settings/settingswriter.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
 #include <cerrno>
-#include <csignal>
 #include <limits>
 
 using namespace blinket;
@@ -19,40 +17,6 @@ namespace {
 
 const SettingsValues freshWindow{QStringLiteral("4"), QStringLiteral("3"), 555,
                                  SystemColour::WindowBackground, rgbColour(0x80, 0x80, 0x80)};
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-// Limits the size of any file this process writes, while it lives; a write past the limit
-// fails with "file too large" instead of raising a signal.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 

@@ -105,6 +105,16 @@ QStringList FakePlatform::sleeps() const
     return result;
 }
 
+QList<qint32> FakePlatform::durations() const
+{
+    QList<qint32> result;
+    for (const Step &step : m_steps) {
+        if (step.kind == Kind::Sleep)
+            result << step.ms;
+    }
+    return result;
+}
+
 qint64 FakePlatform::sleptMs() const
 {
     qint64 total = 0;

@@ -31,6 +31,8 @@ public:
     void processEvents() override;
     void Sleep(qint32 ms) override;
     float Timer() override;
+    // Virtual seconds since the fake started; setting the time of day does not move it.
+    double steadySeconds() override { return double(m_now) / 1000.0; }
     void Randomize(float seed) override;
     float Rnd() override;
     void setLit(bool lit) override;
@@ -52,6 +54,8 @@ public:
     QString timeline() const;
     // Just the sleeps, each as "+ms" while lit and "-ms" while dark.
     QStringList sleeps() const;
+    // Each sleep's milliseconds, in order, whoever switched the lamp.
+    QList<qint32> durations() const;
     // Total milliseconds slept.
     qint64 sleptMs() const;
     void clearLog() { m_steps.clear(); }

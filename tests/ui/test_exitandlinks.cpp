@@ -4,6 +4,7 @@
 #include "recordingreporter.h"
 #include "ui/form1.h"
 #include "ui/publisher.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QTest>
@@ -60,9 +61,9 @@ struct Window
     Form1 form{platform};
 };
 
-ClickLabel *link(Form1 &form, const QString &name)
+ClickLabel *link(Form1 &form, const char *name)
 {
-    return form.findChild<ClickLabel *>(name);
+    return control<ClickLabel>(form, name);
 }
 
 } // namespace
@@ -78,8 +79,8 @@ private slots:
     void aBrowserThatCannotStartIsReported();
     void endsWithStatusZero_data();
     void endsWithStatusZero();
-    void endingDuringALetterStopsWithinOneElement_data();
-    void endingDuringALetterStopsWithinOneElement();
+    void endingDuringARunStopsWithinOneElement_data();
+    void endingDuringARunStopsWithinOneElement();
 };
 
 void TestExitAndLinks::publisherAddresses()
@@ -89,7 +90,7 @@ void TestExitAndLinks::publisherAddresses()
              QStringLiteral("http://www.corvale.example/comunicat/blinket_dn_load.htm"));
     QCOMPARE(publisherDomain(), QStringLiteral("corvale.example"));
     Window window;
-    QCOMPARE(window.form.Label7->text(), QStringLiteral("corvale.example"));
+    QCOMPARE(link(window.form, "Label7")->text(), QStringLiteral("corvale.example"));
 }
 
 void TestExitAndLinks::eachLinkOpensItsOwnAddress_data()
@@ -117,8 +118,7 @@ void TestExitAndLinks::eachLinkOpensItsOwnAddress()
     QFETCH(QString, address);
     Window window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
-    ClickLabel *label = link(window.form, name);
-    QVERIFY(label);
+    ClickLabel *label = control<ClickLabel>(window.form, name);
 
     // Anywhere in the box counts, also where a picture sits over the link's corner. (The
     // settings panel reaches past the window's edge; what lies beyond is not there to click.)
@@ -141,11 +141,11 @@ void TestExitAndLinks::windowGoesOnAfterALink()
 {
     Window window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
-    QTest::mouseClick(window.form.Label6, Qt::LeftButton);
-    QTest::keyClicks(window.form.Text2, QStringLiteral("5"));
-    QTest::mouseClick(window.form.Label8, Qt::LeftButton);
-    QTest::mouseClick(window.form.Label7, Qt::LeftButton);
-    QCOMPARE(window.form.Text2->text(), QStringLiteral("35"));
+    QTest::mouseClick(link(window.form, "Label6"), Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(window.form, "Text2"), QStringLiteral("5"));
+    QTest::mouseClick(link(window.form, "Label8"), Qt::LeftButton);
+    QTest::mouseClick(link(window.form, "Label7"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(window.form, "Text2")->text(), QStringLiteral("35"));
     QCOMPARE(window.opener.addresses,
              QStringList({homePageAddress(), downloadPageAddress(), homePageAddress()}));
     // Nothing steps into a run's event processing or sleeps.
@@ -158,20 +158,20 @@ void TestExitAndLinks::aBrowserThatCannotStartIsReported()
     FailingOpener failing;
     window.form.setUrlOpener(failing);
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
-    QTest::mouseClick(window.form.Label6, Qt::LeftButton);
+    QTest::mouseClick(link(window.form, "Label6"), Qt::LeftButton);
     QCOMPARE(window.reporter.reports,
              QStringList{QStringLiteral("Run-time error '53': File not found")});
     QVERIFY(window.form.isVisible());
     QVERIFY(!window.platform.endRequested());
 
     // The window goes on working, the other links included.
-    QTest::keyClicks(window.form.Text2, QStringLiteral("7"));
-    QCOMPARE(window.form.Text2->text(), QStringLiteral("37"));
-    QTest::mouseClick(window.form.Label8, Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(window.form, "Text2"), QStringLiteral("7"));
+    QCOMPARE(control<QLineEdit>(window.form, "Text2")->text(), QStringLiteral("37"));
+    QTest::mouseClick(link(window.form, "Label8"), Qt::LeftButton);
     QCOMPARE(failing.attempts, 2);
     QCOMPARE(window.reporter.reports.size(), 2);
     window.form.setUrlOpener(window.opener);
-    QTest::mouseClick(window.form.Label7, Qt::LeftButton);
+    QTest::mouseClick(link(window.form, "Label7"), Qt::LeftButton);
     QCOMPARE(window.opener.addresses, QStringList{homePageAddress()});
 }
 
@@ -191,7 +191,7 @@ void TestExitAndLinks::endsWithStatusZero()
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
     const int status = runEventLoop([&] {
         if (how == u"click")
-            QTest::mouseClick(window.form.Command2, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(window.form, "Command2"), Qt::LeftButton);
         else if (how == u"alt+x")
             QTest::keyClick(&window.form, Qt::Key_X, Qt::AltModifier);
         else
@@ -202,63 +202,65 @@ void TestExitAndLinks::endsWithStatusZero()
     QVERIFY(window.platform.endRequested());
 
     // No handler runs any more.
-    QTest::mouseClick(window.form.Label6, Qt::LeftButton);
-    QTest::mouseClick(window.form.Label8, Qt::LeftButton);
+    QTest::mouseClick(link(window.form, "Label6"), Qt::LeftButton);
+    QTest::mouseClick(link(window.form, "Label8"), Qt::LeftButton);
     QVERIFY(window.opener.addresses.isEmpty());
     QVERIFY(window.reporter.reports.isEmpty());
 }
 
-void TestExitAndLinks::endingDuringALetterStopsWithinOneElement_data()
+void TestExitAndLinks::endingDuringARunStopsWithinOneElement_data()
 {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("how");
     QTest::addColumn<qint64>("when");
     QTest::addColumn<qint64>("slept");
-    QTest::addColumn<int>("lettersSent");
-    // J at 100 ms a unit: dot 50, gap 50, dash 250, gap 50, dash 250, gap 50, dash 250,
-    // closing gap 250; 1200 ms a letter. The request is seen at the next event processing,
-    // and nothing is slept after it.
-    QTest::newRow("closed in the first dash") << QStringLiteral("close") << 120LL << 350LL << 0;
-    QTest::newRow("Exit in the first dash") << QStringLiteral("click") << 120LL << 350LL << 0;
-    QTest::newRow("closed in the second letter")
-        << QStringLiteral("close") << 2000LL << 2150LL << 1;
-    QTest::newRow("Exit in the closing gap") << QStringLiteral("click") << 1000LL << 1200LL << 1;
+    // Speed 16 makes a unit of 100 ms: a lead-in of two pauses of 400 ms, then J after J,
+    // each dot 50, gap 50, dash 250, gap 50, dash 250, gap 50, dash 250, closing gap 250:
+    // 1200 ms a letter. The end is seen at the next event processing, and nothing is slept
+    // after it.
+    QTest::newRow("closed in the lead-in") << "Command1"
+                                           << "close" << 100LL << 400LL;
+    QTest::newRow("closed in the first dash") << "Command1"
+                                              << "close" << 920LL << 1150LL;
+    QTest::newRow("closed in the second letter") << "Command1"
+                                                 << "close" << 2200LL << 2350LL;
+    // The first lesson after start-up has no lead-in; Q is dash 250, gap 50, dash 250, gap 50,
+    // dot 50, gap 50, dash 250, closing gap 250.
+    QTest::newRow("closed in a lesson") << "Command3(7)"
+                                        << "close" << 1300LL << 1450LL;
+    // The speed check shows the whole window, Exit included, while it sends PARIS: P begins
+    // with dot 50, gap 50, dash 250.
+    QTest::newRow("Exit in the speed check") << "Command6"
+                                             << "click" << 950LL << 1150LL;
 }
 
-void TestExitAndLinks::endingDuringALetterStopsWithinOneElement()
+void TestExitAndLinks::endingDuringARunStopsWithinOneElement()
 {
+    QFETCH(QString, button);
     QFETCH(QString, how);
     QFETCH(qint64, when);
     QFETCH(qint64, slept);
-    QFETCH(int, lettersSent);
     Window window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
-    window.form.Unit = 100;
+    control<QComboBox>(window.form, "Combo1")->setEditText(QStringLiteral("16"));
+    // J for a run of random letters, and for the lesson YQ, whose second letter is Q (the
+    // same length as J), a run of Q.
+    window.platform.scriptDraws(std::vector<float>(20, button == u"Command1" ? 9.5f / 26 : 0.75f));
     window.platform.at(when, [&] {
         if (how == u"click")
-            QTest::mouseClick(window.form.Command2, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(window.form, "Command2"), Qt::LeftButton);
         else
             window.form.close();
     });
-    // A run as the run drivers make one: letters after letters until something stops it.
-    ErrorGuard guard(window.reporter, &window.platform);
-    int letters = 0;
-    bool finished = false;
-    const int status = runEventLoop([&] {
-        guard.run([&] {
-            for (int i = 0; i < 20; ++i) {
-                window.form.elements().AtoZ(QStringLiteral("J"));
-                ++letters;
-            }
-            finished = true;
-        });
-    });
+    const int status =
+        runEventLoop([&] { control<QPushButton>(window.form, qPrintable(button))->click(); });
     QCOMPARE(status, 0);
-    QVERIFY(!finished);
-    QCOMPARE(letters, lettersSent);
     QCOMPARE(window.platform.sleptMs(), slept);
     QCOMPARE(window.platform.steps().back().kind, FakePlatform::Kind::Events);
     QVERIFY(window.form.isHidden());
     QVERIFY(window.reporter.reports.isEmpty());
+    // The run unwound without writing its result line.
+    QVERIFY(!resultsText(window.form).contains(QStringLiteral("Sec.")));
 }
 
 QTEST_MAIN(TestExitAndLinks)

@@ -1,5 +1,6 @@
 #include "fakeplatform.h"
 #include "ui/form1.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -12,7 +13,9 @@ namespace {
 
 TwipsRect lampBox(const Form1 &form)
 {
-    return {form.pic1->Left(), form.pic1->Top(), form.pic1->Width(), form.pic1->Height()};
+    return {control<CircleShape>(form, "pic1")->Left(), control<CircleShape>(form, "pic1")->Top(),
+            control<CircleShape>(form, "pic1")->Width(),
+            control<CircleShape>(form, "pic1")->Height()};
 }
 
 // Where a part of the slider (an arrow, the track beside the thumb, the thumb) is drawn.
@@ -91,16 +94,16 @@ void TestLampSize::lampIsACircleAroundTheAnchor()
     QFETCH(float, top);
     QFETCH(float, left);
     // Away first, so that the start value is a change as well.
-    m_form->HScroll1->setValue(value == 1000 ? 1200 : 1000);
-    m_form->HScroll1->setValue(value);
-    QCOMPARE(m_form->pic1->Width(), float(value));
-    QCOMPARE(m_form->pic1->Height(), float(value));
-    QCOMPARE(m_form->pic1->Top(), top);
-    QCOMPARE(m_form->pic1->Left(), left);
+    control<QScrollBar>(*m_form, "HScroll1")->setValue(value == 1000 ? 1200 : 1000);
+    control<QScrollBar>(*m_form, "HScroll1")->setValue(value);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), float(value));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Height(), float(value));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Top(), top);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Left(), left);
     // The widget covers the whole pixels around the circle.
     const QRectF exact = lampBox(*m_form).toPixelsF();
-    QVERIFY(QRectF(m_form->pic1->geometry()).contains(exact));
-    QVERIFY(m_form->pic1->width() <= int(exact.width()) + 2);
+    QVERIFY(QRectF(control<CircleShape>(*m_form, "pic1")->geometry()).contains(exact));
+    QVERIFY(control<CircleShape>(*m_form, "pic1")->width() <= int(exact.width()) + 2);
 }
 
 void TestLampSize::firstChangeMovesTheLampUpAndLeft()
@@ -108,26 +111,26 @@ void TestLampSize::firstChangeMovesTheLampUpAndLeft()
     const TwipsRect before = lampBox(*m_form);
     QCOMPARE(before.width, 615.0);
     QCOMPARE(before.height, 495.0);
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Right);
-    QCOMPARE(m_form->HScroll1->value(), 565);
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Right);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), 565);
     const TwipsRect after = lampBox(*m_form);
     QCOMPARE(after.width, 565.0);
     QCOMPARE(after.height, 565.0);
     // Centred on the start-up corner, not on the centre of the start-up box.
-    QCOMPARE(after.left + after.width / 2, double(m_form->AnchorLeft));
-    QCOMPARE(after.top + after.height / 2, double(m_form->AnchorTop));
+    QCOMPARE(after.left + after.width / 2, 5760.0);
+    QCOMPARE(after.top + after.height / 2, 2760.0);
     QCOMPARE(after.top, 2477.5);
     QCOMPARE(after.left, 5477.5);
     // Later changes keep that centre.
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Right);
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Right);
     const TwipsRect later = lampBox(*m_form);
-    QCOMPARE(later.left + later.width / 2, double(m_form->AnchorLeft));
-    QCOMPARE(later.top + later.height / 2, double(m_form->AnchorTop));
+    QCOMPARE(later.left + later.width / 2, 5760.0);
+    QCOMPARE(later.top + later.height / 2, 2760.0);
 }
 
 void TestLampSize::sameValueLeavesTheStartUpBox()
 {
-    m_form->HScroll1->setValue(555);
+    control<QScrollBar>(*m_form, "HScroll1")->setValue(555);
     const TwipsRect box = lampBox(*m_form);
     QCOMPARE(box.left, 5760.0);
     QCOMPARE(box.top, 2760.0);
@@ -137,39 +140,39 @@ void TestLampSize::sameValueLeavesTheStartUpBox()
 
 void TestLampSize::arrowKeysStepByTen()
 {
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Left);
-    QCOMPARE(m_form->pic1->Width(), 545.0f);
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Left);
-    QCOMPARE(m_form->pic1->Width(), 535.0f);
-    QCOMPARE(m_form->pic1->Top(), 2760.0f - 267.5f);
-    QTest::keyClick(m_form->HScroll1, Qt::Key_PageDown);
-    QCOMPARE(m_form->pic1->Width(), 635.0f);
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Left);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 545.0f);
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Left);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 535.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Top(), 2760.0f - 267.5f);
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_PageDown);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 635.0f);
 }
 
 void TestLampSize::arrowAndTrackClicksStep()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QScrollBar *bar = m_form->HScroll1;
+    QScrollBar *bar = control<QScrollBar>(*m_form, "HScroll1");
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                       centreOf(bar, QStyle::SC_ScrollBarAddLine));
     QCOMPARE(bar->value(), 565);
-    QCOMPARE(m_form->pic1->Width(), 565.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 565.0f);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                       centreOf(bar, QStyle::SC_ScrollBarAddPage));
     QCOMPARE(bar->value(), 665);
-    QCOMPARE(m_form->pic1->Width(), 665.0f);
-    QCOMPARE(m_form->pic1->Left(), 5760.0f - 332.5f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 665.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Left(), 5760.0f - 332.5f);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                       centreOf(bar, QStyle::SC_ScrollBarSubLine));
-    QCOMPARE(m_form->pic1->Width(), 655.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 655.0f);
 }
 
 void TestLampSize::draggedThumbCountsWhenReleased()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QScrollBar *bar = m_form->HScroll1;
+    QScrollBar *bar = control<QScrollBar>(*m_form, "HScroll1");
     const QPoint thumb = centreOf(bar, QStyle::SC_ScrollBarSlider);
     const QPoint further = thumb + QPoint(60, 0);
     sendMouse(bar, QEvent::MouseButtonPress, thumb, Qt::LeftButton);
@@ -178,74 +181,75 @@ void TestLampSize::draggedThumbCountsWhenReleased()
     sendMouse(bar, QEvent::MouseMove, further, Qt::LeftButton);
     QVERIFY(bar->sliderPosition() > 555);
     // While the thumb is held the lamp keeps its size.
-    QCOMPARE(m_form->pic1->Width(), 615.0f);
-    QCOMPARE(m_form->pic1->Height(), 495.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 615.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Height(), 495.0f);
     sendMouse(bar, QEvent::MouseButtonRelease, further, Qt::NoButton);
     QVERIFY(!bar->isSliderDown());
     QVERIFY(bar->value() > 555);
-    QCOMPARE(m_form->pic1->Width(), float(bar->value()));
-    QCOMPARE(m_form->pic1->Height(), float(bar->value()));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), float(bar->value()));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Height(), float(bar->value()));
 }
 
 void TestLampSize::sizeLeavesVisibilityAndColourAlone()
 {
-    m_form->pic1->hide();
-    const QColor colour = m_form->pic1->palette().color(QPalette::Window);
-    m_form->HScroll1->setValue(2000);
-    QVERIFY(m_form->pic1->isHidden());
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), colour);
-    QCOMPARE(m_form->pic1->Width(), 2000.0f);
+    control<CircleShape>(*m_form, "pic1")->hide();
+    const QColor colour = control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window);
+    control<QScrollBar>(*m_form, "HScroll1")->setValue(2000);
+    QVERIFY(control<CircleShape>(*m_form, "pic1")->isHidden());
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window), colour);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 2000.0f);
 }
 
 void TestLampSize::focusLightsTheLamp()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->pic1->hide();
-    QTest::mouseClick(m_form->HScroll1, Qt::LeftButton, Qt::NoModifier,
-                      centreOf(m_form->HScroll1, QStyle::SC_ScrollBarSlider));
-    QVERIFY(m_form->HScroll1->hasFocus());
-    QVERIFY(!m_form->pic1->isHidden());
+    control<CircleShape>(*m_form, "pic1")->hide();
+    QTest::mouseClick(
+        control<QScrollBar>(*m_form, "HScroll1"), Qt::LeftButton, Qt::NoModifier,
+        centreOf(control<QScrollBar>(*m_form, "HScroll1"), QStyle::SC_ScrollBarSlider));
+    QVERIFY(control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
+    QVERIFY(!control<CircleShape>(*m_form, "pic1")->isHidden());
     // Only the focus arriving lights it; the size is untouched by a click on the thumb.
-    QCOMPARE(m_form->pic1->Width(), 615.0f);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 615.0f);
 }
 
 void TestLampSize::tabbingOntoTheSliderLightsTheLamp()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->Combo1->setFocus(Qt::OtherFocusReason);
-    QVERIFY(m_form->Combo1->hasFocus());
-    m_form->pic1->hide();
+    control<QComboBox>(*m_form, "Combo1")->setFocus(Qt::OtherFocusReason);
+    QVERIFY(control<QComboBox>(*m_form, "Combo1")->hasFocus());
+    control<CircleShape>(*m_form, "pic1")->hide();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(m_form->HScroll1->hasFocus());
-    QVERIFY(!m_form->pic1->isHidden());
+    QVERIFY(control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
+    QVERIFY(!control<CircleShape>(*m_form, "pic1")->isHidden());
     // Leaving the slider does not put the lamp out, and only arriving lights it.
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Tab);
-    QVERIFY(!m_form->HScroll1->hasFocus());
-    QVERIFY(!m_form->pic1->isHidden());
-    m_form->pic1->hide();
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Tab);
+    QVERIFY(!control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
+    QVERIFY(!control<CircleShape>(*m_form, "pic1")->isHidden());
+    control<CircleShape>(*m_form, "pic1")->hide();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QVERIFY(m_form->HScroll1->hasFocus());
-    QVERIFY(!m_form->pic1->isHidden());
+    QVERIFY(control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
+    QVERIFY(!control<CircleShape>(*m_form, "pic1")->isHidden());
 }
 
 void TestLampSize::returningToTheWindowDoesNotLightTheLamp()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->HScroll1->setFocus(Qt::TabFocusReason);
-    QVERIFY(m_form->HScroll1->hasFocus());
+    control<QScrollBar>(*m_form, "HScroll1")->setFocus(Qt::TabFocusReason);
+    QVERIFY(control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
     QWidget other;
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    m_form->pic1->hide();
+    control<CircleShape>(*m_form, "pic1")->hide();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    QVERIFY(m_form->HScroll1->hasFocus());
+    QVERIFY(control<QScrollBar>(*m_form, "HScroll1")->hasFocus());
     // The slider had the focus all along; it did not receive it from another control.
-    QVERIFY(m_form->pic1->isHidden());
+    QVERIFY(control<CircleShape>(*m_form, "pic1")->isHidden());
 }
 
 QTEST_MAIN(TestLampSize)

@@ -1,9 +1,9 @@
 #include "fakeplatform.h"
-#include "settings/colourvalue.h"
 #include "ui/colours.h"
 #include "ui/form1.h"
 #include "ui/publisher.h"
 #include "ui/twips.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -136,16 +136,13 @@ void TestLayout::windowItself()
     QCOMPARE(backColour(m_form.get()), rgbColour(0x80, 0x80, 0x80));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
     QVERIFY(!m_form->windowIcon().isNull());
-    QCOMPARE(m_form->HScroll1->minimum(), 333);
-    QCOMPARE(m_form->HScroll1->maximum(), 2222);
-    QCOMPARE(m_form->HScroll1->value(), 555);
-    QCOMPARE(m_form->HScroll1->singleStep(), 10);
-    QCOMPARE(m_form->HScroll1->pageStep(), 100);
-    QVERIFY(!m_form->HScroll1->hasTracking());
-    QCOMPARE(m_form->Label7->text(), publisherDomain());
-    QCOMPARE(m_form->Unit, qint16(0));
-    QCOMPARE(m_form->Running, qint16(0));
-    QVERIFY(m_form->Letter.isEmpty());
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->minimum(), 333);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->maximum(), 2222);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), 555);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->singleStep(), 10);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->pageStep(), 100);
+    QVERIFY(!control<QScrollBar>(*m_form, "HScroll1")->hasTracking());
+    QCOMPARE(control<ClickLabel>(*m_form, "Label7")->text(), publisherDomain());
 }
 
 void TestLayout::controlsSitWhereTheyBelong_data()
@@ -177,36 +174,46 @@ void TestLayout::controlsSitWhereTheyBelong()
 
 void TestLayout::lessonButtonsAreIndexedWithoutEleven()
 {
-    QList<qint16> indexes;
-    for (const auto &[index, button] : m_form->Command3) {
-        indexes << index;
-        QCOMPARE(button->objectName(), QStringLiteral("Command3(%1)").arg(index));
+    QStringList members;
+    for (const QPushButton *button : m_form->findChildren<QPushButton *>()) {
+        if (button->objectName().startsWith(QStringLiteral("Command3(")))
+            members << button->objectName();
     }
-    QCOMPARE(indexes, (QList<qint16>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}));
-    QCOMPARE(m_form->Command3.at(12)->text(), QStringLiteral("ZJC"));
+    members.sort();
+    QCOMPARE(members, (QStringList{QStringLiteral("Command3(0)"), QStringLiteral("Command3(1)"),
+                                   QStringLiteral("Command3(10)"), QStringLiteral("Command3(12)"),
+                                   QStringLiteral("Command3(2)"), QStringLiteral("Command3(3)"),
+                                   QStringLiteral("Command3(4)"), QStringLiteral("Command3(5)"),
+                                   QStringLiteral("Command3(6)"), QStringLiteral("Command3(7)"),
+                                   QStringLiteral("Command3(8)"), QStringLiteral("Command3(9)")}));
+    QCOMPARE(control<QPushButton>(*m_form, "Command3", 12)->text(), QStringLiteral("ZJC"));
     QCOMPARE(m_form->findChild<QWidget *>(QStringLiteral("Command3(11)")), nullptr);
 }
 
 void TestLayout::coloursAndStyles()
 {
-    QCOMPARE(m_form->Frame1->frameShape(), QFrame::NoFrame);
-    QCOMPARE(m_form->Frame2->frameShape(), QFrame::NoFrame);
-    QCOMPARE(backColour(m_form->Frame2), rgbColour(0x80, 0x80, 0x80));
-    QCOMPARE(backColour(m_form->pic1), SystemColour::WindowBackground);
+    QCOMPARE(control<QFrame>(*m_form, "Frame1")->frameShape(), QFrame::NoFrame);
+    QCOMPARE(control<QFrame>(*m_form, "Frame2")->frameShape(), QFrame::NoFrame);
+    QCOMPARE(backColour(control<QFrame>(*m_form, "Frame2")), rgbColour(0x80, 0x80, 0x80));
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), SystemColour::WindowBackground);
 
-    QCOMPARE(foreColour(m_form->Label4[1]), SystemColour::HighlightText);
-    QCOMPARE(foreColour(m_form->Label4[0]), SystemColour::ButtonText);
-    for (const QLabel *banner : m_form->Label4) {
+    QCOMPARE(foreColour(control<QLabel>(*m_form, "Label4", 1)), SystemColour::HighlightText);
+    QCOMPARE(foreColour(control<QLabel>(*m_form, "Label4", 0)), SystemColour::ButtonText);
+    for (const QLabel *banner :
+         {control<QLabel>(*m_form, "Label4", 0), control<QLabel>(*m_form, "Label4", 1)}) {
         QVERIFY(!banner->autoFillBackground());
         QVERIFY(banner->font().bold());
         QCOMPARE(QFontInfo(banner->font()).family(), QStringLiteral("Aharoni CLM"));
         QCOMPARE(banner->font().pixelSize(), 64); // 48 points
     }
     for (const int index : {0, 1, 2, 3, 4}) {
-        QCOMPARE(foreColour(m_form->Label3[index]), SystemColour::HighlightText);
-        QVERIFY(m_form->Label3[index]->alignment() & Qt::AlignHCenter);
+        QCOMPARE(foreColour(control<QLabel>(*m_form, "Label3", index)),
+                 SystemColour::HighlightText);
+        QVERIFY(control<QLabel>(*m_form, "Label3", index)->alignment() & Qt::AlignHCenter);
     }
-    for (const ClickLabel *link : {m_form->Label6, m_form->Label7, m_form->Label8}) {
+    for (const ClickLabel *link :
+         {control<ClickLabel>(*m_form, "Label6"), control<ClickLabel>(*m_form, "Label7"),
+          control<ClickLabel>(*m_form, "Label8")}) {
         QCOMPARE(backColour(link), SystemColour::ActiveCaptionText);
         QCOMPARE(foreColour(link), SystemColour::Highlight);
         QVERIFY(link->autoFillBackground());
@@ -218,14 +225,15 @@ void TestLayout::coloursAndStyles()
     const ColourValue lamps[] = {12632319, 8421631, 255, -2147483643, 8454143, 65535};
     const ColourValue backgrounds[] = {0, 4210752, 8421504, 12582912, 8421376, 4194368};
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(backColour(m_form->Shape1[i]), lamps[i]);
-        QCOMPARE(backColour(m_form->Label1[i]), backgrounds[i]);
-        QCOMPARE(m_form->Label1[i]->frameShape(), QFrame::Box);
-        QCOMPARE(m_form->Label9[i]->geometry(), m_form->Shape1[i]->geometry());
-        QVERIFY(!m_form->Label9[i]->autoFillBackground());
+        QCOMPARE(backColour(control<CircleShape>(*m_form, "Shape1", i)), lamps[i]);
+        QCOMPARE(backColour(control<ClickLabel>(*m_form, "Label1", i)), backgrounds[i]);
+        QCOMPARE(control<ClickLabel>(*m_form, "Label1", i)->frameShape(), QFrame::Box);
+        QCOMPARE(control<ClickLabel>(*m_form, "Label9", i)->geometry(),
+                 control<CircleShape>(*m_form, "Shape1", i)->geometry());
+        QVERIFY(!control<ClickLabel>(*m_form, "Label9", i)->autoFillBackground());
     }
-    QCOMPARE(m_form->Command1->font().pixelSize(), 16); // 12 points
-    QVERIFY(m_form->Command1->font().bold());
+    QCOMPARE(control<QPushButton>(*m_form, "Command1")->font().pixelSize(), 16); // 12 points
+    QVERIFY(control<QPushButton>(*m_form, "Command1")->font().bold());
 }
 
 void TestLayout::lampIsACircleOfTheSmallerSide()
@@ -255,37 +263,54 @@ void TestLayout::lampColourFollowsTheDesktopPalette()
     changed.setColor(QPalette::Base, QColor(10, 200, 30));
     QApplication::setPalette(changed);
     QCoreApplication::processEvents();
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), QColor(10, 200, 30));
-    QCOMPARE(m_form->Frame2->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window),
+             QColor(10, 200, 30));
+    QCOMPARE(control<QFrame>(*m_form, "Frame2")->palette().color(QPalette::Window),
+             QColor(0x80, 0x80, 0x80));
     QApplication::setPalette(original);
 }
 
 void TestLayout::focusOrder()
 {
-    const QList<QWidget *> expected{
-        m_form->Command2,        m_form->Text1,          m_form->Command3.at(12),
-        m_form->Command3.at(10), m_form->Command3.at(9), m_form->Command3.at(8),
-        m_form->Command3.at(7),  m_form->Command3.at(6), m_form->Command3.at(5),
-        m_form->Command3.at(4),  m_form->Command3.at(3), m_form->Command3.at(2),
-        m_form->Command3.at(1),  m_form->Command3.at(0), m_form->Text2,
-        m_form->Combo1,          m_form->HScroll1,       m_form->Command1,
-        m_form->cmdStop,         m_form->Command4,       m_form->Command5};
+    const QList<QWidget *> expected{control<QPushButton>(*m_form, "Command2"),
+                                    control<QPlainTextEdit>(*m_form, "Text1"),
+                                    control<QPushButton>(*m_form, "Command3", 12),
+                                    control<QPushButton>(*m_form, "Command3", 10),
+                                    control<QPushButton>(*m_form, "Command3", 9),
+                                    control<QPushButton>(*m_form, "Command3", 8),
+                                    control<QPushButton>(*m_form, "Command3", 7),
+                                    control<QPushButton>(*m_form, "Command3", 6),
+                                    control<QPushButton>(*m_form, "Command3", 5),
+                                    control<QPushButton>(*m_form, "Command3", 4),
+                                    control<QPushButton>(*m_form, "Command3", 3),
+                                    control<QPushButton>(*m_form, "Command3", 2),
+                                    control<QPushButton>(*m_form, "Command3", 1),
+                                    control<QPushButton>(*m_form, "Command3", 0),
+                                    control<QLineEdit>(*m_form, "Text2"),
+                                    control<QComboBox>(*m_form, "Combo1"),
+                                    control<QScrollBar>(*m_form, "HScroll1"),
+                                    control<QPushButton>(*m_form, "Command1"),
+                                    control<QPushButton>(*m_form, "cmdStop"),
+                                    control<QPushButton>(*m_form, "Command4"),
+                                    control<QPushButton>(*m_form, "Command5")};
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    QCOMPARE(QApplication::focusWidget(), m_form->Command2);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(*m_form, "Command2"));
     QList<QWidget *> visited{QApplication::focusWidget()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
         // The combo box's line edit takes the focus for it.
-        if (focus && focus->parentWidget() == m_form->Combo1)
-            focus = m_form->Combo1;
+        if (focus && focus->parentWidget() == control<QComboBox>(*m_form, "Combo1"))
+            focus = control<QComboBox>(*m_form, "Combo1");
         visited << focus;
     }
     QCOMPARE(visited, expected);
     // Labels, pictures and panels never take the focus.
-    const QList<QWidget *> unfocusable{m_form->Label6, m_form->Label1[0], m_form->Label9[0],
-                                       m_form->Image1, m_form->Frame1};
+    const QList<QWidget *> unfocusable{
+        control<ClickLabel>(*m_form, "Label6"), control<ClickLabel>(*m_form, "Label1", 0),
+        control<ClickLabel>(*m_form, "Label9", 0), control<QLabel>(*m_form, "Image1"),
+        control<QFrame>(*m_form, "Frame1")};
     for (QWidget *widget : unfocusable)
         QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
 }
@@ -294,8 +319,8 @@ void TestLayout::accessKeysPressTheButtons()
 {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    QSignalSpy stop(m_form->cmdStop, &QPushButton::clicked);
-    QSignalSpy exit(m_form->Command2, &QPushButton::clicked);
+    QSignalSpy stop(control<QPushButton>(*m_form, "cmdStop"), &QPushButton::clicked);
+    QSignalSpy exit(control<QPushButton>(*m_form, "Command2"), &QPushButton::clicked);
     // A pressed access key animates the button and clicks it a moment later.
     QTest::keyClick(m_form.get(), Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(stop.count(), 1);
@@ -307,11 +332,11 @@ void TestLayout::accessKeysPressTheButtons()
 
 void TestLayout::picturesAreDrawn()
 {
-    QCOMPARE(m_form->Image1->pixmap().size(), QSize(14, 24));
-    QCOMPARE(m_form->Image2->pixmap().size(), QSize(32, 32));
-    QCOMPARE(m_form->Image3->pixmap().size(), QSize(32, 32));
-    QVERIFY(m_form->Image2->hasScaledContents());
-    QVERIFY(!m_form->Image1->hasScaledContents());
+    QCOMPARE(control<QLabel>(*m_form, "Image1")->pixmap().size(), QSize(14, 24));
+    QCOMPARE(control<QLabel>(*m_form, "Image2")->pixmap().size(), QSize(32, 32));
+    QCOMPARE(control<QLabel>(*m_form, "Image3")->pixmap().size(), QSize(32, 32));
+    QVERIFY(control<QLabel>(*m_form, "Image2")->hasScaledContents());
+    QVERIFY(!control<QLabel>(*m_form, "Image1")->hasScaledContents());
 }
 
 QTEST_MAIN(TestLayout)

@@ -1,7 +1,7 @@
 #include "fakeplatform.h"
-#include "settings/colourvalue.h"
 #include "ui/colours.h"
 #include "ui/form1.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QTest>
@@ -56,17 +56,17 @@ void TestPalette::circleColoursTheLamp()
     QFETCH(int, index);
     QFETCH(ColourValue, colour);
     // Start from another colour, so that every circle makes a difference.
-    setBackColour(m_form->pic1, rgbColour(0, 0x40, 0));
-    m_form->pic1->hide();
-    m_form->HScroll1->setValue(1000);
-    const QRect place = m_form->pic1->geometry();
-    QTest::mouseClick(m_form->Label9[index], Qt::LeftButton);
-    QCOMPARE(backColour(m_form->pic1), colour);
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window),
+    setBackColour(control<CircleShape>(*m_form, "pic1"), rgbColour(0, 0x40, 0));
+    control<CircleShape>(*m_form, "pic1")->hide();
+    control<QScrollBar>(*m_form, "HScroll1")->setValue(1000);
+    const QRect place = control<CircleShape>(*m_form, "pic1")->geometry();
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", index), Qt::LeftButton);
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), colour);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window),
              resolveColour(colour, QApplication::palette()));
-    QVERIFY(m_form->pic1->isHidden());
-    QCOMPARE(m_form->pic1->geometry(), place);
-    QCOMPARE(m_form->pic1->Width(), 1000.0f);
+    QVERIFY(control<CircleShape>(*m_form, "pic1")->isHidden());
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->geometry(), place);
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), 1000.0f);
     // The window's colour stays.
     QCOMPARE(backColour(m_form.get()), rgbColour(0x80, 0x80, 0x80));
 }
@@ -76,10 +76,12 @@ void TestPalette::circleClicksLandOnTheTargets()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     for (int i = 0; i < 6; ++i) {
-        const QPoint centre = m_form->Shape1[i]->geometry().center();
-        QCOMPARE(m_form->Frame2->childAt(centre), m_form->Label9[i]);
-        QTest::mouseClick(m_form->Frame2->childAt(centre), Qt::LeftButton);
-        QCOMPARE(backColour(m_form->pic1), backColour(m_form->Shape1[i]));
+        const QPoint centre = control<CircleShape>(*m_form, "Shape1", i)->geometry().center();
+        QCOMPARE(control<QFrame>(*m_form, "Frame2")->childAt(centre),
+                 control<ClickLabel>(*m_form, "Label9", i));
+        QTest::mouseClick(control<QFrame>(*m_form, "Frame2")->childAt(centre), Qt::LeftButton);
+        QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")),
+                 backColour(control<CircleShape>(*m_form, "Shape1", i)));
     }
 }
 
@@ -99,48 +101,50 @@ void TestPalette::swatchPaintsWindowAndPanels()
 {
     QFETCH(int, index);
     QFETCH(ColourValue, colour);
-    QTest::mouseClick(m_form->Label1[(index + 1) % 6], Qt::LeftButton);
-    const ColourValue lamp = backColour(m_form->pic1);
-    QTest::mouseClick(m_form->Label1[index], Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label1", (index + 1) % 6), Qt::LeftButton);
+    const ColourValue lamp = backColour(control<CircleShape>(*m_form, "pic1"));
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label1", index), Qt::LeftButton);
     const QColor shown = resolveColour(colour, QApplication::palette());
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_form.get()), static_cast<QWidget *>(m_form->Frame1),
-          static_cast<QWidget *>(m_form->Frame2)}) {
+    for (QWidget *widget : {static_cast<QWidget *>(m_form.get()),
+                            static_cast<QWidget *>(control<QFrame>(*m_form, "Frame1")),
+                            static_cast<QWidget *>(control<QFrame>(*m_form, "Frame2"))}) {
         QCOMPARE(backColour(widget), colour);
         QCOMPARE(widget->palette().color(QPalette::Window), shown);
     }
     // The swatch keeps its own colour, and the lamp keeps its.
-    QCOMPARE(backColour(m_form->Label1[index]), colour);
-    QCOMPARE(backColour(m_form->pic1), lamp);
+    QCOMPARE(backColour(control<ClickLabel>(*m_form, "Label1", index)), colour);
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), lamp);
 }
 
 void TestPalette::sameColourAgainChangesNothing()
 {
     // Grey is the window's colour at start; red the lamp's after one click.
-    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", 2), Qt::LeftButton);
     const QPalette window = m_form->palette();
-    const QPalette lamp = m_form->pic1->palette();
-    QTest::mouseClick(m_form->Label1[2], Qt::LeftButton);
-    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
+    const QPalette lamp = control<CircleShape>(*m_form, "pic1")->palette();
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label1", 2), Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", 2), Qt::LeftButton);
     QCOMPARE(m_form->palette(), window);
-    QCOMPARE(m_form->pic1->palette(), lamp);
-    QCOMPARE(backColour(m_form->pic1), ColourValue(255));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette(), lamp);
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), ColourValue(255));
 }
 
 void TestPalette::systemColourLampFollowsTheDesktop()
 {
-    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
-    QTest::mouseClick(m_form->Label9[3], Qt::LeftButton);
-    QCOMPARE(backColour(m_form->pic1), SystemColour::WindowBackground);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", 2), Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", 3), Qt::LeftButton);
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), SystemColour::WindowBackground);
     const QPalette saved = QApplication::palette();
     QPalette desktop = saved;
     desktop.setColor(QPalette::Base, QColor(0x12, 0x34, 0x56));
     QApplication::setPalette(desktop);
     QCoreApplication::processEvents();
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window),
+             QColor(0x12, 0x34, 0x56));
     QApplication::setPalette(saved);
     QCoreApplication::processEvents();
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), saved.color(QPalette::Base));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window),
+             saved.color(QPalette::Base));
 }
 
 QTEST_MAIN(TestPalette)

@@ -1,6 +1,4 @@
-#include "fakeplatform.h"
-#include "recordingreporter.h"
-#include "ui/form1.h"
+#include "windowharness.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -12,29 +10,14 @@ namespace {
 // The names of the run's controls that are hidden now.
 QString hiddenControls(const Form1 &form)
 {
-    const std::pair<const char *, const QWidget *> controls[] = {
-        {"Command2", form.Command2},   {"Image1", form.Image1}, {"Label4(0)", form.Label4[0]},
-        {"Label4(1)", form.Label4[1]}, {"Text1", form.Text1},   {"Frame1", form.Frame1},
-        {"Frame2", form.Frame2},       {"pic1", form.pic1},     {"cmdStop", form.cmdStop}};
     QStringList hidden;
-    for (const auto &[name, widget] : controls) {
-        if (widget->isHidden())
+    for (const char *name : {"Command2", "Image1", "Label4(0)", "Label4(1)", "Text1", "Frame1",
+                             "Frame2", "pic1", "cmdStop"}) {
+        if (control(form, name)->isHidden())
             hidden << QLatin1String(name);
     }
     return hidden.join(QLatin1Char(' '));
 }
-
-struct WindowHarness
-{
-    WindowHarness()
-    {
-        platform.setTimeOfDay(0.0);
-        form.setErrorReporter(reporter);
-    }
-    FakePlatform platform;
-    Form1 form{platform};
-    RecordingReporter reporter;
-};
 
 } // namespace
 
@@ -54,31 +37,31 @@ private slots:
 void TestRunWindow::randomRunPhases()
 {
     WindowHarness h;
-    h.form.Text2->setText(QStringLiteral("0.1"));
+    control<QLineEdit>(h.form, "Text2")->setText(QStringLiteral("0.1"));
     QString leadIn, sending;
     h.platform.at(0, [&] { leadIn = hiddenControls(h.form); });
     h.platform.at(3300, [&] { sending = hiddenControls(h.form); });
-    h.form.Command1->click();
+    control<QPushButton>(h.form, "Command1")->click();
     QCOMPARE(leadIn, QStringLiteral("Command2 Label4(0) Label4(1) Text1 Frame1 Frame2 pic1"));
     QVERIFY2(sending.startsWith(
                  QStringLiteral("Command2 Image1 Label4(0) Label4(1) Text1 Frame1 Frame2")),
              qPrintable(sending));
     QCOMPARE(hiddenControls(h.form), QStringLiteral("Image1"));
-    QCOMPARE(h.form.RunMode, qint16(0));
-    QCOMPARE(h.form.Unit, qint16(400));
+    // Speed 4 gives a unit of 400 ms, and the lead-in is two long pauses of 4 units.
+    QCOMPARE(h.platform.durations().mid(0, 2), (QList<qint32>{1600, 1600}));
     QVERIFY(h.reporter.reports.isEmpty());
 }
 
 void TestRunWindow::lessonRunPhases()
 {
     WindowHarness h;
-    h.form.Text2->setText(QStringLiteral("0.1"));
+    control<QLineEdit>(h.form, "Text2")->setText(QStringLiteral("0.1"));
     QString leadIn;
     h.platform.at(0, [&] { leadIn = hiddenControls(h.form); });
-    h.form.Command3.at(12)->click();
+    control<QPushButton>(h.form, "Command3", 12)->click();
     QCOMPARE(leadIn, QStringLiteral("Command2 Label4(0) Label4(1) Text1 Frame1 Frame2 pic1"));
     QCOMPARE(hiddenControls(h.form), QStringLiteral("Image1"));
-    const QString text = h.form.text1();
+    const QString text = h.results();
     QVERIFY(!text.isEmpty());
     for (const QChar c : text.section(QStringLiteral("\r\n"), 0, 0))
         QVERIFY(QStringLiteral("ZJC ").contains(c));
@@ -87,42 +70,40 @@ void TestRunWindow::lessonRunPhases()
 void TestRunWindow::stopButtonEndsARun()
 {
     WindowHarness h;
-    h.platform.at(100, [&] { h.form.cmdStop->click(); });
-    h.form.Command1->click();
-    QCOMPARE(h.form.text1(), QStringLiteral("\r\n0  Sec."));
-    QCOMPARE(h.form.Running, qint16(0));
+    h.platform.at(100, [&] { control<QPushButton>(h.form, "cmdStop")->click(); });
+    control<QPushButton>(h.form, "Command1")->click();
+    QCOMPARE(h.results(), QStringLiteral("\r\n0  Sec."));
     QCOMPARE(h.platform.now(), 3200);
 }
 
 void TestRunWindow::resultLineShape()
 {
     WindowHarness h;
-    h.form.Combo1->setEditText(QStringLiteral("8"));
-    h.form.Text2->setText(QStringLiteral("0.5"));
-    h.form.Command1->click();
+    control<QComboBox>(h.form, "Combo1")->setEditText(QStringLiteral("8"));
+    control<QLineEdit>(h.form, "Text2")->setText(QStringLiteral("0.5"));
+    control<QPushButton>(h.form, "Command1")->click();
     static const QRegularExpression shape(
         QStringLiteral(R"(^([A-Z]{5}  )+[A-Z]{0,5}\r\n3[0-9](\.[0-9]+)?  Sec\.$)"));
-    QVERIFY2(shape.match(h.form.text1()).hasMatch(), qPrintable(h.form.text1()));
-    QCOMPARE(h.form.Text1->toPlainText().count(QLatin1Char('\n')), 1);
+    QVERIFY2(shape.match(h.results()).hasMatch(), qPrintable(h.results()));
+    QCOMPARE(control<QPlainTextEdit>(h.form, "Text1")->toPlainText().count(QLatin1Char('\n')), 1);
 }
 
 void TestRunWindow::tryRunShowsTheWholeWindowAndRefusesASecondRun()
 {
     WindowHarness h;
-    h.form.Text2->setText(QStringLiteral("0.5")); // two words at speed 4
+    control<QLineEdit>(h.form, "Text2")->setText(QStringLiteral("0.5")); // two words at speed 4
     QString duringTry;
     h.platform.at(5000, [&] {
         duringTry = hiddenControls(h.form);
-        h.form.cmdStop->click();
-        h.form.Command1->click();
-        h.form.Command3.at(0)->click();
+        control<QPushButton>(h.form, "cmdStop")->click();
+        control<QPushButton>(h.form, "Command1")->click();
+        control<QPushButton>(h.form, "Command3", 0)->click();
     });
-    h.form.Command6->click();
-    QCOMPARE(duringTry,
-             QStringLiteral("Command6").isEmpty() ? QString() : QStringLiteral("Image1"));
-    QCOMPARE(h.form.text1(), QStringLiteral("PARIS PARIS \r\n28.8  Sec."));
-    QCOMPARE(h.form.RunMode, qint16(1));
-    QVERIFY(h.form.pic1->isHidden()); // the last long pause leaves the lamp dark
+    control<QPushButton>(h.form, "Command6")->click();
+    QCOMPARE(duringTry, QStringLiteral("Image1"));
+    QCOMPARE(h.results(), QStringLiteral("PARIS PARIS \r\n28.8  Sec."));
+    QVERIFY(control<CircleShape>(h.form, "pic1")
+                ->isHidden()); // the last long pause leaves the lamp dark
     QVERIFY(h.reporter.reports.isEmpty());
 }
 
@@ -179,22 +160,22 @@ void TestRunWindow::badInputIsReportedAndTheWindowComesBack()
     QFETCH(QString, report);
     QFETCH(int, sleptBeforeTheError);
     WindowHarness h;
-    h.form.Combo1->setEditText(speed);
-    h.form.Text2->setText(minutes);
+    control<QComboBox>(h.form, "Combo1")->setEditText(speed);
+    control<QLineEdit>(h.form, "Text2")->setText(minutes);
     h.form.findChild<QPushButton *>(button)->click();
 
     QCOMPARE(h.reporter.reports, QStringList{report});
     QCOMPARE(h.platform.sleptMs(), sleptBeforeTheError);
     QCOMPARE(hiddenControls(h.form), QStringLiteral("Image1"));
-    QCOMPARE(h.form.Combo1->currentText(), speed);
-    QCOMPARE(h.form.Text2->text(), minutes);
+    QCOMPARE(control<QComboBox>(h.form, "Combo1")->currentText(), speed);
+    QCOMPARE(control<QLineEdit>(h.form, "Text2")->text(), minutes);
 
     // The next run works.
-    h.form.Combo1->setEditText(QStringLiteral("8"));
-    h.form.Text2->setText(QStringLiteral("0"));
+    control<QComboBox>(h.form, "Combo1")->setEditText(QStringLiteral("8"));
+    control<QLineEdit>(h.form, "Text2")->setText(QStringLiteral("0"));
     h.form.findChild<QPushButton *>(button)->click();
     QCOMPARE(h.reporter.reports.size(), 1);
-    QVERIFY(h.form.text1().endsWith(QStringLiteral("  Sec.")));
+    QVERIFY(h.results().endsWith(QStringLiteral("  Sec.")));
 }
 
 QTEST_MAIN(TestRunWindow)

@@ -2,20 +2,16 @@
 #include "platform/errorguard.h"
 #include "recordingreporter.h"
 #include "settings/settingsfile.h"
+#include "testfiles.h"
 #include "ui/colours.h"
 #include "ui/form1.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 using namespace blinket;
 
@@ -24,7 +20,6 @@ namespace {
 // What Save and Load touch, as the learner sees it.
 struct Snapshot
 {
-    QString speed;
     QString combo;
     QString minutes;
     int slider;
@@ -36,36 +31,20 @@ struct Snapshot
 
     static Snapshot of(const Form1 &form)
     {
-        return {form.Speed,
-                form.Combo1->currentText(),
-                form.Text2->text(),
-                form.HScroll1->value(),
-                form.pic1->box(),
-                backColour(form.pic1),
+        return {control<QComboBox>(form, "Combo1")->currentText(),
+                control<QLineEdit>(form, "Text2")->text(),
+                control<QScrollBar>(form, "HScroll1")->value(),
+                control<CircleShape>(form, "pic1")->box(),
+                backColour(control<CircleShape>(form, "pic1")),
                 backColour(&form),
-                backColour(form.Frame1),
-                backColour(form.Frame2)};
+                backColour(control<QFrame>(form, "Frame1")),
+                backColour(control<QFrame>(form, "Frame2"))};
     }
 };
 
 bool operator==(const TwipsRect &a, const TwipsRect &b)
 {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 int openFileCount()
@@ -129,28 +108,26 @@ void TestSaveLoad::cleanup()
 
 void TestSaveLoad::saveWritesTheFreshWindow()
 {
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QCOMPARE(contentsOf(settingsFileName()), freshFile);
     QCOMPARE(contentsOf(settingsFileName()).size(), 38);
-    QCOMPARE(m_form->Speed, QStringLiteral("4"));
     QVERIFY(m_reporter.reports.isEmpty());
 }
 
 void TestSaveLoad::saveWritesTheRedLampOnBlack()
 {
-    QTest::mouseClick(m_form->Label9[2], Qt::LeftButton);
-    QTest::mouseClick(m_form->Label1[0], Qt::LeftButton);
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", 2), Qt::LeftButton);
+    QTest::mouseClick(control<ClickLabel>(*m_form, "Label1", 0), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QCOMPARE(contentsOf(settingsFileName()), QByteArray("4\r\n3\r\n 555 \r\n 255 \r\n 0 \r\n"));
 }
 
 void TestSaveLoad::saveTakesTheSpeedFromTheList()
 {
-    m_form->Combo1->setCurrentIndex(2);
-    m_form->Text2->setText(QStringLiteral("12"));
-    QTest::keyClick(m_form->HScroll1, Qt::Key_Right);
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
-    QCOMPARE(m_form->Speed, QStringLiteral("8"));
+    control<QComboBox>(*m_form, "Combo1")->setCurrentIndex(2);
+    control<QLineEdit>(*m_form, "Text2")->setText(QStringLiteral("12"));
+    QTest::keyClick(control<QScrollBar>(*m_form, "HScroll1"), Qt::Key_Right);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QCOMPARE(contentsOf(settingsFileName()),
              QByteArray("8\r\n12\r\n 565 \r\n-2147483643 \r\n 8421504 \r\n"));
 }
@@ -177,19 +154,18 @@ void TestSaveLoad::saveThenLoadLeavesTheWindowAsItWas()
     QFETCH(int, slider);
     QFETCH(int, circle);
     QFETCH(int, swatch);
-    m_form->Combo1->setEditText(speed);
-    m_form->Text2->setText(minutes);
+    control<QComboBox>(*m_form, "Combo1")->setEditText(speed);
+    control<QLineEdit>(*m_form, "Text2")->setText(minutes);
     if (slider)
-        m_form->HScroll1->setValue(slider);
+        control<QScrollBar>(*m_form, "HScroll1")->setValue(slider);
     if (circle >= 0)
-        QTest::mouseClick(m_form->Label9[circle], Qt::LeftButton);
+        QTest::mouseClick(control<ClickLabel>(*m_form, "Label9", circle), Qt::LeftButton);
     if (swatch >= 0)
-        QTest::mouseClick(m_form->Label1[swatch], Qt::LeftButton);
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+        QTest::mouseClick(control<ClickLabel>(*m_form, "Label1", swatch), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     const Snapshot saved = Snapshot::of(*m_form);
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
     const Snapshot loaded = Snapshot::of(*m_form);
-    QCOMPARE(loaded.speed, saved.speed);
     QCOMPARE(loaded.combo, saved.combo);
     QCOMPARE(loaded.minutes, saved.minutes);
     QCOMPARE(loaded.slider, saved.slider);
@@ -288,39 +264,37 @@ void TestSaveLoad::loadAppliesWhatItReadsUntilAFailure()
     QFETCH(ColourValue, lamp);
     QFETCH(ColourValue, window);
     if (!file.isEmpty())
-        writeFile(settingsFileName(), file);
-    const TwipsRect startBox = m_form->pic1->box();
+        QVERIFY(writeFile(settingsFileName(), file));
+    const TwipsRect startBox = control<CircleShape>(*m_form, "pic1")->box();
 
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
 
-    if (speed != QStringLiteral("4"))
-        QCOMPARE(m_form->Speed, speed);
-    QCOMPARE(m_form->Combo1->currentText(), speed);
-    QCOMPARE(m_form->Text2->text(), minutes);
-    QCOMPARE(m_form->HScroll1->value(), slider);
+    QCOMPARE(control<QComboBox>(*m_form, "Combo1")->currentText(), speed);
+    QCOMPARE(control<QLineEdit>(*m_form, "Text2")->text(), minutes);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), slider);
     if (slider == 555) {
-        QVERIFY(m_form->pic1->box() == startBox);
+        QVERIFY(control<CircleShape>(*m_form, "pic1")->box() == startBox);
     } else {
-        QCOMPARE(m_form->pic1->Width(), float(slider));
-        QCOMPARE(m_form->pic1->Top(), float(m_form->AnchorTop - slider / 2.0));
+        QCOMPARE(control<CircleShape>(*m_form, "pic1")->Width(), float(slider));
+        QCOMPARE(control<CircleShape>(*m_form, "pic1")->Top(), float(2760 - slider / 2.0));
     }
-    QCOMPARE(backColour(m_form->pic1), lamp);
+    QCOMPARE(backColour(control<CircleShape>(*m_form, "pic1")), lamp);
     QCOMPARE(backColour(m_form.get()), window);
-    QCOMPARE(backColour(m_form->Frame1), window);
-    QCOMPARE(backColour(m_form->Frame2), window);
+    QCOMPARE(backColour(control<QFrame>(*m_form, "Frame1")), window);
+    QCOMPARE(backColour(control<QFrame>(*m_form, "Frame2")), window);
     // Whatever went wrong, the learner is not told and the window goes on.
     QVERIFY(m_reporter.reports.isEmpty());
-    QVERIFY(m_form->Command5->isEnabled());
+    QVERIFY(control<QPushButton>(*m_form, "Command5")->isEnabled());
 }
 
 void TestSaveLoad::loadClosesTheFileEvenWhenItFails()
 {
-    writeFile(settingsFileName(), "6\r\n10\r\n 100 \r\n");
+    QVERIFY(writeFile(settingsFileName(), "6\r\n10\r\n 100 \r\n"));
     const int before = openFileCount();
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
     QCOMPARE(openFileCount(), before);
     // The same file can be written again straight away.
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QVERIFY(m_reporter.reports.isEmpty());
     QCOMPARE(contentsOf(settingsFileName()),
              QByteArray("6\r\n10\r\n 555 \r\n-2147483643 \r\n 8421504 \r\n"));
@@ -328,21 +302,23 @@ void TestSaveLoad::loadClosesTheFileEvenWhenItFails()
 
 void TestSaveLoad::loadedSystemColoursFollowTheDesktop()
 {
-    writeFile(settingsFileName(), "4\r\n3\r\n 555 \r\n-2147483643 \r\n-2147483643 \r\n");
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
+    QVERIFY(writeFile(settingsFileName(), "4\r\n3\r\n 555 \r\n-2147483643 \r\n-2147483643 \r\n"));
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
     QCOMPARE(backColour(m_form.get()), SystemColour::WindowBackground);
     const QPalette saved = QApplication::palette();
     QPalette desktop = saved;
     desktop.setColor(QPalette::Base, QColor(0x20, 0x60, 0x30));
     QApplication::setPalette(desktop);
     QCoreApplication::processEvents();
-    QCOMPARE(m_form->pic1->palette().color(QPalette::Window), QColor(0x20, 0x60, 0x30));
+    QCOMPARE(control<CircleShape>(*m_form, "pic1")->palette().color(QPalette::Window),
+             QColor(0x20, 0x60, 0x30));
     QCOMPARE(m_form->palette().color(QPalette::Window), QColor(0x20, 0x60, 0x30));
-    QCOMPARE(m_form->Frame2->palette().color(QPalette::Window), QColor(0x20, 0x60, 0x30));
+    QCOMPARE(control<QFrame>(*m_form, "Frame2")->palette().color(QPalette::Window),
+             QColor(0x20, 0x60, 0x30));
     QApplication::setPalette(saved);
     QCoreApplication::processEvents();
     // And Save writes the reference, not the colour it stood for.
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QCOMPARE(contentsOf(settingsFileName()),
              QByteArray("4\r\n3\r\n 555 \r\n-2147483643 \r\n-2147483643 \r\n"));
 }
@@ -352,76 +328,56 @@ void TestSaveLoad::fileLivesInTheWorkingDirectory()
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    m_form->Text2->setText(QStringLiteral("7"));
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    control<QLineEdit>(*m_form, "Text2")->setText(QStringLiteral("7"));
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QVERIFY(QFile::exists(elsewhere.filePath(QStringLiteral("blinket.txt"))));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("blinket.txt"))));
-    m_form->Text2->setText(QStringLiteral("9"));
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
-    QCOMPARE(m_form->Text2->text(), QStringLiteral("7"));
+    control<QLineEdit>(*m_form, "Text2")->setText(QStringLiteral("9"));
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(*m_form, "Text2")->text(), QStringLiteral("7"));
     QVERIFY(QDir::setCurrent(m_dir->path()));
 }
 
 void TestSaveLoad::saveInAReadOnlyDirectoryKeepsTheOldFile()
 {
     const QByteArray old = "6\r\n10\r\n 1200 \r\n 255 \r\n 0 \r\n";
-    writeFile(settingsFileName(), old);
+    QVERIFY(writeFile(settingsFileName(), old));
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QVERIFY(QFile::setPermissions(m_dir->path(), readOnly));
     // Root may write anywhere; as root, act as an ordinary user for the length of the test.
-    struct OrdinaryUser
-    {
-        bool switched = geteuid() == 0 && seteuid(65534) == 0;
-        ~OrdinaryUser()
-        {
-            if (switched && seteuid(0) != 0)
-                qFatal("could not become root again");
-        }
-    } user;
-    QVERIFY(geteuid() != 0);
+    OrdinaryUser user;
+    QVERIFY(OrdinaryUser::active());
     {
         QFile probe(QStringLiteral("probe"));
         QVERIFY(!probe.open(QIODevice::WriteOnly));
     }
-    m_form->Combo1->setEditText(QStringLiteral("8"));
-    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    control<QComboBox>(*m_form, "Combo1")->setEditText(QStringLiteral("8"));
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     QCOMPARE(m_reporter.reports,
              QStringList({QStringLiteral("Run-time error '70': Permission denied")}));
     QCOMPARE(contentsOf(settingsFileName()), old);
-    QCOMPARE(m_form->Speed, QStringLiteral("8"));
     // The program goes on: the next click is handled as usual.
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
-    QCOMPARE(m_form->Combo1->currentText(), QStringLiteral("6"));
-    QCOMPARE(m_form->HScroll1->value(), 1200);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
+    QCOMPARE(control<QComboBox>(*m_form, "Combo1")->currentText(), QStringLiteral("6"));
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), 1200);
 }
 
 void TestSaveLoad::saveOnAFullDiskKeepsTheOldFile()
 {
     const QByteArray old = "6\r\n10\r\n 1200 \r\n 255 \r\n 0 \r\n";
-    writeFile(settingsFileName(), old);
+    QVERIFY(writeFile(settingsFileName(), old));
     {
         // Room for twenty bytes per file only, as on a disk that fills up during the write.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = 20;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        RecordingReporter quiet;
-        m_form->setErrorReporter(quiet);
-        QTest::mouseClick(m_form->Command4, Qt::LeftButton);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-        m_reporter.reports = quiet.reports;
-        m_form->setErrorReporter(m_reporter);
+        const FileSizeLimit limit(20);
+        QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
     }
     QCOMPARE(m_reporter.reports, QStringList({QStringLiteral("Run-time error '61': Disk full")}));
     QCOMPARE(contentsOf(settingsFileName()), old);
     QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden),
              QStringList({QStringLiteral("blinket.txt")}));
-    QTest::mouseClick(m_form->Command5, Qt::LeftButton);
-    QCOMPARE(m_form->HScroll1->value(), 1200);
+    QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), 1200);
 }
 
 QTEST_MAIN(TestSaveLoad)

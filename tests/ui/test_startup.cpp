@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "ui/colours.h"
 #include "ui/form1.h"
+#include "windowcontrols.h"
 
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void putsTheHintInTheResultsBox();
     void anchorsTheLampAtItsStoredCorner();
     void opensAtRest();
+    void startsWithoutATimeUnit();
 };
 
 void TestStartup::fillsTheSpeedList()
@@ -23,10 +25,10 @@ void TestStartup::fillsTheSpeedList()
     FakePlatform platform;
     Form1 form(platform);
     QStringList items;
-    for (int i = 0; i < form.Combo1->count(); ++i)
-        items << form.Combo1->itemText(i);
+    for (int i = 0; i < control<QComboBox>(form, "Combo1")->count(); ++i)
+        items << control<QComboBox>(form, "Combo1")->itemText(i);
     QCOMPARE(items, QStringList({QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8")}));
-    QCOMPARE(form.Combo1->currentText(), QStringLiteral("4"));
+    QCOMPARE(control<QComboBox>(form, "Combo1")->currentText(), QStringLiteral("4"));
 }
 
 void TestStartup::seedsTheRandomNumbersFromTheClock()
@@ -54,43 +56,55 @@ void TestStartup::panelsTakeTheWindowColour()
 {
     FakePlatform platform;
     Form1 form(platform);
-    QCOMPARE(backColour(form.Frame1), backColour(&form));
-    QCOMPARE(backColour(form.Frame2), backColour(&form));
-    QCOMPARE(form.Frame1->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(backColour(control<QFrame>(form, "Frame1")), backColour(&form));
+    QCOMPARE(backColour(control<QFrame>(form, "Frame2")), backColour(&form));
+    QCOMPARE(control<QFrame>(form, "Frame1")->palette().color(QPalette::Window),
+             QColor(0x80, 0x80, 0x80));
 }
 
 void TestStartup::putsTheHintInTheResultsBox()
 {
     FakePlatform platform;
     Form1 form(platform);
-    QCOMPARE(form.text1(), QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
+    QCOMPARE(resultsText(form), QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
 }
 
 void TestStartup::anchorsTheLampAtItsStoredCorner()
 {
     FakePlatform platform;
     Form1 form(platform);
-    QCOMPARE(form.AnchorTop, qint16(2760));
-    QCOMPARE(form.AnchorLeft, qint16(5760));
+    auto *lamp = control<CircleShape>(form, "pic1");
     // The slider's value is not applied at start-up.
-    QCOMPARE(form.pic1->Width(), 615.0f);
-    QCOMPARE(form.pic1->Height(), 495.0f);
+    QCOMPARE(lamp->Width(), 615.0f);
+    QCOMPARE(lamp->Height(), 495.0f);
+    // The first change centres the lamp on its stored top-left corner, not on its centre.
+    control<QScrollBar>(form, "HScroll1")->setValue(1000);
+    QCOMPARE(lamp->Left(), 5760.0f - 500.0f);
+    QCOMPARE(lamp->Top(), 2760.0f - 500.0f);
 }
 
 void TestStartup::opensAtRest()
 {
     FakePlatform platform;
     Form1 form(platform);
-    QCOMPARE(form.Running, qint16(0));
-    QCOMPARE(form.Unit, qint16(0));
-    QVERIFY(form.Speed.isEmpty());
-    QVERIFY(!form.pic1->isHidden());
-    QVERIFY(form.Image1->isHidden());
-    QVERIFY(form.Command6->isHidden());
-    QCOMPARE(form.Text2->text(), QStringLiteral("3"));
-    QCOMPARE(form.HScroll1->value(), 555);
+    QVERIFY(!control<CircleShape>(form, "pic1")->isHidden());
+    QVERIFY(control<QLabel>(form, "Image1")->isHidden());
+    QVERIFY(control<QPushButton>(form, "Command6")->isHidden());
+    QCOMPARE(control<QLineEdit>(form, "Text2")->text(), QStringLiteral("3"));
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 555);
     // Start-up reads no file, processes no events and sleeps not at all.
     QVERIFY(platform.steps().empty());
+}
+
+void TestStartup::startsWithoutATimeUnit()
+{
+    // No run has set the unit yet, so a lesson's lead-in, which runs on the unit of the run
+    // before, has no length at all.
+    FakePlatform platform;
+    Form1 form(platform);
+    control<QLineEdit>(form, "Text2")->setText(QStringLiteral("0"));
+    control<QPushButton>(form, "Command3", 3)->click();
+    QCOMPARE(platform.durations(), (QList<qint32>{0, 0}));
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,0 +1,12 @@
+#include "ui/messageboxreporter.h"
+
+#include <QMessageBox>
+
+namespace blinket {
+
+void MessageBoxReporter::report(const RuntimeError &error)
+{
+    QMessageBox::critical(m_window, QStringLiteral("Morse"), error.report());
+}
+
+} // namespace blinket

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "recordingreporter.h"
+#include "ui/form1.h"
+#include "windowcontrols.h"
+
+namespace blinket {
+
+// The real window on the fake platform, its errors recorded instead of shown.
+struct WindowHarness
+{
+    WindowHarness()
+    {
+        platform.setTimeOfDay(0.0);
+        form.setErrorReporter(reporter);
+    }
+
+    // Types into the speed and minutes boxes, as the learner would before a run.
+    void setSpeedAndMinutes(const QString &speed, const QString &minutes)
+    {
+        control<QComboBox>(form, "Combo1")->setEditText(speed);
+        control<QLineEdit>(form, "Text2")->setText(minutes);
+    }
+    void click(const char *name) { control<QPushButton>(form, name)->click(); }
+    QString results() const { return resultsText(form); }
+
+    FakePlatform platform;
+    Form1 form{platform};
+    RecordingReporter reporter;
+};
+
+} // namespace blinket
