@@ -54,6 +54,8 @@ private slots:
     void minutesAreReadAtEveryStep();
     void zeroOrNegativeMinutesSendNothing();
     void runAcrossMidnightEndsOnTime();
+    void clockSetBackOrForwardDuringARunChangesNothing_data();
+    void clockSetBackOrForwardDuringARunChangesNothing();
     void tryRunSendsParisAndIgnoresStop();
     void tryRunWithNoWordsLeavesTheLampLit();
     void badSpeedFailsBeforeTheLeadIn_data();
@@ -246,6 +248,27 @@ void TestRunDriver::runAcrossMidnightEndsOnTime()
     run.aToZ();
     // The third T ends 6 s after the start, 4.2 s after midnight.
     QCOMPARE(run.view.text1Value, QStringLiteral("TTT\r\n6  Sec."));
+}
+
+void TestRunDriver::clockSetBackOrForwardDuringARunChangesNothing_data()
+{
+    QTest::addColumn<double>("shift"); // seconds the time of day jumps by, 5 s into the run
+    QTest::newRow("daylight saving ends") << -3600.0;
+    QTest::newRow("corrected back by a second") << -1.0;
+    QTest::newRow("set forward an hour") << 3600.0;
+}
+
+void TestRunDriver::clockSetBackOrForwardDuringARunChangesNothing()
+{
+    QFETCH(double, shift);
+    RunHarness run;
+    run.platform.setTimeOfDay(36000.0);
+    run.view.text2 = QStringLiteral("0.2"); // 12 seconds: seven steps
+    run.platform.scriptDraws({drawFor('E'), drawFor('E'), drawFor('E'), drawFor('E'), drawFor('E'),
+                              drawFor('Q'), drawFor('T')});
+    run.platform.at(5000, [&] { run.platform.setTimeOfDay(36000.0 + shift); });
+    run.aToZ();
+    QCOMPARE(run.view.text1Value, QStringLiteral("EEEEE  T\r\n12  Sec."));
 }
 
 void TestRunDriver::tryRunSendsParisAndIgnoresStop()

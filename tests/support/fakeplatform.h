@@ -39,6 +39,7 @@ public:
 
     // Draws these numbers first, then goes on with the seeded sequence.
     void scriptDraws(const std::vector<float> &draws);
+    std::size_t scriptedDrawsLeft() const { return m_scriptedDraws.size(); }
     // Adds a word of the caller's own to the timeline (a control shown, say).
     void note(const QString &word) { m_steps.push_back({Kind::Note, 0, m_now, word}); }
     // Runs action at the first event processing at or after virtual time ms.

@@ -1,3 +1,4 @@
+#include "draws.h"
 #include "windowharness.h"
 
 #include <QRegularExpression>
@@ -30,6 +31,9 @@ private slots:
     void stopButtonEndsARun();
     void resultLineShape();
     void tryRunShowsTheWholeWindowAndRefusesASecondRun();
+    void eachLessonButtonSendsTheLettersOnItsCaption_data();
+    void eachLessonButtonSendsTheLettersOnItsCaption();
+    void aFailedRunLeavesNoUnitForTheNextLessonsLeadIn();
     void badInputIsReportedAndTheWindowComesBack_data();
     void badInputIsReportedAndTheWindowComesBack();
 };
@@ -105,6 +109,54 @@ void TestRunWindow::tryRunShowsTheWholeWindowAndRefusesASecondRun()
     QVERIFY(control<CircleShape>(h.form, "pic1")
                 ->isHidden()); // the last long pause leaves the lamp dark
     QVERIFY(h.reporter.reports.isEmpty());
+}
+
+void TestRunWindow::eachLessonButtonSendsTheLettersOnItsCaption_data()
+{
+    QTest::addColumn<int>("index");
+    for (const int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12})
+        QTest::addRow("Command3(%d)", index) << index;
+}
+
+void TestRunWindow::eachLessonButtonSendsTheLettersOnItsCaption()
+{
+    QFETCH(int, index);
+    WindowHarness h;
+    auto *button = control<QPushButton>(h.form, "Command3", index);
+    const QString caption = button->text();
+    QVERIFY(caption.size() >= 2 && caption.size() <= 4);
+    // One draw for each place of the group, in order, at a unit of 1 ms.
+    std::vector<float> draws;
+    for (int place = 0; place < caption.size(); ++place)
+        draws.push_back(drawForPlace(place, int(caption.size())));
+    h.platform.scriptDraws(draws);
+    h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("3"));
+    // Stop while the last scripted letter is sent, so that the run ends after it.
+    std::function<void()> stopAfterTheScriptedDraws = [&] {
+        if (h.platform.scriptedDrawsLeft() == 0)
+            h.click("cmdStop");
+        else
+            h.platform.at(h.platform.now() + 1, stopAfterTheScriptedDraws);
+    };
+    h.platform.at(0, stopAfterTheScriptedDraws);
+    button->click();
+    QCOMPARE(h.results().section(QStringLiteral("\r\n"), 0, 0), caption);
+}
+
+void TestRunWindow::aFailedRunLeavesNoUnitForTheNextLessonsLeadIn()
+{
+    WindowHarness h;
+    // The unit of 16000 ms fits, but the lead-in's long pause of four units overflows.
+    h.setSpeedAndMinutes(QStringLiteral("0.1"), QStringLiteral("3"));
+    h.click("Command1");
+    QCOMPARE(h.reporter.reports, QStringList{QStringLiteral("Run-time error '6': Overflow")});
+    h.platform.clearLog();
+    h.setSpeedAndMinutes(QStringLiteral("4"), QStringLiteral("0"));
+    h.click("Command3(3)");
+    QCOMPARE(h.reporter.reports.size(), 1);
+    // The lesson's lead-in runs on the unit of the run before; after a failure there is none.
+    QCOMPARE(h.platform.durations(), (QList<qint32>{0, 0}));
+    QCOMPARE(h.results(), QStringLiteral("\r\n0  Sec."));
 }
 
 void TestRunWindow::badInputIsReportedAndTheWindowComesBack_data()
