@@ -103,8 +103,16 @@ QByteArray FieldReader::readQuoted()
 {
     QByteArray bytes;
     char c = 0;
-    while (m_device.getChar(&c) && c != quote)
+    while (m_device.getChar(&c)) {
+        if (c == quote) {
+            // Two double quotes in a row stand for one inside the text.
+            char next = 0;
+            if (m_device.peek(&next, 1) != 1 || next != quote)
+                break;
+            m_device.skip(1);
+        }
         bytes += c;
+    }
     // What stands between the closing quote and the end of the field is not part of it.
     while (m_device.getChar(&c)) {
         if (endsField(c)) {

@@ -20,8 +20,9 @@ struct Field
 
 // Reads the settings file field by field. Commas and line ends (CR LF, or a lone CR or LF)
 // end a field; spaces before a field and after a number are skipped; a field that opens
-// with a double quote runs to the next one, commas and line ends included, and anything
-// after the closing quote up to the next comma or line end is dropped. Text is in the
+// with a double quote runs to the next one, commas and line ends included (two double quotes
+// in a row stand for one inside it), and anything after the closing quote up to the next
+// comma or line end is dropped. Text is in the
 // system's 8-bit encoding.
 class FieldReader
 {

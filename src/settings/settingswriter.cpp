@@ -25,11 +25,24 @@ QByteArray numberForm(qint64 value)
     return form;
 }
 
+QByteArray textForm(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    // As it stands, such a text would come back as more than one field, or cut short.
+    const bool splits =
+        bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n');
+    if (!splits)
+        return bytes;
+    QByteArray quoted = bytes;
+    quoted.replace("\"", "\"\"");
+    return '"' + quoted + '"';
+}
+
 QByteArray settingsFileBytes(const SettingsValues &values)
 {
     QByteArray bytes;
-    bytes += values.speed.toLocal8Bit() + lineEnd;
-    bytes += values.minutes.toLocal8Bit() + lineEnd;
+    bytes += textForm(values.speed) + lineEnd;
+    bytes += textForm(values.minutes) + lineEnd;
     bytes += numberForm(values.lampSize) + lineEnd;
     bytes += numberForm(values.lampColour) + lineEnd;
     bytes += numberForm(values.windowColour) + lineEnd;

@@ -107,6 +107,9 @@ void TestFieldReader::readsFields_data()
     row("quoted number is text", "\"04\"", "[04] <end>");
     row("quoted empty is text", "\"\",x", "[] [x] <end>");
     row("after the closing quote", "\"ab\"cd,e", "[ab] [e] <end>");
+    row("doubled quote inside", "\"a\"\"b\",c", "[a\"b] [c] <end>");
+    row("only a doubled quote", "\"\"\"\"\r\nc", "[\"] [c] <end>");
+    row("quoted quotes", "\"\"\"6\"\"\"", "[\"6\"] <end>");
     row("spaces then quote", "  \"a\"", "[a] <end>");
     row("quote inside text", "a\"b\",c", "[a\"b\"] [c] <end>");
     row("unclosed quote", "\"abc,def\r\n", "[abc,def\r\n] <end>");

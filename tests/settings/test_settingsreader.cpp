@@ -1,5 +1,6 @@
 #include "platform/runtimeerror.h"
 #include "settings/settingsreader.h"
+#include "settings/settingswriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -42,6 +43,8 @@ class TestSettingsReader : public QObject
 private slots:
     void appliesFieldsInOrderUntilOneFails_data();
     void appliesFieldsInOrderUntilOneFails();
+    void textsComeBackAsSaved_data();
+    void textsComeBackAsSaved();
     void loadsAFile();
     void missingFileAppliesNothing();
     void directoryIsNoFile();
@@ -120,6 +123,34 @@ void TestSettingsReader::appliesFieldsInOrderUntilOneFails()
     }
     QCOMPARE(target.calls, calls);
     QCOMPARE(raised, error);
+}
+
+void TestSettingsReader::textsComeBackAsSaved_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("decimal comma") << QStringLiteral("6,5");
+    QTest::newRow("comma list") << QStringLiteral("5, 3");
+    QTest::newRow("double quote") << QStringLiteral("a\"b");
+    QTest::newRow("quoted") << QStringLiteral("\"6\"");
+    QTest::newRow("only quotes") << QStringLiteral("\"\"");
+    QTest::newRow("line end") << QStringLiteral("4\r\n5");
+    QTest::newRow("comma at the end") << QStringLiteral("4,");
+    QTest::newRow("words") << QStringLiteral("four");
+}
+
+void TestSettingsReader::textsComeBackAsSaved()
+{
+    QFETCH(QString, text);
+    QByteArray file = settingsFileBytes(
+        {text, text, 555, SystemColour::WindowBackground, rgbColour(0x80, 0x80, 0x80)});
+    QBuffer buffer(&file);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    RecordingTarget target;
+    readSettings(buffer, target);
+    QCOMPARE(target.calls,
+             (QStringList{QStringLiteral("speed ") + text, QStringLiteral("minutes ") + text,
+                          QStringLiteral("size 555"), QStringLiteral("lamp -2147483643"),
+                          QStringLiteral("window 8421504")}));
 }
 
 void TestSettingsReader::loadsAFile()

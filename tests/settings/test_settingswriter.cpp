@@ -94,10 +94,13 @@ void TestSettingsWriter::writesTextsAsTheyStand_data()
     QTest::newRow("empty") << QString() << QString() << QByteArray("\r\n\r\n");
     QTest::newRow("leading zero") << QStringLiteral("04") << QStringLiteral("3")
                                   << QByteArray("04\r\n3\r\n");
+    // Texts that would read back as two fields, or cut short, are quoted.
     QTest::newRow("comma") << QStringLiteral("5, 3") << QStringLiteral("1,5")
-                           << QByteArray("5, 3\r\n1,5\r\n");
+                           << QByteArray("\"5, 3\"\r\n\"1,5\"\r\n");
     QTest::newRow("quotes") << QStringLiteral("\"6\"") << QStringLiteral("a\"b")
-                            << QByteArray("\"6\"\r\na\"b\r\n");
+                            << QByteArray("\"\"\"6\"\"\"\r\n\"a\"\"b\"\r\n");
+    QTest::newRow("line ends") << QStringLiteral("4\r\n") << QStringLiteral("a\nb")
+                               << QByteArray("\"4\r\n\"\r\n\"a\nb\"\r\n");
     QTest::newRow("spaces") << QStringLiteral("  8 ") << QStringLiteral(" ")
                             << QByteArray("  8 \r\n \r\n");
     QTest::newRow("fraction") << QStringLiteral("6.5") << QStringLiteral("-2")
