@@ -53,6 +53,9 @@ void writeSettingsFile(const QString &path, const SettingsValues &values)
 {
     const QByteArray bytes = settingsFileBytes(values);
     QSaveFile file(path);
+    // In a folder where no new file may be made, a file that may itself be written is written
+    // in place: not safe against a failure half way, but better than no Save at all.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so that every short write is seen here: a buffered one can go unnoticed
     // until the file is committed, and a cut-off file would replace a good one.
     errno = 0;

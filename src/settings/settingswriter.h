@@ -14,8 +14,9 @@ QByteArray textForm(const QString &text);
 // The whole file: five lines, each ended by CR LF.
 QByteArray settingsFileBytes(const SettingsValues &values);
 // Writes the file so that a failure on the way leaves the old one as it was: the bytes go
-// to a new file beside it, which replaces the old one only when complete. A failure raises
-// the matching file error.
+// to a new file beside it, which replaces the old one only when complete. Where the folder
+// allows no new file but the file itself may be written, it is written in place. A failure
+// raises the matching file error.
 void writeSettingsFile(const QString &path, const SettingsValues &values);
 
 } // namespace blinket

@@ -74,7 +74,8 @@ private slots:
     void loadClosesTheFileEvenWhenItFails();
     void loadedSystemColoursFollowTheDesktop();
     void fileLivesInTheWorkingDirectory();
-    void saveInAReadOnlyDirectoryKeepsTheOldFile();
+    void saveInAReadOnlyDirectory_data();
+    void saveInAReadOnlyDirectory();
     void saveOnAFullDiskKeepsTheOldFile();
 
 private:
@@ -338,10 +339,22 @@ void TestSaveLoad::fileLivesInTheWorkingDirectory()
     QVERIFY(QDir::setCurrent(m_dir->path()));
 }
 
-void TestSaveLoad::saveInAReadOnlyDirectoryKeepsTheOldFile()
+void TestSaveLoad::saveInAReadOnlyDirectory_data()
 {
+    QTest::addColumn<bool>("fileWritable");
+    QTest::newRow("file read-only too") << false;
+    QTest::newRow("file writable") << true;
+}
+
+void TestSaveLoad::saveInAReadOnlyDirectory()
+{
+    QFETCH(bool, fileWritable);
     const QByteArray old = "6\r\n10\r\n 1200 \r\n 255 \r\n 0 \r\n";
     QVERIFY(writeFile(settingsFileName(), old));
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(
+        QFile::setPermissions(settingsFileName(), fileWritable ? readable | writable : readable));
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QVERIFY(QFile::setPermissions(m_dir->path(), readOnly));
@@ -354,13 +367,21 @@ void TestSaveLoad::saveInAReadOnlyDirectoryKeepsTheOldFile()
     }
     control<QComboBox>(*m_form, "Combo1")->setEditText(QStringLiteral("8"));
     QTest::mouseClick(control<QPushButton>(*m_form, "Command4"), Qt::LeftButton);
-    QCOMPARE(m_reporter.reports,
-             QStringList({QStringLiteral("Run-time error '70': Permission denied")}));
-    QCOMPARE(contentsOf(settingsFileName()), old);
+    if (fileWritable) {
+        // No new file may be made beside it, so the file itself is written over.
+        QVERIFY(m_reporter.reports.isEmpty());
+        QCOMPARE(contentsOf(settingsFileName()),
+                 QByteArray("8\r\n3\r\n 555 \r\n-2147483643 \r\n 8421504 \r\n"));
+    } else {
+        QCOMPARE(m_reporter.reports,
+                 QStringList({QStringLiteral("Run-time error '70': Permission denied")}));
+        QCOMPARE(contentsOf(settingsFileName()), old);
+    }
     // The program goes on: the next click is handled as usual.
     QTest::mouseClick(control<QPushButton>(*m_form, "Command5"), Qt::LeftButton);
-    QCOMPARE(control<QComboBox>(*m_form, "Combo1")->currentText(), QStringLiteral("6"));
-    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), 1200);
+    QCOMPARE(control<QComboBox>(*m_form, "Combo1")->currentText(),
+             fileWritable ? QStringLiteral("8") : QStringLiteral("6"));
+    QCOMPARE(control<QScrollBar>(*m_form, "HScroll1")->value(), fileWritable ? 555 : 1200);
 }
 
 void TestSaveLoad::saveOnAFullDiskKeepsTheOldFile()
