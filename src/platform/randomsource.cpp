@@ -12,8 +12,14 @@ void RandomSource::reseed(float seed)
 
 float RandomSource::next()
 {
-    // 24 random bits scaled by 2^-24 are exact in a float and never reach 1.
-    return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
+    return unitFromBits(static_cast<std::uint32_t>(m_engine()));
+}
+
+float RandomSource::unitFromBits(std::uint32_t bits)
+{
+    // The top 24 bits scaled by 2^-24 are exact in a float and never reach 1; all 32 would
+    // round up to 1 at the top of their range.
+    return static_cast<float>(bits >> 8) * 0x1p-24f;
 }
 
 } // namespace blinket

@@ -14,6 +14,9 @@ public:
     void reseed(float seed);
     float next();
 
+    // The number in [0, 1) that 32 random bits stand for.
+    static float unitFromBits(std::uint32_t bits);
+
 private:
     std::mt19937 m_engine;
 };

@@ -34,6 +34,8 @@ private slots:
     void processEventsRunsQueuedWork();
     void clockIsSecondsSinceMidnight();
     void randomNumbersStayInRangeAndRepeatFromASeed();
+    void randomBitsMakeNumbersBelowOne_data();
+    void randomBitsMakeNumbersBelowOne();
     void endingStopsEventProcessingAndSleeps();
     void aHandlerThatEndsTheProgramUnwindsItsCaller();
     void sleepGivesUpOnceTheApplicationExits();
@@ -124,13 +126,26 @@ void TestQtPlatform::randomNumbersStayInRangeAndRepeatFromASeed()
     for (const float r : first)
         same += platform.Rnd() == r ? 1 : 0;
     QVERIFY(same < 10);
+}
 
-    // The largest value a draw can take still stays below 1.
-    RandomSource source;
-    float largest = 0.0f;
-    for (int i = 0; i < 100000; ++i)
-        largest = std::max(largest, source.next());
-    QVERIFY(largest < 1.0f);
+void TestQtPlatform::randomBitsMakeNumbersBelowOne_data()
+{
+    QTest::addColumn<quint32>("bits");
+    QTest::addColumn<float>("number");
+    QTest::newRow("none") << 0u << 0.0f;
+    QTest::newRow("below the 24 kept") << 0xFFu << 0.0f;
+    QTest::newRow("half") << 0x80000000u << 0.5f;
+    // The largest input gives the largest float below 1, never 1 itself.
+    QTest::newRow("all") << 0xFFFFFFFFu << 0.99999994f;
+}
+
+void TestQtPlatform::randomBitsMakeNumbersBelowOne()
+{
+    QFETCH(quint32, bits);
+    QFETCH(float, number);
+    const float made = RandomSource::unitFromBits(bits);
+    QCOMPARE(made, number);
+    QVERIFY(made < 1.0f);
 }
 
 void TestQtPlatform::endingStopsEventProcessingAndSleeps()
