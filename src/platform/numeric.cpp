@@ -137,11 +137,11 @@ bool isNumericText(const QString &text)
     }
 }
 
-QString formatSingle(float value)
+QString formatNumber(double value, int significantDigits)
 {
-    if (value == 0.0f)
+    if (value == 0.0)
         return QStringLiteral("0");
-    QString text = QString::number(static_cast<double>(value), 'g', 7).toUpper();
+    QString text = QString::number(value, 'g', significantDigits).toUpper();
     text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
     return text;
 }

@@ -25,8 +25,11 @@ double textToNumber(const QString &text);
 // True when textToNumber would succeed.
 bool isNumericText(const QString &text);
 
-// Single-precision general format: at most seven significant digits, no trailing zeros,
-// the user's decimal separator, E notation for very large and very small values.
-QString formatSingle(float value);
+// The general number format: at most the given number of significant digits, no trailing
+// zeros, the user's decimal separator, E notation for very large and very small values.
+QString formatNumber(double value, int significantDigits);
+// The digits a single-precision and a double-precision number are shown with.
+constexpr int singleDigits = 7;
+constexpr int doubleDigits = 15;
 
 } // namespace blinket

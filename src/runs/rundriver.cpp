@@ -168,7 +168,7 @@ void RunDriver::restoreWindow()
 
 void RunDriver::writeResultLine()
 {
-    m_view.appendToText1(QStringLiteral("\r\n") + formatSingle(elapsed()) +
+    m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(elapsed(), singleDigits) +
                          QStringLiteral("  Sec."));
 }
 

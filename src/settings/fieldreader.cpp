@@ -5,7 +5,6 @@
 #include "settings/settingserrors.h"
 
 #include <QIODevice>
-#include <QLocale>
 
 #include <charconv>
 #include <cmath>
@@ -159,22 +158,13 @@ Field FieldReader::next()
     return {Field::Kind::Text, 0.0, QString::fromLocal8Bit(bytes)};
 }
 
-QString numberText(double value)
-{
-    if (value == 0.0)
-        return QStringLiteral("0");
-    QString text = QString::number(value, 'g', 15).toUpper();
-    text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-    return text;
-}
-
 QString fieldText(const Field &field)
 {
     switch (field.kind) {
     case Field::Kind::Empty:
         return QString();
     case Field::Kind::Number:
-        return numberText(field.number);
+        return formatNumber(field.number, doubleDigits);
     case Field::Kind::Text:
         break;
     }

@@ -43,10 +43,8 @@ private:
     QIODevice &m_device;
 };
 
-// A number as the speed and minutes boxes show it: up to fifteen significant digits, the
-// user's decimal separator, E notation for very large and very small values.
-QString numberText(double value);
-// The field as text for a text box: a number in its shown form, nothing as empty text.
+// The field as text for a text box: a number in the general format with fifteen digits,
+// nothing as empty text.
 QString fieldText(const Field &field);
 // The field as a number: nothing is 0; text must read as a number (Type mismatch if not).
 double fieldNumber(const Field &field);
