@@ -1,0 +1,88 @@
+#include "practice/copyscore.h"
+
+#include "practice/alignment.h"
+
+namespace blinket {
+
+namespace {
+
+int letterIndex(QChar letter)
+{
+    return letter.unicode() - u'A';
+}
+
+} // namespace
+
+QChar LetterTally::mostOftenReadAs() const
+{
+    int best = 0;
+    QChar letter;
+    for (int i = 0; i < int(readAs.size()); ++i) {
+        if (readAs[i] > best) {
+            best = readAs[i];
+            letter = QChar(u'A' + i);
+        }
+    }
+    return letter;
+}
+
+int CopyScore::percent() const
+{
+    if (sent == 0)
+        return 0;
+    // floor(100 right / sent + 1/2), in whole numbers.
+    return int((200 * qint64(right) + sent) / (2 * qint64(sent)));
+}
+
+QString CopyScore::summary() const
+{
+    return QStringLiteral("%1 of %2 right (%3 %)")
+        .arg(QString::number(right), QString::number(sent), QString::number(percent()));
+}
+
+QString lettersOnly(const QString &text)
+{
+    QString letters;
+    letters.reserve(text.size());
+    for (const QChar c : text) {
+        if (c >= u'A' && c <= u'Z')
+            letters.append(c);
+        else if (c >= u'a' && c <= u'z')
+            letters.append(QChar(c.unicode() - u'a' + u'A'));
+    }
+    return letters;
+}
+
+CopyScore scoreCopy(const QString &sent, const QString &copy)
+{
+    CopyScore score;
+    score.aligned = alignCopy(lettersOnly(sent), lettersOnly(copy));
+    for (const AlignedLetter &place : score.aligned) {
+        if (place.mark == Mark::Extra) {
+            ++score.extra;
+            continue;
+        }
+        ++score.sent;
+        LetterTally &tally = score.letters[letterIndex(place.sent)];
+        ++tally.sent;
+        switch (place.mark) {
+        case Mark::Right:
+            ++score.right;
+            ++tally.right;
+            break;
+        case Mark::Wrong:
+            ++score.wrong;
+            ++tally.readAs[letterIndex(place.typed)];
+            break;
+        case Mark::Missed:
+            ++score.missed;
+            ++tally.missed;
+            break;
+        case Mark::Extra:
+            break;
+        }
+    }
+    return score;
+}
+
+} // namespace blinket

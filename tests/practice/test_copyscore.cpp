@@ -1,0 +1,258 @@
+#include "practice/copyscore.h"
+
+#include "copywitherrors.h"
+#include "fulltablealignment.h"
+
+#include <QTest>
+
+#include <random>
+
+using namespace blinket;
+
+namespace {
+
+// A reading as short words: A right, A/X read as X, A- missed, +X extra.
+QString describe(const std::vector<AlignedLetter> &aligned)
+{
+    QStringList words;
+    for (const AlignedLetter &place : aligned) {
+        switch (place.mark) {
+        case Mark::Right:
+            words << QString(place.sent);
+            break;
+        case Mark::Wrong:
+            words << place.sent + QLatin1Char('/') + place.typed;
+            break;
+        case Mark::Missed:
+            words << place.sent + QLatin1Char('-');
+            break;
+        case Mark::Extra:
+            words << QLatin1Char('+') + place.typed;
+            break;
+        }
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestCopyScore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void keepsOnlyLettersAToZ_data();
+    void keepsOnlyLettersAToZ();
+    void alignsCopy_data();
+    void alignsCopy();
+    void talliesEachLetter();
+    void takesTheEarliestLetterOnATie();
+    void summarises_data();
+    void summarises();
+    void summarisesACopyWithNothingSent();
+    void agreesWithTheFullTable();
+    void scoresALongCopyWithinTheErrorsPutIn();
+};
+
+void TestCopyScore::keepsOnlyLettersAToZ_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("letters");
+    const auto row = [](const char *name, const char *text, const char *letters) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(letters);
+    };
+    row("empty", "", "");
+    row("upper case", "PARIS", "PARIS");
+    row("lower case", "paris", "PARIS");
+    row("spaces, digits, punctuation", " a1b, c-d!\t\n9z ", "ABCDZ");
+    row("accented and other Latin letters", "ÄéßøA", "A");
+    row("Hebrew", "אבג B", "B");
+    row("full-width letters", "ＡＢC", "C");
+}
+
+void TestCopyScore::keepsOnlyLettersAToZ()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, letters);
+    QCOMPARE(lettersOnly(text), letters);
+}
+
+void TestCopyScore::alignsCopy_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QList<int>>("rightWrongMissedExtra");
+    const auto row = [](const char *name, const char *sent, const char *copy, const char *reading,
+                        QList<int> counts) {
+        QTest::newRow(name) << QString::fromUtf8(sent) << QString::fromUtf8(copy)
+                            << QString::fromUtf8(reading) << counts;
+    };
+    row("identical", "PARIS", "PARIS", "P A R I S", {5, 0, 0, 0});
+    row("empty copy", "ABC", "", "A- B- C-", {0, 0, 3, 0});
+    row("empty sent", "", "XY", "+X +Y", {0, 0, 0, 2});
+    row("both empty", "", "", "", {0, 0, 0, 0});
+    row("one wrong letter", "ABCD", "ABXD", "A B C/X D", {3, 1, 0, 0});
+    row("all wrong", "ABC", "XYZ", "A/X B/Y C/Z", {0, 3, 0, 0});
+    row("one missed letter in the middle", "ABCDE", "ACDE", "A B- C D E", {4, 0, 1, 0});
+    row("doubled letter typed once", "ABBC", "ABC", "A B- B C", {3, 0, 1, 0});
+    row("one extra letter", "ABC", "ABXC", "A B +X C", {3, 0, 0, 1});
+    row("skipped letter and a stray one", "AB", "BX", "A- B +X", {1, 0, 1, 1});
+    row("copy one short", "AB", "X", "A/X B-", {0, 1, 1, 0});
+    row("swap", "AB", "BA", "A- B +A", {1, 0, 1, 1});
+    row("swap at the end", "QRSAB", "QRSBA", "Q R S A- B +A", {4, 0, 1, 1});
+    row("swap at the start", "ABQRS", "BAQRS", "A- B +A Q R S", {4, 0, 1, 1});
+    row("swap in the middle", "KLMABXYZ", "KLMBAXYZ", "K L M A- B +A X Y Z", {7, 0, 1, 1});
+    row("copy much longer than sent", "AB", "XXAXXBXX", "+X +X A +X +X B +X +X", {2, 0, 0, 6});
+    row("lower case copy", "ABC", "abc", "A B C", {3, 0, 0, 0});
+    row("lower case sent", "abc", "ABC", "A B C", {3, 0, 0, 0});
+    row("spaces and digits", "AB CD", " a1b c-d! 7", "A B C D", {4, 0, 0, 0});
+    row("letters outside A to Z", "ABC", "AßבC", "A B- C", {2, 0, 1, 0});
+}
+
+void TestCopyScore::alignsCopy()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, copy);
+    QFETCH(QString, reading);
+    QFETCH(QList<int>, rightWrongMissedExtra);
+    const CopyScore score = scoreCopy(sent, copy);
+    QCOMPARE(describe(score.aligned), reading);
+    QCOMPARE(QList<int>({score.right, score.wrong, score.missed, score.extra}),
+             rightWrongMissedExtra);
+    QCOMPARE(score.sent, lettersOnly(sent).size());
+}
+
+void TestCopyScore::talliesEachLetter()
+{
+    const CopyScore score = scoreCopy(QStringLiteral("AAAAB CCDE"), QStringLiteral("AXYXB YXE"));
+    QCOMPARE(describe(score.aligned), QStringLiteral("A A/X A/Y A/X B C/Y C/X D- E"));
+
+    const LetterTally &a = score.letters[0];
+    QCOMPARE(a.sent, 4);
+    QCOMPARE(a.right, 1);
+    QCOMPARE(a.missed, 0);
+    QCOMPARE(a.readAs[u'X' - u'A'], 2);
+    QCOMPARE(a.readAs[u'Y' - u'A'], 1);
+    QCOMPARE(a.mostOftenReadAs(), QChar(u'X'));
+
+    const LetterTally &c = score.letters[2];
+    QCOMPARE(c.sent, 2);
+    QCOMPARE(c.right, 0);
+    QCOMPARE(c.readAs[u'X' - u'A'], 1);
+    QCOMPARE(c.readAs[u'Y' - u'A'], 1);
+    QCOMPARE(c.mostOftenReadAs(), QChar(u'X'));
+
+    const LetterTally &d = score.letters[3];
+    QCOMPARE(d.sent, 1);
+    QCOMPARE(d.missed, 1);
+    QCOMPARE(d.mostOftenReadAs(), QChar()); // missed is not a wrong reading
+
+    QCOMPARE(score.letters[1].sent, 1);
+    QCOMPARE(score.letters[1].right, 1);
+    QCOMPARE(score.letters[1].mostOftenReadAs(), QChar());
+    QCOMPARE(score.letters[4].right, 1);
+    QCOMPARE(score.letters[25].sent, 0);
+    QCOMPARE(score.letters[25].mostOftenReadAs(), QChar());
+}
+
+void TestCopyScore::takesTheEarliestLetterOnATie()
+{
+    LetterTally tally;
+    tally.readAs[u'T' - u'A'] = 3;
+    tally.readAs[u'E' - u'A'] = 3;
+    tally.readAs[u'B' - u'A'] = 2;
+    QCOMPARE(tally.mostOftenReadAs(), QChar(u'E'));
+    tally.readAs[u'Z' - u'A'] = 4;
+    QCOMPARE(tally.mostOftenReadAs(), QChar(u'Z'));
+}
+
+void TestCopyScore::summarises_data()
+{
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("summary");
+    const auto row = [](const char *name, int right, int sent, int percent, const char *text) {
+        QTest::newRow(name) << right << sent << percent << QString::fromUtf8(text);
+    };
+    row("nine of ten", 9, 10, 90, "9 of 10 right (90 %)");
+    row("nothing sent", 0, 0, 0, "0 of 0 right (0 %)");
+    row("none right", 0, 5, 0, "0 of 5 right (0 %)");
+    row("all right", 10, 10, 100, "10 of 10 right (100 %)");
+    row("12.5 up", 1, 8, 13, "1 of 8 right (13 %)");
+    row("37.5 up", 3, 8, 38, "3 of 8 right (38 %)");
+    row("33.3 down", 1, 3, 33, "1 of 3 right (33 %)");
+    row("66.7 up", 2, 3, 67, "2 of 3 right (67 %)");
+    row("0.5 up", 1, 200, 1, "1 of 200 right (1 %)");
+    row("0.498 down", 1, 201, 0, "1 of 201 right (0 %)");
+    row("99.5 up", 199, 200, 100, "199 of 200 right (100 %)");
+    row("99.49 down", 19898, 20000, 99, "19898 of 20000 right (99 %)");
+}
+
+void TestCopyScore::summarises()
+{
+    QFETCH(int, right);
+    QFETCH(int, sent);
+    QFETCH(int, percent);
+    QFETCH(QString, summary);
+    CopyScore score;
+    score.right = right;
+    score.sent = sent;
+    QCOMPARE(score.percent(), percent);
+    QCOMPARE(score.summary(), summary);
+}
+
+void TestCopyScore::summarisesACopyWithNothingSent()
+{
+    const CopyScore score = scoreCopy(QStringLiteral(" 1 "), QStringLiteral("XY"));
+    QCOMPARE(score.extra, 2);
+    QCOMPARE(score.summary(), QStringLiteral("0 of 0 right (0 %)"));
+}
+
+void TestCopyScore::agreesWithTheFullTable()
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> alphabet(1, 4);
+    std::uniform_int_distribution<int> shortLength(0, 12);
+    // Short texts of few letters have many readings of the same cost.
+    for (int round = 0; round < 400; ++round) {
+        const int letters = alphabet(random);
+        const QString sent = randomLetters(shortLength(random), random, letters);
+        const QString copy = randomLetters(shortLength(random), random, letters);
+        const QString expected = describe(fullTableAlignment(sent, copy));
+        QVERIFY2(describe(scoreCopy(sent, copy).aligned) == expected,
+                 qPrintable(sent + QLatin1Char(' ') + copy + QStringLiteral(": ") + expected));
+    }
+    // Longer copies with errors, where the band is narrower than the table.
+    std::uniform_int_distribution<int> longerLength(20, 300);
+    std::uniform_real_distribution<double> rate(0.02, 0.4);
+    for (int round = 0; round < 100; ++round) {
+        const int letters = round % 2 == 0 ? 3 : 26;
+        const QString sent = randomLetters(longerLength(random), random, letters);
+        const QString copy = copyWithErrors(sent, rate(random), random, letters).copy;
+        const QString expected = describe(fullTableAlignment(sent, copy));
+        QVERIFY2(describe(scoreCopy(sent, copy).aligned) == expected,
+                 qPrintable(sent + QLatin1Char(' ') + copy));
+    }
+}
+
+void TestCopyScore::scoresALongCopyWithinTheErrorsPutIn()
+{
+    std::mt19937 random(7);
+    const QString sent = randomLetters(3000, random);
+    const CopyWithErrors copy = copyWithErrors(sent, 0.10, random);
+    const CopyScore score = scoreCopy(sent, copy.copy);
+
+    QCOMPARE(score.sent, 3000);
+    // The errors put in are one way to read the copy, so the cheapest costs no more; chance
+    // (an extra letter that repeats its neighbour) only rarely makes it cheaper still.
+    const int counted = score.wrong + score.missed + score.extra;
+    const QString counts = QStringLiteral("%1 counted, %2 put in").arg(counted).arg(copy.errors);
+    QVERIFY2(counted <= copy.errors, qPrintable(counts));
+    QVERIFY2(counted >= copy.errors * 9 / 10, qPrintable(counts));
+    QVERIFY(score.right >= score.sent - copy.errors);
+    QCOMPARE(describe(score.aligned), describe(fullTableAlignment(sent, copy.copy)));
+}
+
+QTEST_GUILESS_MAIN(TestCopyScore)
+#include "test_copyscore.moc"
