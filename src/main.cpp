@@ -7,7 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("blinket"));
-    QApplication::setDesktopFileName(QStringLiteral("blinket"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(BLINKET_APP_ID));
     blinket::QtPlatform platform;
     blinket::Form1 window(platform);
     window.show();

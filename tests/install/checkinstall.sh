@@ -13,7 +13,7 @@ sizes=(16 32 48 64 128 256)
 check_tree() {
     local prefix=$1
     [ -x "$prefix/bin/blinket" ] || { echo "no program at $prefix/bin/blinket"; exit 1; }
-    local desktop=$prefix/share/applications/blinket.desktop
+    local desktop=$prefix/share/applications/example.corvale.blinket.desktop
     [ -f "$desktop" ] || { echo "no desktop file at $desktop"; exit 1; }
     desktop-file-validate "$desktop" || { echo "the desktop file does not validate"; exit 1; }
     grep -qx 'Exec=blinket' "$desktop" || { echo "the desktop file starts something else"; exit 1; }
