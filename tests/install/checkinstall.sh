@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs the build into a scratch prefix and checks what lands where: the program, a
-# valid desktop entry and the icon in each hicolor size. With "deb" it builds the Debian
+# valid desktop entry, valid AppStream metadata and the icon in each hicolor size. With "deb" it builds the Debian
 # package instead and checks its contents and dependencies.
 # Usage: checkinstall.sh <build folder> [deb]
 set -euo pipefail
@@ -8,16 +8,27 @@ build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sizes=(16 32 48 64 128 256)
+id=example.corvale.blinket
 
 # check_tree root: the installed files under root/usr-like prefix.
 check_tree() {
     local prefix=$1
     [ -x "$prefix/bin/blinket" ] || { echo "no program at $prefix/bin/blinket"; exit 1; }
-    local desktop=$prefix/share/applications/example.corvale.blinket.desktop
+    local desktop=$prefix/share/applications/$id.desktop
     [ -f "$desktop" ] || { echo "no desktop file at $desktop"; exit 1; }
     desktop-file-validate "$desktop" || { echo "the desktop file does not validate"; exit 1; }
     grep -qx 'Exec=blinket' "$desktop" || { echo "the desktop file starts something else"; exit 1; }
     grep -qx 'Icon=blinket' "$desktop" || { echo "the desktop file names another icon"; exit 1; }
+    # The tree as a software centre reads it: the metadata valid, its desktop entry present.
+    local metainfo=$prefix/share/metainfo/$id.metainfo.xml
+    [ -f "$metainfo" ] || { echo "no AppStream metadata at $metainfo"; exit 1; }
+    local report
+    report=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) \
+        || { echo "$report"; echo "the AppStream metadata does not validate"; exit 1; }
+    if grep -E '^ *[EW]:' <<< "$report"; then
+        echo "the AppStream metadata has errors or warnings"
+        exit 1
+    fi
     for size in "${sizes[@]}"; do
         local icon=$prefix/share/icons/hicolor/${size}x${size}/apps/blinket.png
         [ -f "$icon" ] || { echo "no icon at $icon"; exit 1; }
