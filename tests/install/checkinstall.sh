@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the build into a scratch prefix and checks what lands where: the program, a
-# valid desktop entry, valid AppStream metadata and the icon in each hicolor size. With "deb" it builds the Debian
-# package instead and checks its contents and dependencies.
+# valid desktop entry, valid AppStream metadata, the icon in each hicolor size and the
+# licence terms. With "deb" it builds the Debian package instead and checks its contents and
+# dependencies.
 # Usage: checkinstall.sh <build folder> [deb]
 set -euo pipefail
 build=$1
@@ -9,6 +10,38 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sizes=(16 32 48 64 128 256)
 id=example.corvale.blinket
+
+# check_copyright file: a machine-readable copyright file whose licences are all spelled out,
+# with the whole program under the GPL, version 3 or later.
+check_copyright() {
+    local copyright=$1
+    [ -f "$copyright" ] || { echo "no copyright file at $copyright"; exit 1; }
+    head -n 1 "$copyright" \
+        | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+        || { echo "$copyright is not in the machine-readable format"; exit 1; }
+    # Paragraphs with a Files field name a licence; those that start with License give its text.
+    local missing
+    missing=$(awk '
+        /^$/ { first = ""; next }
+        first == "" { first = $1 }
+        /^Files:/ { files = $0 }
+        /^License:/ {
+            name = substr($0, index($0, " ") + 1)
+            if (first == "License:") {
+                given[name] = 1
+            } else {
+                named[name] = 1
+                if (files == "Files: *") all = name
+            }
+        }
+        END {
+            if (all != "GPL-3.0-or-later") print "Files: * under \"" all "\""
+            for (name in named) if (!(name in given)) print "no text for " name
+        }' "$copyright")
+    [ -z "$missing" ] || { echo "$copyright: $missing"; exit 1; }
+    grep -q '/usr/share/common-licenses/GPL-3"' "$copyright" \
+        || { echo "$copyright does not point to Debian's copy of the GPL"; exit 1; }
+}
 
 # check_tree root: the installed files under root/usr-like prefix.
 check_tree() {
@@ -36,6 +69,7 @@ check_tree() {
         actual=$(identify -format '%wx%h' "$icon")
         [ "$actual" = "${size}x${size}" ] || { echo "$icon is $actual"; exit 1; }
     done
+    check_copyright "$prefix/share/doc/blinket/copyright"
 }
 
 if [ "${2:-}" = deb ]; then
@@ -50,9 +84,9 @@ if [ "${2:-}" = deb ]; then
     for needed in libqt6widgets6 culmus xdg-utils; do
         grep -q "$needed" <<< "$depends" || { echo "the package does not depend on $needed"; exit 1; }
     done
-    echo "the Debian package holds the program, its desktop entry and icons"
+    echo "the Debian package holds the program, its desktop entry, metadata, icons and licence"
 else
     cmake --install "$build" --prefix "$work/prefix" > /dev/null
     check_tree "$work/prefix"
-    echo "the install tree holds the program, a valid desktop entry and the icons"
+    echo "the install tree holds the program, its desktop entry, metadata, icons and licence"
 fi
