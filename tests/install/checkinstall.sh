@@ -1,8 +1,8 @@
 #!/bin/bash
 # Installs the build into a scratch prefix and checks what lands where: the program, a
-# valid desktop entry, valid AppStream metadata, the icon in each hicolor size and the
-# licence terms. With "deb" it builds the Debian package instead and checks its contents and
-# dependencies.
+# valid desktop entry, valid AppStream metadata, the icon in each hicolor size, the licence
+# terms and the changelog. With "deb" it builds the Debian package instead and checks its
+# contents and dependencies.
 # Usage: checkinstall.sh <build folder> [deb]
 set -euo pipefail
 build=$1
@@ -43,6 +43,26 @@ check_copyright() {
         || { echo "$copyright does not point to Debian's copy of the GPL"; exit 1; }
 }
 
+# check_changelog file metainfo: the list of changes, compressed reproducibly, its newest
+# entry for the version built and the release the metadata announces.
+check_changelog() {
+    local changelog=$1 metainfo=$2
+    [ -f "$changelog" ] || { echo "no changelog at $changelog"; exit 1; }
+    # Flags and modification time in the gzip header: no file name, no time stamp.
+    [ "$(od -An -tx1 -j3 -N5 "$changelog" | tr -d ' ')" = 0000000000 ] \
+        || { echo "$changelog records a name or time, so builds differ"; exit 1; }
+    local newest version
+    newest=$(gzip -dc "$changelog" | grep -m 1 '^## ')
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+    [[ $newest == "## $version ("* ]] \
+        || { echo "the newest change listed is \"$newest\", not version $version"; exit 1; }
+    local release
+    release=$(grep -m 1 -o '<release version="[^"]*" date="[^"]*"' "$metainfo" \
+        | sed 's/<release version="\(.*\)" date="\(.*\)"/## \1 (\2)/')
+    [ "$newest" = "$release" ] \
+        || { echo "the changelog's \"$newest\" is not the metadata's \"$release\""; exit 1; }
+}
+
 # check_tree root: the installed files under root/usr-like prefix.
 check_tree() {
     local prefix=$1
@@ -70,6 +90,7 @@ check_tree() {
         [ "$actual" = "${size}x${size}" ] || { echo "$icon is $actual"; exit 1; }
     done
     check_copyright "$prefix/share/doc/blinket/copyright"
+    check_changelog "$prefix/share/doc/blinket/changelog.gz" "$metainfo"
 }
 
 if [ "${2:-}" = deb ]; then
@@ -82,11 +103,12 @@ if [ "${2:-}" = deb ]; then
     depends=$(dpkg-deb -f "$package" Depends)
     echo "Depends: $depends"
     for needed in libqt6widgets6 culmus xdg-utils; do
-        grep -q "$needed" <<< "$depends" || { echo "the package does not depend on $needed"; exit 1; }
+        grep -q "$needed" <<< "$depends" \
+            || { echo "the package does not depend on $needed"; exit 1; }
     done
-    echo "the Debian package holds the program, its desktop entry, metadata, icons and licence"
+    echo "the Debian package holds all it should"
 else
     cmake --install "$build" --prefix "$work/prefix" > /dev/null
     check_tree "$work/prefix"
-    echo "the install tree holds the program, its desktop entry, metadata, icons and licence"
+    echo "the install tree holds all it should"
 fi
