@@ -1,8 +1,8 @@
 #!/bin/bash
 # Installs the build into a scratch prefix and checks what lands where: the program, a
-# valid desktop entry, valid AppStream metadata, the icon in each hicolor size, the licence
-# terms and the changelog. With "deb" it builds the Debian package instead and checks its
-# contents and dependencies.
+# valid desktop entry, valid AppStream metadata, the icon in each hicolor size, the manual
+# page, the licence terms and the changelog. With "deb" it builds the Debian package instead
+# and checks its contents and dependencies.
 # Usage: checkinstall.sh <build folder> [deb]
 set -euo pipefail
 build=$1
@@ -63,6 +63,24 @@ check_changelog() {
         || { echo "the changelog's \"$newest\" is not the metadata's \"$release\""; exit 1; }
 }
 
+# check_manual file: the manual page renders without a warning, has a NAME line for whatis,
+# and is for the version built; compressed reproducibly like the changelog.
+check_manual() {
+    local manual=$1
+    [ -f "$manual" ] || { echo "no manual page at $manual"; exit 1; }
+    [ "$(od -An -tx1 -j3 -N5 "$manual" | tr -d ' ')" = 0000000000 ] \
+        || { echo "$manual records a name or time, so builds differ"; exit 1; }
+    local warnings
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+        man --warnings -E UTF-8 -l "$manual" 2>&1 > /dev/null)
+    [ -z "$warnings" ] || { echo "$warnings"; echo "$manual renders with warnings"; exit 1; }
+    lexgrog "$manual" | grep -q ': "blinket - ' || { echo "$manual has no NAME line"; exit 1; }
+    local version
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+    gzip -dc "$manual" | grep -q "^\.TH BLINKET 1 .* \"Blinket $version\"" \
+        || { echo "$manual is not for version $version"; exit 1; }
+}
+
 # check_tree root: the installed files under root/usr-like prefix.
 check_tree() {
     local prefix=$1
@@ -91,6 +109,7 @@ check_tree() {
     done
     check_copyright "$prefix/share/doc/blinket/copyright"
     check_changelog "$prefix/share/doc/blinket/changelog.gz" "$metainfo"
+    check_manual "$prefix/share/man/man1/blinket.1.gz"
 }
 
 if [ "${2:-}" = deb ]; then
