@@ -43,8 +43,8 @@ check_copyright() {
         || { echo "$copyright does not point to Debian's copy of the GPL"; exit 1; }
 }
 
-# check_changelog file metainfo: the list of changes, compressed reproducibly, its newest
-# entry for the version built and the release the metadata announces.
+# check_changelog file metainfo: the changes in Debian's changelog form, compressed
+# reproducibly, the newest entry for the version built and the release the metadata announces.
 check_changelog() {
     local changelog=$1 metainfo=$2
     [ -f "$changelog" ] || { echo "no changelog at $changelog"; exit 1; }
@@ -52,15 +52,19 @@ check_changelog() {
     [ "$(od -An -tx1 -j3 -N5 "$changelog" | tr -d ' ')" = 0000000000 ] \
         || { echo "$changelog records a name or time, so builds differ"; exit 1; }
     local newest version
-    newest=$(gzip -dc "$changelog" | grep -m 1 '^## ')
+    newest=$(dpkg-parsechangelog -l "$changelog" -S Version)
     version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-    [[ $newest == "## $version ("* ]] \
-        || { echo "the newest change listed is \"$newest\", not version $version"; exit 1; }
-    local release
-    release=$(grep -m 1 -o '<release version="[^"]*" date="[^"]*"' "$metainfo" \
-        | sed 's/<release version="\(.*\)" date="\(.*\)"/## \1 (\2)/')
-    [ "$newest" = "$release" ] \
-        || { echo "the changelog's \"$newest\" is not the metadata's \"$release\""; exit 1; }
+    [ "$newest" = "$version" ] \
+        || { echo "the newest change listed is for $newest, not version $version"; exit 1; }
+    # The metadata's newest release, as <release version="..." date="...">.
+    local release release_version release_date
+    release=$(grep -m 1 -o '<release version="[^"]*" date="[^"]*"' "$metainfo")
+    release_version=$(cut -d '"' -f 2 <<< "$release")
+    release_date=$(cut -d '"' -f 4 <<< "$release")
+    [ "$release_version" = "$version" ] \
+        && [ "$(dpkg-parsechangelog -l "$changelog" -S Timestamp)" \
+            = "$(date -u -d "$release_date" +%s)" ] \
+        || { echo "the changelog's newest entry is not the metadata's $release"; exit 1; }
 }
 
 # check_manual file: the manual page renders without a warning, has a NAME line for whatis,
