@@ -7,9 +7,10 @@ packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils)
 if [ "${1:-run}" = test ]; then
     # appstream: checks the metadata software centres read; man-db, groff-base: render the
     # manual page; libx11-dev: a test helper asks the window to close as a window manager
-    # would; dpkg-dev: the Debian package's library dependencies and its changelog.
+    # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
+    # CPack finds the programs to strip with it; lintian: checks the Debian package.
     packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev)
+        libx11-dev dpkg-dev file lintian)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -2,7 +2,8 @@
 # Installs the build into a scratch prefix and checks what lands where: the program, a
 # valid desktop entry, valid AppStream metadata, the icon in each hicolor size, the manual
 # page, the licence terms and the changelog. With "deb" it builds the Debian package instead
-# and checks its contents and dependencies.
+# and checks its contents and dependencies, that the program is stripped, and what lintian
+# says of the package when lintian is installed.
 # Usage: checkinstall.sh <build folder> [deb]
 set -euo pipefail
 build=$1
@@ -129,6 +130,25 @@ if [ "${2:-}" = deb ]; then
         grep -q "$needed" <<< "$depends" \
             || { echo "the package does not depend on $needed"; exit 1; }
     done
+    # Stripped: the package carries no symbols or debugging information.
+    kind=$(file -b "$work/root/usr/bin/blinket")
+    [[ $kind == *", stripped"* ]] || { echo "the program is not stripped: $kind"; exit 1; }
+    long=$(dpkg-deb -f "$package" Description | awk 'length > 80')
+    [ -z "$long" ] || { echo "description lines over 80 columns: $long"; exit 1; }
+    if command -v lintian > /dev/null; then
+        # Informational tags are shown but allowed; errors and warnings fail, explained.
+        report=$(lintian --info --display-info "$package" 2>&1 \
+            | sed '/^running with root privileges/d')
+        if grep -E '^[EW]: ' <<< "$report" > /dev/null; then
+            echo "$report"
+            echo "lintian finds errors or warnings in the package"
+            exit 1
+        fi
+        echo "lintian finds no error or warning; informational remarks:"
+        grep -E '^[IP]: ' <<< "$report" || echo "none"
+    else
+        echo "lintian is not installed: the package is not linted"
+    fi
     echo "the Debian package holds all it should"
 else
     cmake --install "$build" --prefix "$work/prefix" > /dev/null
