@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # A Debian package of the installed program: cpack -G DEB in the build folder.
 set(CPACK_PACKAGE_NAME blinket)
 set(CPACK_PACKAGE_VENDOR "Corvale")

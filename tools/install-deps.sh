@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Installs the Debian 12 packages the build, the program and the tests need, when missing.
 # Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
 set -euo pipefail

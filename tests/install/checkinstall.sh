@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Installs the build into a scratch prefix and checks what lands where: the program, a
 # valid desktop entry, valid AppStream metadata, the icon in each hicolor size, the manual
 # page, the licence terms and the changelog. With "deb" it builds the Debian package instead

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Runs a command in an X server of its own (Xvfb, 1024x768, no window manager). The server
 # picks a free display number itself, so tests started side by side, or by someone else on
 # the same machine, never fight over one. It does not reset when its last client leaves, so
