@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // Scores a long copy with 10 % errors and prints the time and memory it took, and beside it
 // the plain full-table alignment of a shorter copy (the scorer's reference in the tests), the
 // scorer on that same shorter copy, and the scorer's worst case: a copy unrelated to the

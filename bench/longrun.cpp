@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // Runs one long A-to-Z run of the real window on the Qt platform at a time unit of 0 ms
 // (speed 4000), so that every step costs only what the program itself spends on it, and
 // prints the cost of a step over the first and the last thousand letters of the run. A step

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // Runs real A-to-Z runs on the Qt platform and prints how exactly the lamp keeps time:
 // how long each lamp state lasted (from one switch to the next) less its nominal time, the
 // run's elapsed time over the sum of its nominal pauses, and the CPU time the process used

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 #include "platform/qtplatform.h"
 #include "ui/form1.h"
 
@@ -7,7 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("blinket"));
-    QApplication::setDesktopFileName(QStringLiteral("blinket"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(BLINKET_APP_ID));
     blinket::QtPlatform platform;
     blinket::Form1 window(platform);
     window.show();

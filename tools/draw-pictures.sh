@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Draws Blinket's pictures and program icons into src/ui/pictures/ (pointing hand hotspot: x=13, y=2).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,13 +1,18 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Installs the Debian 12 packages the build, the program and the tests need, when missing.
 # Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
 set -euo pipefail
 # xdg-utils: the desktop's URL opener, which the web links hand their addresses to.
 packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils)
 if [ "${1:-run}" = test ]; then
-    # libx11-dev: a test helper asks the window to close as a window manager would;
-    # dpkg-dev: the Debian package's library dependencies.
-    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils libx11-dev dpkg-dev)
+    # appstream: checks the metadata software centres read; man-db, groff-base: render the
+    # manual page; libx11-dev: a test helper asks the window to close as a window manager
+    # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
+    # CPack finds the programs to strip with it; lintian: checks the Debian package.
+    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream man-db groff-base
+        libx11-dev dpkg-dev file lintian)
 fi
 missing=()
 for package in "${packages[@]}"; do

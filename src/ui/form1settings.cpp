@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // The settings panel's handlers: the lamp's size and colour, the window's colour, and
 // keeping them in the settings file.
 

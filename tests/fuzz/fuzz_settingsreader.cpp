@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // Feeds arbitrary bytes to the settings file reader. It must end on every input, never
 // read past the data, never stand still, and hand over only values the window can hold;
 // and a file it wrote itself must read back as written.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Closes the real program's window while a run of random letters is in progress, as the
 # title bar's close button does, and checks that the run stops and the program ends with
 # status 0 well before the run would have. Usage: closeduringrun.sh <blinket> <closewindow>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
 // Asks a window to close the way a window manager does when its close button is pressed:
 // a WM_DELETE_WINDOW message. The tests' X server runs no window manager to do it.
 // Usage: closewindow <window id>

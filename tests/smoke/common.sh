@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Shared by the end-to-end scripts, which run in an X server without a window manager.
 # Each script gets a scratch folder $work, removed at the end with any program left running.
 

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Ends the real program between runs and checks that it ends at once, with status 0, having
 # written nothing. Usage: exit.sh <blinket> <closewindow> alt+x|button|close
 set -euo pipefail

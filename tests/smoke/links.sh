@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # The real program hands the publisher's addresses to the desktop's URL opener: a stand-in
 # xdg-open first on PATH records what it is given. Without any opener the learner is told
 # and the window goes on. Usage: links.sh <blinket>

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Starts an A-to-Z run of the real program with a click, stops it with a click on Stop
 # during the lead-in, and checks from screenshots that the window was reduced to the lamp
 # and Stop and came back long before the three minutes typed.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
 # Starts the real program, finds its window, checks its size and takes a screenshot.
 # Usage: smoke.sh <blinket> <screenshot.png>
 set -euo pipefail

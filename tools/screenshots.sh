@@ -1,0 +1,117 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
+# Takes the pictures in docs/ of the real program, in an X server of its own, driven with
+# xdotool: each shot starts the program afresh in an empty folder, brings the window to the
+# state wanted, waits for it by polling, and captures the window alone.
+# Usage: tools/screenshots.sh [<blinket> [<shot>...]]
+#   <blinket> defaults to build/src/blinket; the shots, to all of them (see "shots" below).
+#   SCREENSHOTS_DIR=<folder> writes the pictures there instead of docs/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$root/build/src/blinket}")
+[ -x "$program" ] || { echo "no program at $program: build it first"; exit 1; }
+out=$(realpath -m "${SCREENSHOTS_DIR:-$root/docs}")
+if [ -z "${SCREENSHOTS_IN_XSERVER:-}" ]; then
+    # Once more inside a fresh X server, so that no desktop's windows or theme get in.
+    exec "$root/tests/smoke/xserver.sh" env SCREENSHOTS_IN_XSERVER=yes SCREENSHOTS_DIR="$out" \
+        LC_ALL=C.UTF-8 "$0" "$program" "${@:2}"
+fi
+source "$root/tests/smoke/common.sh"
+mkdir -p "$out"
+cd "$work" # Save would write here, never into the repository
+
+# Points of the window, in its pixels, 15 twips a pixel. The speed and minutes boxes are in
+# the settings panel, Frame2, which starts at twips (8880, 720).
+a_to_z=(84 228)
+exit_button=(20 470) # inside Exit, shown only between runs
+lamp=(392 200)       # inside the lamp, left of the hourglass
+speed=(670 226)      # Combo1's text, left of its arrow: at (960, 2520) in Frame2, 855x315
+minutes=(684 257)    # Text2's centre: at (960, 3000) in Frame2, 855x285
+grey=128,128,128     # the window's colour, and the lamp's while dark
+
+# pixel file x y: one pixel's colour as "red,green,blue".
+pixel() {
+    local channel format=
+    for channel in r g b; do
+        format+="${format:+,}%[fx:int(255*p{$2,$3}.$channel+0.5)]"
+    done
+    convert "$1" -format "$format" info:
+}
+
+# start_program: a fresh program, its window found and given the keyboard.
+start_program() {
+    start "$program"
+    find_window
+    xdotool windowfocus --sync "$window"
+}
+
+# stop_program: ends the program of the shot just taken.
+stop_program() {
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=
+}
+
+# type_into x y text: replaces the text of the box at x y.
+type_into() {
+    click_at "$1" "$2"
+    xdotool key ctrl+a
+    xdotool type --delay 50 "$3"
+}
+
+# wait_until test seconds: captures the window until a capture passes "test <file>", for that
+# many seconds at most; the capture that passed stays in $work/window.png.
+wait_until() {
+    local test=$1 seconds=$2
+    local deadline=$((SECONDS + seconds))
+    while [ $SECONDS -lt $deadline ]; do
+        import -window "$window" "$work/window.png"
+        "$test" "$work/window.png" && return
+        sleep 0.05
+    done
+    echo "the window did not come to the state \"$test\" within $seconds s"
+    exit 1
+}
+
+# capture_when name test seconds: as wait_until, keeping the capture as <name>.png.
+capture_when() {
+    wait_until "$2" "$3"
+    mv "$work/window.png" "$out/$1.png"
+    echo "$out/$1.png"
+}
+
+# Tests of a capture: between runs (Exit shown), in a run, in a run with the lamp lit.
+exit_shown() { [ "$(pixel "$1" "${exit_button[@]}")" != "$grey" ]; }
+running() { ! exit_shown "$1"; }
+running_and_lit() { running "$1" && [ "$(pixel "$1" "${lamp[@]}")" != "$grey" ]; }
+
+# The shots: one function each, shot_<name> for <name>.png.
+shot_main-window() {
+    capture_when main-window exit_shown 5
+}
+
+shot_run-in-progress() {
+    type_into "${speed[@]}" 8
+    click_at "${a_to_z[@]}"
+    # Past the dark lead-in, a moment when the lamp is lit.
+    capture_when run-in-progress running_and_lit 20
+}
+
+shot_finished-run() {
+    # Half a minute at 8 words a minute: a few groups of five letters.
+    type_into "${speed[@]}" 8
+    type_into "${minutes[@]}" 0.5
+    click_at "${a_to_z[@]}"
+    wait_until running 5
+    capture_when finished-run exit_shown 60
+}
+
+shots=(main-window run-in-progress finished-run)
+[ $# -lt 2 ] || shots=("${@:2}")
+for shot in "${shots[@]}"; do
+    declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }
+    start_program
+    "shot_$shot"
+    stop_program
+done
