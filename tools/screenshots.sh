@@ -30,15 +30,6 @@ speed=(670 226)      # Combo1's text, left of its arrow: at (960, 2520) in Frame
 minutes=(684 257)    # Text2's centre: at (960, 3000) in Frame2, 855x285
 grey=128,128,128     # the window's colour, and the lamp's while dark
 
-# pixel file x y: one pixel's colour as "red,green,blue".
-pixel() {
-    local channel format=
-    for channel in r g b; do
-        format+="${format:+,}%[fx:int(255*p{$2,$3}.$channel+0.5)]"
-    done
-    convert "$1" -format "$format" info:
-}
-
 # start_program: a fresh program, its window found and given the keyboard.
 start_program() {
     start "$program"
@@ -66,7 +57,7 @@ wait_until() {
     local test=$1 seconds=$2
     local deadline=$((SECONDS + seconds))
     while [ $SECONDS -lt $deadline ]; do
-        import -window "$window" "$work/window.png"
+        capture "$work/window.png"
         "$test" "$work/window.png" && return
         sleep 0.05
     done

@@ -11,7 +11,7 @@ closewindow=$2
 
 # The lesson button EISH, in window pixels: hidden with its panel while a run is going.
 lesson_button() {
-    import -window "$window" "$work/shot.png"
+    capture "$work/shot.png"
     convert "$work/shot.png" -crop 49x17+32+72 +repage "$work/crop.png"
     identify -format '%#' "$work/crop.png"
 }
@@ -22,12 +22,8 @@ start "$program"
 find_window
 before=$(lesson_button)
 click_at 84 228 # "A  to  Z"
-started=
-for _ in $(seq 20); do
-    sleep 0.25
-    [ "$(lesson_button)" != "$before" ] && started=yes && break
-done
-[ -n "$started" ] || { echo 'clicking "A  to  Z" started no run (the letter panel stayed in view)'; exit 1; }
+run_started() { [ "$(lesson_button)" != "$before" ]; }
+poll 5 run_started || { echo 'clicking "A  to  Z" started no run (the letter panel stayed in view)'; exit 1; }
 closed=$(date +%s%N)
 "$closewindow" "$window"
 # A run of the three minutes typed would go on for minutes; one element at the speed given,

@@ -2,6 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Corvale
 # Shared by the end-to-end scripts, which run in an X server without a window manager.
 # Each script gets a scratch folder $work, removed at the end with any program left running.
+# Nothing here sleeps a fixed time and then looks: every wait polls for the state it wants.
 
 work=$(mktemp -d)
 pid=
@@ -11,22 +12,53 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# poll seconds command...: runs the command every tenth of a second until it succeeds;
+# fails when it has not within that many seconds.
+poll() {
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
 # start <command...>: starts the program in the background; its process id goes to $pid.
 start() {
     "$@" &
     pid=$!
 }
 
-# find_window: waits for the visible window titled Morse; its id goes to $window.
+# capture file: a screenshot of the program's window alone.
+capture() {
+    import -window "$window" "$1"
+}
+
+# pixel file x y: one pixel's colour as "red,green,blue".
+pixel() {
+    local channel format=
+    for channel in r g b; do
+        format+="${format:+,}%[fx:int(255*p{$2,$3}.$channel+0.5)]"
+    done
+    convert "$1" -format "$format" info:
+}
+
+# painted: whether the window shows more than a plain fill, that is, has been painted.
+painted() {
+    capture "$work/painted.png" 2>/dev/null &&
+        [ "$(identify -format '%k' "$work/painted.png")" -gt 16 ]
+}
+
+# find_window: waits for the visible window titled Morse to appear and be painted; its id
+# goes to $window.
 find_window() {
     window=
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Morse$' 2>/dev/null | head -n 1) \
-            && [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { echo "no window titled Morse appeared"; exit 1; }
-    sleep 0.3 # let the first paint land
+    located() {
+        window=$(xdotool search --onlyvisible --name '^Morse$' 2>/dev/null | head -n 1) &&
+            [ -n "$window" ]
+    }
+    poll 10 located || { echo "no window titled Morse appeared"; exit 1; }
+    poll 10 painted || { echo "the window titled Morse was never painted"; exit 1; }
 }
 
 # click_at x y: a left click at a point of the window, in its own pixels.
@@ -34,15 +66,16 @@ click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
 }
 
+# running_program: whether the program started last is still running.
+running_program() {
+    kill -0 "$pid" 2>/dev/null
+}
+
 # wait_for_end seconds: waits that long at most for the program to end; its status goes to
 # $status. Fails when it is still running.
 wait_for_end() {
-    local tenths=$(($1 * 10))
-    for _ in $(seq "$tenths"); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
+    ended() { ! running_program; }
+    if ! poll "$1" ended; then
         echo "the program is still running after $1 s"
         exit 1
     fi

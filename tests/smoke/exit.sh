@@ -15,9 +15,14 @@ start "$program"
 find_window
 case $how in
 alt+x)
-    xdotool windowfocus "$window"
-    sleep 0.3
-    xdotool key alt+x
+    # Without a window manager the window may take a moment to have the keyboard: give it
+    # the focus and press the keys until the program ends.
+    press_alt_x() {
+        xdotool windowfocus --sync "$window" 2>/dev/null && xdotool key alt+x
+        ended() { ! running_program; }
+        poll 1 ended
+    }
+    poll 10 press_alt_x || true
     ;;
 button) click_at 48 476 ;; # the centre of Exit
 close) "$closewindow" "$window" ;;

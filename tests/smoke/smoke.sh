@@ -17,5 +17,5 @@ echo "window $window geometry $geometry"
 import -window root "$shot"
 [ -s "$shot" ] || { echo "no screenshot"; exit 1; }
 identify "$shot"
-kill -0 "$pid" || { echo "the program died"; exit 1; }
+running_program || { echo "the program died"; exit 1; }
 echo "smoke test passed: screenshot in $shot"
