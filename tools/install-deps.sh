@@ -2,12 +2,14 @@
 # Installs the Debian 12 packages the build, the program and the tests need, when missing.
 # Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
 set -euo pipefail
-# xdg-utils: the desktop's URL opener, which the web links hand their addresses to.
-packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils)
+# xdg-utils: the desktop's URL opener, which the web links hand their addresses to;
+# libqt6sql6-sqlite: Qt's SQLite driver, which keeps the practice history.
+packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils libqt6sql6-sqlite)
 if [ "${1:-run}" = test ]; then
     # libx11-dev: a test helper asks the window to close as a window manager would;
-    # dpkg-dev: the Debian package's library dependencies.
-    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils libx11-dev dpkg-dev)
+    # dpkg-dev: the Debian package's library dependencies; sqlite3: the history tests read
+    # the file as a learner with the command-line tool would.
+    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils libx11-dev dpkg-dev sqlite3)
 fi
 missing=()
 for package in "${packages[@]}"; do
