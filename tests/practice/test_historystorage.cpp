@@ -37,7 +37,7 @@ void compareRuns(const RunRecord &got, const RunRecord &expected)
 {
     QCOMPARE(got.id, expected.id);
     QCOMPARE(got.startedUtc, expected.startedUtc);
-    QCOMPARE(got.startedUtc.timeSpec(), Qt::UTC);
+    QVERIFY(got.startedUtc.toString(Qt::ISODateWithMs).endsWith(u'Z'));
     QCOMPARE(got.kind, expected.kind);
     QCOMPARE(got.lesson, expected.lesson);
     QCOMPARE(got.speed, expected.speed);
@@ -283,7 +283,7 @@ void TestHistoryStorage::runThatDoesNotAddUpIsRefused()
     PracticeHistory history(m_folder);
     RunRecord run = madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"));
     run.outcomes.pop_back();
-    QCOMPARE(history.store(run), std::optional<qint64>());
+    QVERIFY(!history.store(run));
     QCOMPARE(history.lastError(),
              QStringLiteral("This run could not be stored: the run has 2 letter outcomes for 3 "
                             "letters sent."));
