@@ -155,7 +155,7 @@ int main(int argc, char *argv[])
         }
     }
     const QFileInfo file(folder + QStringLiteral("/history.sqlite"));
-    std::printf("history: %s, %.1f MB\n", qPrintable(file.filePath()), file.size() / 1e6);
+    std::printf("history: %s, %.1f MB\n", qPrintable(file.filePath()), double(file.size()) / 1e6);
 
     std::vector<RunRecord> runs;
     {
@@ -204,7 +204,7 @@ int main(int argc, char *argv[])
             weightedLetter(weights, float(draws() >> 8) * 0x1p-24f);
     });
 
-    std::printf("\npeak memory: %.1f MB\n", peakMemoryKiB() / 1024.0);
+    std::printf("\npeak memory: %.1f MB\n", double(peakMemoryKiB()) / 1024.0);
     std::printf("weakest letter %c, %s; most frequent confusion: %s; %zu points\n",
                 figures.weakest ? char(figures.weakest->unicode()) : '-',
                 qPrintable(figures.advice),

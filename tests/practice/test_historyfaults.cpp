@@ -335,7 +335,7 @@ void TestHistoryFaults::storeThatOverrunsTheFileSizeLimitLeavesTheHistory()
         getrlimit(RLIMIT_FSIZE, &saved);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved;
-        limit.rlim_cur = 256 * 1024;
+        limit.rlim_cur = rlim_t(256) * 1024;
         setrlimit(RLIMIT_FSIZE, &limit);
         id = history.store(madeRun(QString(1000000, u'E'), QString(1000000, u'E')));
         setrlimit(RLIMIT_FSIZE, &saved);
@@ -424,7 +424,7 @@ void TestHistoryFaults::killedWhileStoringLeavesTheHistoryWhole()
     const qint64 start = sizeOf(log);
     QElapsedTimer timer;
     timer.start();
-    while (sizeOf(log) < start + 2 * 1024 * 1024) {
+    while (sizeOf(log) < start + qint64(2) * 1024 * 1024) {
         QVERIFY2(writer.state() == QProcess::Running && timer.elapsed() < 60000,
                  "the writer ended before it was killed");
     }
