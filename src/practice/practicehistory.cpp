@@ -339,6 +339,9 @@ PracticeHistory::FileState PracticeHistory::openConnection(QSqlError &error)
     if (version == 0 && objects > 0)
         return FileState::Unreadable;
     if (version > 0) {
+        // SQLite notices a damaged page only when it reads that page, and adding a run reads
+        // few; checking the whole file once per opening (about 10 ms at 10,000 runs) keeps
+        // runs from being added to a damaged file.
         if (!run(query, QStringLiteral("PRAGMA quick_check"), error) || !query.next())
             return stateAfter(error.isValid() ? error : query.lastError());
         if (query.value(0).toString() != u"ok")

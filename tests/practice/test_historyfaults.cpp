@@ -148,31 +148,45 @@ void TestHistoryFaults::unusableFileIsKeptAside_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("told");
+    QTest::addColumn<bool>("storeFirst"); // else the Progress window reads first
 
+    struct BadFile
+    {
+        const char *name;
+        QByteArray bytes;
+        QString reason;
+        QString told;
+    };
     const QString unreadable = QStringLiteral("Your practice history could not be read, so a new "
                                               "history was started. The old file was kept as ");
+    const QString newer =
+        QStringLiteral("Your practice history was written by a newer version of Blinket that "
+                       "this one cannot read, so a new history was started. The old file was "
+                       "kept as ");
     QByteArray garbage;
     for (int i = 0; i < 300; ++i)
         garbage += "This is not a database. ";
-    QTest::newRow("garbage") << garbage << QStringLiteral("unreadable") << unreadable;
-
     const QByteArray good = goodHistoryBytes(12);
     QVERIFY(good.size() > 40000);
-    QTest::newRow("cut in half") << good.left(good.size() / 2) << QStringLiteral("unreadable")
-                                 << unreadable;
-    QTest::newRow("cut inside the header")
-        << good.left(60) << QStringLiteral("unreadable") << unreadable;
+    // A page in the middle of the runs: neither reading the count nor adding a run at the end
+    // touches it, so only a check of the whole file on opening finds it.
     QByteArray overwritten = good;
-    overwritten.replace(good.size() - 8192, 4096, QByteArray(4096, '\x5a'));
-    QTest::newRow("a page overwritten")
-        << overwritten << QStringLiteral("unreadable") << unreadable;
-    QTest::newRow("newer version")
-        << newerVersionBytes() << QStringLiteral("newer")
-        << QStringLiteral("Your practice history was written by a newer version of Blinket that "
-                          "this one cannot read, so a new history was started. The old file was "
-                          "kept as ");
-    QTest::newRow("someone else's database")
-        << someoneElsesBytes() << QStringLiteral("unreadable") << unreadable;
+    overwritten.replace(good.size() / 2 - good.size() / 2 % 4096, 4096, QByteArray(4096, '\x5a'));
+
+    const std::vector<BadFile> files = {
+        {"garbage", garbage, QStringLiteral("unreadable"), unreadable},
+        {"cut in half", good.left(good.size() / 2), QStringLiteral("unreadable"), unreadable},
+        {"cut inside the header", good.left(60), QStringLiteral("unreadable"), unreadable},
+        {"a page overwritten", overwritten, QStringLiteral("unreadable"), unreadable},
+        {"newer version", newerVersionBytes(), QStringLiteral("newer"), newer},
+        {"someone else's database", someoneElsesBytes(), QStringLiteral("unreadable"), unreadable},
+    };
+    for (const bool storeFirst : {false, true}) {
+        for (const BadFile &file : files) {
+            QTest::addRow("%s, %s first", file.name, storeFirst ? "stored" : "read")
+                << file.bytes << file.reason << file.told << storeFirst;
+        }
+    }
 }
 
 void TestHistoryFaults::unusableFileIsKeptAside()
@@ -180,30 +194,41 @@ void TestHistoryFaults::unusableFileIsKeptAside()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QFETCH(QString, told);
+    QFETCH(bool, storeFirst);
     QVERIFY(writeBytes(path(), bytes));
+    const RunRecord run = madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"));
 
     PracticeHistory history(m_folder);
-    // The Progress window asks first; the bad file goes aside and the history is empty.
-    const auto runs = history.allRuns();
-    QVERIFY2(runs, qPrintable(history.lastError()));
-    QVERIFY(runs->empty());
-    const QStringList names = namesIn(m_folder);
-    QCOMPARE(names.size(), 1);
+    if (storeFirst) {
+        QCOMPARE(history.store(run), std::optional<qint64>(1));
+    } else {
+        const auto runs = history.allRuns();
+        QVERIFY2(runs, qPrintable(history.lastError()));
+        QVERIFY(runs->empty());
+        QCOMPARE(history.runCount(), std::optional<int>(0));
+    }
+    const QStringList kept = namesIn(m_folder).filter(QStringLiteral(".sqlite."));
+    QCOMPARE(kept.size(), 1);
     const QRegularExpression keptName(
         QStringLiteral("^history\\.sqlite\\.%1-\\d{8}-\\d{6}$").arg(reason));
-    QVERIFY2(keptName.match(names[0]).hasMatch(), qPrintable(names[0]));
-    const QString kept = m_folder + u'/' + names[0];
-    QCOMPARE(bytesOf(kept), bytes);
-    QCOMPARE(history.takeProblem(), told + kept + u'.');
+    QVERIFY2(keptName.match(kept[0]).hasMatch(), qPrintable(kept[0]));
+    const QString keptPath = m_folder + u'/' + kept[0];
+    QCOMPARE(bytesOf(keptPath), bytes);
+    QCOMPARE(history.takeProblem(), told + keptPath + u'.');
     QCOMPARE(history.takeProblem(), QString());
 
-    const auto id = history.store(madeRun(QStringLiteral("SOS"), QStringLiteral("SOS")));
-    QVERIFY2(id, qPrintable(history.lastError()));
-    QCOMPARE(*id, qint64(1));
-    QCOMPARE(history.runCount(), std::optional<int>(1));
+    // The fresh history goes on as any other.
+    if (!storeFirst)
+        QCOMPARE(history.store(run), std::optional<qint64>(1));
+    QCOMPARE(history.store(run), std::optional<qint64>(2));
+    QCOMPARE(history.runCount(), std::optional<int>(2));
     QCOMPARE(history.takeProblem(), QString());
-    QVERIFY(namesIn(m_folder).contains(QStringLiteral("history.sqlite")));
-    QCOMPARE(bytesOf(kept), bytes);
+    QStringList names = namesIn(m_folder);
+    names.sort();
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("history.sqlite"), QStringLiteral("history.sqlite-shm"),
+                          QStringLiteral("history.sqlite-wal"), kept[0]}));
+    QCOMPARE(bytesOf(keptPath), bytes);
 }
 
 void TestHistoryFaults::keptAsideWhenTheFirstThingIsAStore()
