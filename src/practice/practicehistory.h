@@ -14,9 +14,10 @@ namespace blinket {
 
 // The learner's practice history: every scored run, kept in one SQLite file, history.sqlite,
 // in a folder the caller names. Nothing is created on disk until the first run is stored.
-// A file that cannot be read, or one from a newer version of the program, is kept aside
-// under a new name and a fresh history is started; problem() then says so, once. Every
-// operation reports failure in its result and in lastError(); none throws.
+// The file is looked at by the first operation that needs it. One that cannot be read, or
+// one from a newer version of the program, is then kept aside under a new name and a fresh
+// history is started; takeProblem() says so, once. Every operation reports failure in its
+// result and in lastError(); none throws.
 //
 // Each object has a database connection of its own, used from the thread that first uses
 // the history; several objects (in one program or several) may share the file.
@@ -39,7 +40,7 @@ public:
     std::optional<int> runCount();
     // Writes every run to a CSV file (see runsAsCsv).
     bool exportCsv(const QString &csvPath);
-    // Deletes every run; the file stays.
+    // Deletes every run in one transaction, overwriting their letters; the file stays.
     bool forgetAll();
 
     // What the learner should be told about a history file that had to be kept aside,
