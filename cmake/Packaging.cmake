@@ -18,8 +18,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The banner's Hebrew font, and the desktop's URL opener behind the web links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "culmus, xdg-utils")
+# The banner's Hebrew font, the desktop's URL opener behind the web links, and the SQLite
+# driver that Qt loads as a plugin for the practice history (shlibdeps cannot see a plugin).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "culmus, xdg-utils, libqt6sql6-sqlite")
 # The package carries no debugging information; the build folder keeps it.
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -4,15 +4,17 @@
 # Installs the Debian 12 packages the build, the program and the tests need, when missing.
 # Usage: tools/install-deps.sh [run|test]   (test adds the headless test tools)
 set -euo pipefail
-# xdg-utils: the desktop's URL opener, which the web links hand their addresses to.
-packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils)
+# xdg-utils: the desktop's URL opener, which the web links hand their addresses to;
+# libqt6sql6-sqlite: Qt's SQLite driver, which keeps the practice history.
+packages=(cmake g++ make qt6-base-dev culmus fonts-dejavu-core xdg-utils libqt6sql6-sqlite)
 if [ "${1:-run}" = test ]; then
     # appstream: checks the metadata software centres read; man-db, groff-base: render the
     # manual page; libx11-dev: a test helper asks the window to close as a window manager
     # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
-    # CPack finds the programs to strip with it; lintian: checks the Debian package.
+    # CPack finds the programs to strip with it; lintian: checks the Debian package;
+    # sqlite3: the history tests read the file as a learner with the command-line tool would.
     packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian)
+        libx11-dev dpkg-dev file lintian sqlite3)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -128,7 +128,7 @@ if [ "${2:-}" = deb ]; then
     check_tree "$work/root/usr"
     depends=$(dpkg-deb -f "$package" Depends)
     echo "Depends: $depends"
-    for needed in libqt6widgets6 culmus xdg-utils; do
+    for needed in libqt6widgets6 culmus xdg-utils libqt6sql6-sqlite; do
         grep -q "$needed" <<< "$depends" \
             || { echo "the package does not depend on $needed"; exit 1; }
     done

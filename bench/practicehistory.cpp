@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+// Measures the practice history at the size of years of daily practice: 10,000 runs of about
+// 150 letters each, about 1.5 million letter outcomes. Prints the time to store one more run,
+// to open the history, load every run and work out everything the Progress window shows, and
+// to work out the weak-letter weights; each the median of several tries, with the fastest and
+// slowest.
+//
+// Usage: bench_practicehistory [folder]
+// Without a folder the history is made in a temporary one (about a minute: each run is
+// stored on its own, synced to disk, as the program stores them). A folder that already
+// holds the 10,000 runs is used as it is.
+
+#include "practice/practicehistory.h"
+#include "practice/lessonprogress.h"
+#include "practice/practicestats.h"
+#include "practice/weakletters.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+using namespace blinket;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int historyRuns = 10000;
+constexpr int tries = 7;
+
+// Letters read right 85 % of the time, wrong 8 %, missed 7 %, like a learner half way.
+RunRecord madeUpRun(std::mt19937 &random, int number)
+{
+    std::uniform_int_distribution<int> letter(0, 25);
+    std::uniform_int_distribution<int> length(120, 180);
+    std::uniform_int_distribution<int> kind(0, 13); // 0: A to Z, 1-12: a lesson, 13: weak
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    RunRecord run;
+    run.startedUtc = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC).addSecs(3600LL * number);
+    const int which = kind(random);
+    run.kind = which == 0 ? RunKind::AtoZ : which == 13 ? RunKind::WeakLetters : RunKind::Lesson;
+    run.lesson = run.kind == RunKind::Lesson ? which : 0;
+    run.speed = QStringLiteral("13");
+    run.unit = 92;
+    run.minutes = QStringLiteral("3");
+    run.elapsedSeconds = 180.0;
+    const int count = length(random);
+    for (int i = 0; i < count; ++i) {
+        const QChar sent(char16_t(u'A' + letter(random)));
+        const double roll = chance(random);
+        QChar read;
+        if (roll < 0.85) {
+            read = sent;
+            ++run.right;
+        } else if (roll < 0.93) {
+            read = QChar(char16_t(u'A' + (sent.unicode() - u'A' + 1 + letter(random) % 25) % 26));
+            ++run.wrong;
+        } else {
+            ++run.missed;
+        }
+        run.sent += sent;
+        if (!read.isNull())
+            run.copy += read;
+        run.outcomes.push_back({sent, read});
+    }
+    return run;
+}
+
+double milliseconds(Clock::duration duration)
+{
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+// Times an action several times; prints the median, fastest and slowest.
+void measure(const char *what, int times, const std::function<void()> &action)
+{
+    std::vector<double> taken;
+    for (int i = 0; i < times; ++i) {
+        const auto start = Clock::now();
+        action();
+        taken.push_back(milliseconds(Clock::now() - start));
+    }
+    std::sort(taken.begin(), taken.end());
+    std::printf("%-58s %8.2f ms  (fastest %.2f, slowest %.2f, %d tries)\n", what,
+                taken[taken.size() / 2], taken.front(), taken.back(), times);
+}
+
+long peakMemoryKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Everything the Progress window shows, from the runs.
+struct ProgressFigures
+{
+    std::vector<AccuracyPoint> series;
+    std::array<std::vector<AccuracyPoint>, lessonCount> lessonSeries;
+    std::array<LetterAccuracy, alphabetSize> letters;
+    std::optional<QChar> weakest;
+    std::vector<Confusion> confusions;
+    QStringList topConfusions;
+    std::array<LessonProgress, lessonCount> lessons;
+    QString advice;
+};
+
+ProgressFigures progressFigures(const std::vector<RunRecord> &runs)
+{
+    ProgressFigures figures;
+    figures.series = accuracySeries(runs);
+    for (int lesson = 1; lesson <= lessonCount; ++lesson)
+        figures.lessonSeries[std::size_t(lesson - 1)] = accuracySeries(runs, lesson);
+    figures.letters = letterAccuracies(runs);
+    figures.weakest = weakestLetter(figures.letters);
+    figures.confusions = confusions(runs);
+    for (std::size_t i = 0; i < std::min<std::size_t>(10, figures.confusions.size()); ++i)
+        figures.topConfusions << confusionText(figures.confusions[i]);
+    figures.lessons = lessonProgress(runs);
+    figures.advice = adviceLine(nextLesson(figures.lessons), u"EISH");
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir temporary;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    std::mt19937 random(20261208);
+
+    {
+        PracticeHistory history(folder);
+        int stored = history.runCount().value_or(0);
+        if (stored < historyRuns) {
+            std::fprintf(stderr, "storing %d runs in %s ...\n", historyRuns - stored,
+                         qPrintable(folder));
+            const auto start = Clock::now();
+            for (; stored < historyRuns; ++stored) {
+                if (!history.store(madeUpRun(random, stored))) {
+                    std::fprintf(stderr, "%s\n", qPrintable(history.lastError()));
+                    return 1;
+                }
+            }
+            std::printf("%-58s %8.2f ms each on average\n", "storing the history, run by run",
+                        milliseconds(Clock::now() - start) / historyRuns);
+        }
+    }
+    const QFileInfo file(folder + QStringLiteral("/history.sqlite"));
+    std::printf("history: %s, %.1f MB\n", qPrintable(file.filePath()), double(file.size()) / 1e6);
+
+    std::vector<RunRecord> runs;
+    {
+        PracticeHistory history(folder);
+        runs = history.allRuns().value_or(std::vector<RunRecord>());
+    }
+    std::size_t outcomes = 0;
+    for (const RunRecord &run : runs)
+        outcomes += run.outcomes.size();
+    std::printf("%zu runs, %zu letter outcomes\n\n", runs.size(), outcomes);
+
+    int number = historyRuns;
+    measure("store one more run (history already open)", tries, [&] {
+        static PracticeHistory open(folder);
+        if (!open.store(madeUpRun(random, number++)))
+            std::printf("failed: %s\n", qPrintable(open.lastError()));
+    });
+    measure("store one more run (opening the history first)", tries, [&] {
+        PracticeHistory history(folder);
+        if (!history.store(madeUpRun(random, number++)))
+            std::printf("failed: %s\n", qPrintable(history.lastError()));
+    });
+
+    std::vector<RunRecord> loaded;
+    measure("open and load every run", tries, [&] {
+        PracticeHistory history(folder);
+        loaded = history.allRuns().value_or(std::vector<RunRecord>());
+    });
+    measure("statistics of the Progress window from loaded runs", tries,
+            [&] { progressFigures(loaded); });
+    ProgressFigures figures;
+    measure("open, load and every statistic together", tries, [&] {
+        PracticeHistory history(folder);
+        figures = progressFigures(history.allRuns().value_or(std::vector<RunRecord>()));
+    });
+    std::array<double, alphabetSize> weights{};
+    measure("weak-letter weights from loaded runs", tries,
+            [&] { weights = letterWeights(loaded); });
+    measure("open, load and weak-letter weights together", tries, [&] {
+        PracticeHistory history(folder);
+        weights = letterWeights(history.allRuns().value_or(std::vector<RunRecord>()));
+    });
+    measure("150 weighted draws", tries, [&] {
+        std::mt19937 draws(1);
+        for (int i = 0; i < 150; ++i)
+            weightedLetter(weights, float(draws() >> 8) * 0x1p-24f);
+    });
+
+    std::printf("\npeak memory: %.1f MB\n", double(peakMemoryKiB()) / 1024.0);
+    std::printf("weakest letter %c, %s; most frequent confusion: %s; %zu points\n",
+                figures.weakest ? char(figures.weakest->unicode()) : '-',
+                qPrintable(figures.advice),
+                figures.topConfusions.isEmpty() ? "none" : qPrintable(figures.topConfusions[0]),
+                figures.series.size());
+    return 0;
+}

@@ -1,0 +1,483 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "practice/practicehistory.h"
+
+#include "practice/historyschema.h"
+#include "practice/keepaside.h"
+#include "practice/runfields.h"
+#include "practice/runscsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <utility>
+
+namespace blinket {
+
+namespace {
+
+// SQLite's primary result codes, which Qt passes on as QSqlError::nativeErrorCode().
+constexpr int sqlitePermission = 3;
+constexpr int sqliteBusy = 5;
+constexpr int sqliteLocked = 6;
+constexpr int sqliteReadOnly = 8;
+constexpr int sqliteIoError = 10;
+constexpr int sqliteCorrupt = 11;
+constexpr int sqliteFull = 13;
+constexpr int sqliteCannotOpen = 14;
+constexpr int sqliteNotADatabase = 26;
+
+// Another copy of the program storing its run holds the file for a few milliseconds; waiting
+// this long for it covers any real store, and a stuck one ends in a message, not a hang.
+constexpr int busyMilliseconds = 5000;
+
+std::atomic<int> connectionsMade{0};
+
+int primaryCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code & 0xff : 0; // extended codes carry the primary one in their low byte
+}
+
+bool readable(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+// Whether this process may write into a folder. The effective user is the one opening files;
+// QFileInfo::isWritable asks for the real one, which differs in a program run set-user-id.
+bool writable(const QString &folder)
+{
+    return faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// Runs one statement; the error is kept for the caller.
+bool run(QSqlQuery &query, const QString &statement, QSqlError &error)
+{
+    if (query.exec(statement))
+        return true;
+    error = query.lastError();
+    return false;
+}
+
+// A text that binds as '' rather than NULL.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace
+
+PracticeHistory::PracticeHistory(const QString &folder)
+    : m_folder(folder), m_path(QDir(folder).filePath(QStringLiteral("history.sqlite"))),
+      m_connectionName(QStringLiteral("blinket-history-%1").arg(++connectionsMade))
+{}
+
+PracticeHistory::~PracticeHistory()
+{
+    close();
+}
+
+std::optional<qint64> PracticeHistory::store(const RunRecord &run)
+{
+    if (const QString problem = recordProblem(run); !problem.isEmpty()) {
+        m_lastError = QStringLiteral("This run could not be stored: %1.").arg(problem);
+        return std::nullopt;
+    }
+    const QString notStored = QStringLiteral("This run could not be stored");
+    // A file found damaged only now is kept aside, and the run goes into a fresh history.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!open(Need::Write, notStored))
+            break;
+        QSqlError error;
+        if (const std::optional<qint64> id = insert(run, error)) {
+            m_lastError.clear();
+            return id;
+        }
+        if (attempt > 0 || stateAfter(error) != FileState::Unreadable) {
+            fail(notStored, error);
+            break;
+        }
+        if (!setAside(FileState::Unreadable))
+            break;
+    }
+    m_lastError += QStringLiteral(" The practice history is as it was.");
+    return std::nullopt;
+}
+
+std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError &error)
+{
+    QSqlQuery begin(m_database);
+    // Taking the write lock at the start lets the busy timeout wait for another writer; a
+    // deferred transaction that later needs it would fail at once instead.
+    if (!run(begin, QStringLiteral("BEGIN IMMEDIATE"), error))
+        return std::nullopt;
+    QSqlQuery insert(m_database);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO runs (started, kind, lesson, speed, unit, minutes, elapsed_seconds, sent, "
+        "copy, right_count, wrong_count, missed_count, extra_count, readings) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insert.addBindValue(startedText(record.startedUtc));
+    insert.addBindValue(kindWord(record.kind));
+    insert.addBindValue(record.lesson);
+    insert.addBindValue(notNull(record.speed));
+    insert.addBindValue(int(record.unit));
+    insert.addBindValue(notNull(record.minutes));
+    insert.addBindValue(record.elapsedSeconds);
+    insert.addBindValue(notNull(record.sent));
+    insert.addBindValue(notNull(record.copy));
+    insert.addBindValue(record.right);
+    insert.addBindValue(record.wrong);
+    insert.addBindValue(record.missed);
+    insert.addBindValue(record.extra);
+    insert.addBindValue(readingsText(record.outcomes));
+    QSqlQuery end(m_database);
+    if (!insert.exec()) {
+        error = insert.lastError();
+    } else {
+        const qint64 id = insert.lastInsertId().toLongLong();
+        insert.finish();
+        if (run(end, QStringLiteral("COMMIT"), error))
+            return id;
+    }
+    // Undoes whatever part of the run was written; after some failures SQLite has already
+    // done so, and this one fails harmlessly.
+    end.exec(QStringLiteral("ROLLBACK"));
+    return std::nullopt;
+}
+
+std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
+{
+    const QString notRead = QStringLiteral("The practice history could not be read");
+    if (!open(Need::Read, notRead))
+        return std::nullopt;
+    std::vector<RunRecord> runs;
+    if (!m_database.isOpen()) {
+        m_lastError.clear();
+        return runs;
+    }
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    QSqlError error;
+    if (run(query,
+            QStringLiteral("SELECT id, started, kind, lesson, speed, unit, minutes, "
+                           "elapsed_seconds, sent, copy, right_count, wrong_count, "
+                           "missed_count, extra_count, readings FROM runs ORDER BY started, id"),
+            error)) {
+        while (query.next()) {
+            RunRecord record;
+            record.id = query.value(0).toLongLong();
+            record.startedUtc = startedFromText(query.value(1).toString());
+            const std::optional<RunKind> kind = kindFromWord(query.value(2).toString());
+            record.lesson = query.value(3).toInt();
+            record.speed = query.value(4).toString();
+            record.unit = qint16(query.value(5).toInt());
+            record.minutes = query.value(6).toString();
+            record.elapsedSeconds = query.value(7).toDouble();
+            record.sent = query.value(8).toString();
+            record.copy = query.value(9).toString();
+            record.right = query.value(10).toInt();
+            record.wrong = query.value(11).toInt();
+            record.missed = query.value(12).toInt();
+            record.extra = query.value(13).toInt();
+            std::optional<std::vector<LetterOutcome>> outcomes =
+                outcomesFromReadings(record.sent, query.value(14).toString());
+            // A row edited by hand into something that is not a run is passed over.
+            if (!kind || !outcomes || !record.startedUtc.isValid())
+                continue;
+            record.kind = *kind;
+            record.outcomes = std::move(*outcomes);
+            runs.push_back(std::move(record));
+        }
+        if (!query.lastError().isValid()) {
+            m_lastError.clear();
+            return runs;
+        }
+        error = query.lastError();
+    }
+    if (recover(error))
+        return std::vector<RunRecord>();
+    fail(notRead, error);
+    return std::nullopt;
+}
+
+std::optional<int> PracticeHistory::runCount()
+{
+    const QString notRead = QStringLiteral("The practice history could not be read");
+    if (!open(Need::Read, notRead))
+        return std::nullopt;
+    if (!m_database.isOpen()) {
+        m_lastError.clear();
+        return 0;
+    }
+    QSqlQuery query(m_database);
+    QSqlError error;
+    if (run(query, QStringLiteral("SELECT count(*) FROM runs"), error) && query.next()) {
+        m_lastError.clear();
+        return query.value(0).toInt();
+    }
+    if (!error.isValid())
+        error = query.lastError();
+    if (recover(error))
+        return 0;
+    fail(notRead, error);
+    return std::nullopt;
+}
+
+bool PracticeHistory::exportCsv(const QString &csvPath)
+{
+    const std::optional<std::vector<RunRecord>> runs = allRuns();
+    if (!runs)
+        return false;
+    const QByteArray bytes = runsAsCsv(*runs);
+    QSaveFile file(csvPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        m_lastError = QStringLiteral("The practice history could not be exported to %1: %2.")
+                          .arg(QDir::toNativeSeparators(csvPath), file.errorString());
+        return false;
+    }
+    m_lastError.clear();
+    return true;
+}
+
+bool PracticeHistory::forgetAll()
+{
+    const QString notCleared = QStringLiteral("The practice history could not be cleared");
+    if (!open(Need::Read, notCleared))
+        return false;
+    if (!m_database.isOpen()) {
+        m_lastError.clear();
+        return true;
+    }
+    QSqlQuery query(m_database);
+    QSqlError error;
+    if (run(query, QStringLiteral("BEGIN IMMEDIATE"), error)) {
+        if (run(query, QStringLiteral("DELETE FROM runs"), error) &&
+            run(query, QStringLiteral("COMMIT"), error)) {
+            // The deleted pages were overwritten (secure_delete); the copies still in the
+            // write-ahead log go too. Another program reading just now may keep some there
+            // until its next store, which is no reason to fail.
+            query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            m_lastError.clear();
+            return true;
+        }
+        query.exec(QStringLiteral("ROLLBACK"));
+    }
+    fail(notCleared, error);
+    return false;
+}
+
+QString PracticeHistory::takeProblem()
+{
+    return std::exchange(m_problem, QString());
+}
+
+bool PracticeHistory::open(Need need, const QString &what)
+{
+    if (m_database.isOpen())
+        return true;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!QFileInfo::exists(m_path)) {
+            // Nothing is created for a learner who only looks.
+            if (need == Need::Read)
+                return true;
+            if (!QDir().mkpath(m_folder)) {
+                m_lastError = QStringLiteral("%1: the folder %2 could not be created.")
+                                  .arg(what, QDir::toNativeSeparators(m_folder));
+                return false;
+            }
+        }
+        QSqlError error;
+        const FileState state = openConnection(error);
+        if (state == FileState::Usable)
+            return true;
+        close();
+        if (state == FileState::Failed) {
+            fail(what, error);
+            return false;
+        }
+        if (!setAside(state))
+            return false;
+    }
+    m_lastError = QStringLiteral("%1: a new practice history could not be started.").arg(what);
+    return false;
+}
+
+PracticeHistory::FileState PracticeHistory::openConnection(QSqlError &error)
+{
+    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_database.setDatabaseName(m_path);
+    m_database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMilliseconds));
+    if (!m_database.open()) {
+        error = m_database.lastError();
+        return stateAfter(error);
+    }
+    QSqlQuery query(m_database);
+    // Only reading until the file is known to be ours: one that is kept aside keeps its bytes.
+    // One statement reads both, so that another program creating the tables meanwhile is seen
+    // either not at all or whole.
+    if (!run(query,
+             QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), "
+                            "(SELECT count(*) FROM sqlite_master)"),
+             error) ||
+        !query.next())
+        return stateAfter(error.isValid() ? error : query.lastError());
+    const int version = query.value(0).toInt();
+    const int objects = query.value(1).toInt();
+    query.finish();
+    if (version > latestSchemaVersion())
+        return FileState::Newer;
+    // Version 0 is an empty file; a database with anything in it is someone else's.
+    if (version == 0 && objects > 0)
+        return FileState::Unreadable;
+    if (version > 0) {
+        // SQLite notices a damaged page only when it reads that page, and adding a run reads
+        // few; checking the whole file once per opening (about 10 ms at 10,000 runs) keeps
+        // runs from being added to a damaged file.
+        if (!run(query, QStringLiteral("PRAGMA quick_check"), error) || !query.next())
+            return stateAfter(error.isValid() ? error : query.lastError());
+        if (query.value(0).toString() != u"ok")
+            return FileState::Unreadable;
+    }
+    query.finish();
+
+    // A write-ahead log lets the statistics be read while another window stores a run, and
+    // makes each store one append. FULL syncs the log at every commit: a run is stored once
+    // every few minutes at most, and one that the learner saw scored must survive a power
+    // cut straight after; NORMAL could lose the last runs then.
+    const QStringList settings = {QStringLiteral("PRAGMA journal_mode = WAL"),
+                                  QStringLiteral("PRAGMA synchronous = FULL"),
+                                  QStringLiteral("PRAGMA secure_delete = ON")};
+    for (const QString &setting : settings) {
+        if (!run(query, setting, error))
+            return stateAfter(error);
+        query.finish();
+    }
+    if (version < latestSchemaVersion())
+        return upgrade(error);
+    return FileState::Usable;
+}
+
+PracticeHistory::FileState PracticeHistory::upgrade(QSqlError &error)
+{
+    QSqlQuery query(m_database);
+    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"), error))
+        return stateAfter(error);
+    // Another program may have upgraded the file while this one waited for the lock.
+    if (run(query, QStringLiteral("PRAGMA user_version"), error) && query.next()) {
+        const int version = query.value(0).toInt();
+        query.finish();
+        if (version >= latestSchemaVersion()) {
+            if (run(query, QStringLiteral("COMMIT"), error))
+                return FileState::Usable;
+        } else {
+            error = upgradeSchema(m_database, version);
+            if (!error.isValid() && run(query, QStringLiteral("COMMIT"), error))
+                return FileState::Usable;
+        }
+    } else if (!error.isValid()) {
+        error = query.lastError();
+    }
+    query.exec(QStringLiteral("ROLLBACK"));
+    return stateAfter(error);
+}
+
+PracticeHistory::FileState PracticeHistory::stateAfter(const QSqlError &error) const
+{
+    switch (primaryCode(error)) {
+    case sqliteCorrupt:
+    case sqliteNotADatabase:
+        return FileState::Unreadable;
+    case sqliteCannotOpen:
+        // A file we may not even read is unusable; one we can read stands in a folder where
+        // SQLite cannot make its companions, and is left alone.
+        return QFileInfo::exists(m_path) && !readable(m_path) ? FileState::Unreadable
+                                                              : FileState::Failed;
+    default:
+        return FileState::Failed;
+    }
+}
+
+void PracticeHistory::close()
+{
+    if (!m_database.isValid())
+        return;
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool PracticeHistory::recover(const QSqlError &error)
+{
+    if (stateAfter(error) != FileState::Unreadable)
+        return false;
+    return setAside(FileState::Unreadable);
+}
+
+bool PracticeHistory::setAside(FileState why)
+{
+    close();
+    const bool newer = why == FileState::Newer;
+    const QString kept =
+        keepAside(m_path, newer ? QStringLiteral("newer") : QStringLiteral("unreadable"),
+                  QDateTime::currentDateTime());
+    if (kept.isEmpty()) {
+        m_lastError = QStringLiteral("The practice history %1 cannot be read, and it could not "
+                                     "be moved aside to start a new one.")
+                          .arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
+    const QString told =
+        newer ? QStringLiteral("Your practice history was written by a newer version of Blinket "
+                               "that this one cannot read, so a new history was started. The "
+                               "old file was kept as %1.")
+              : QStringLiteral("Your practice history could not be read, so a new history was "
+                               "started. The old file was kept as %1.");
+    if (!m_problem.isEmpty())
+        m_problem += u'\n';
+    m_problem += told.arg(QDir::toNativeSeparators(kept));
+    return true;
+}
+
+void PracticeHistory::fail(const QString &what, const QSqlError &error)
+{
+    QString why;
+    switch (primaryCode(error)) {
+    case sqliteFull:
+        why = QStringLiteral("the disk is full");
+        break;
+    case sqlitePermission:
+    case sqliteReadOnly:
+    case sqliteCannotOpen:
+        why = writable(m_folder) ? QStringLiteral("the file %1 cannot be written to")
+                                       .arg(QDir::toNativeSeparators(m_path))
+                                 : QStringLiteral("the folder %1 cannot be written to")
+                                       .arg(QDir::toNativeSeparators(m_folder));
+        break;
+    case sqliteBusy:
+    case sqliteLocked:
+        why = QStringLiteral("another copy of Blinket kept the history busy for too long");
+        break;
+    case sqliteIoError:
+        why =
+            QStringLiteral("the disk could not be read or written (%1)").arg(error.databaseText());
+        break;
+    default:
+        why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        break;
+    }
+    m_lastError = QStringLiteral("%1: %2.").arg(what, why);
+}
+
+} // namespace blinket

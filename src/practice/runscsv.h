@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#pragma once
+
+#include "practice/runrecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace blinket {
+
+// A field as CSV writes it: quoted, with its quotes doubled, when it holds a comma, a quote,
+// a carriage return or a line feed; as it is otherwise.
+QString csvField(const QString &text);
+
+// The runs as CSV in UTF-8: a header row, then one row per run, each line ended by CR LF.
+// The columns: id, started (UTC, ISO 8601), kind, lesson, speed, unit, minutes,
+// elapsed_seconds, sent, copy, right, wrong, missed, extra, accuracy (percent, one decimal)
+// and readings (per sent letter the letter read, '-' for missed).
+QByteArray runsAsCsv(const std::vector<RunRecord> &runs);
+
+} // namespace blinket

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "maderuns.h"
+#include "practice/lessonprogress.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+namespace {
+
+// Runs written as "lesson:right/of", or "atoz:right/of" for an A-to-Z run, one minute apart.
+std::vector<RunRecord> runsOf(const QStringList &texts)
+{
+    std::vector<RunRecord> runs;
+    for (const QString &text : texts) {
+        const QString what = text.section(u':', 0, 0);
+        const int right = text.section(u':', 1).section(u'/', 0, 0).toInt();
+        const int of = text.section(u'/', 1).toInt();
+        if (what == u"atoz") {
+            runs.push_back(
+                madeRun(QString(of, u'A'), QString(right, u'A') + QString(of - right, u'-')));
+        } else {
+            runs.push_back(lessonRun(what.toInt(), right, of));
+        }
+    }
+    return oneMinuteApart(runs);
+}
+
+QList<int> masteredLessons(const std::array<LessonProgress, lessonCount> &lessons)
+{
+    QList<int> mastered;
+    for (const LessonProgress &lesson : lessons) {
+        if (lesson.mastered)
+            mastered << lesson.lesson;
+    }
+    return mastered;
+}
+
+QStringList allTwelveAt(int right, int of)
+{
+    QStringList runs;
+    for (int lesson = 1; lesson <= 12; ++lesson) {
+        for (int run = 0; run < 3; ++run)
+            runs << QStringLiteral("%1:%2/%3").arg(lesson).arg(right).arg(of);
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestLessonMastery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void masteryFromTheLastThreeRuns_data();
+    void masteryFromTheLastThreeRuns();
+    void runsBestAndLast();
+    void lessonsComeInNumberOrder();
+    void adviceLine_data();
+    void adviceLine();
+};
+
+void TestLessonMastery::masteryFromTheLastThreeRuns_data()
+{
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QList<int>>("mastered");
+    QTest::addColumn<int>("next"); // 0: all mastered
+
+    QTest::newRow("no runs") << QStringList() << QList<int>() << 1;
+    QTest::newRow("lesson 1 mastered")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("1:19/20"),
+                       QStringLiteral("1:10/10")}
+        << QList<int>{1} << 2;
+    QTest::newRow("two runs are not enough")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:10/10")} << QList<int>() << 1;
+    QTest::newRow("just under 90 in one of the three")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:8/9"),
+                       QStringLiteral("1:10/10")}
+        << QList<int>() << 1;
+    QTest::newRow("mastered, then failed")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:10/10"),
+                       QStringLiteral("1:10/10"), QStringLiteral("1:8/10")}
+        << QList<int>() << 1;
+    QTest::newRow("failed, then three good runs")
+        << QStringList{QStringLiteral("1:2/10"), QStringLiteral("1:9/10"), QStringLiteral("1:9/10"),
+                       QStringLiteral("1:9/10")}
+        << QList<int>{1} << 2;
+    QTest::newRow("other runs between do not count")
+        << QStringList{QStringLiteral("2:10/10"),   QStringLiteral("atoz:1/10"),
+                       QStringLiteral("1:0/10"),    QStringLiteral("2:10/10"),
+                       QStringLiteral("atoz:1/10"), QStringLiteral("2:10/10")}
+        << QList<int>{2} << 1;
+    QTest::newRow("a later lesson mastered first")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:10/10"),
+                       QStringLiteral("1:10/10"), QStringLiteral("3:10/10"),
+                       QStringLiteral("3:10/10"), QStringLiteral("3:10/10")}
+        << QList<int>{1, 3} << 2;
+    QTest::newRow("all mastered") << allTwelveAt(9, 10)
+                                  << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12} << 0;
+    QTest::newRow("all at 89 of 100") << allTwelveAt(89, 100) << QList<int>() << 1;
+}
+
+void TestLessonMastery::masteryFromTheLastThreeRuns()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QList<int>, mastered);
+    QFETCH(int, next);
+    const auto lessons = lessonProgress(runsOf(runs));
+    QCOMPARE(masteredLessons(lessons), mastered);
+    QCOMPARE(nextLesson(lessons).value_or(0), next);
+}
+
+void TestLessonMastery::runsBestAndLast()
+{
+    const auto lessons = lessonProgress(
+        runsOf({QStringLiteral("4:5/10"), QStringLiteral("4:9/10"), QStringLiteral("atoz:10/10"),
+                QStringLiteral("4:3/4"), QStringLiteral("12:1/8")}));
+    QCOMPARE(lessons[3].lesson, 4);
+    QCOMPARE(lessons[3].runs, 3);
+    QCOMPARE(lessons[3].best, 90.0);
+    QCOMPARE(lessons[3].last, 75.0);
+    QCOMPARE(lessons[11].lesson, 12);
+    QCOMPARE(lessons[11].runs, 1);
+    QCOMPARE(lessons[11].best, 12.5);
+    QCOMPARE(lessons[11].last, 12.5);
+    QCOMPARE(lessons[0].runs, 0);
+    QCOMPARE(lessons[0].best, 0.0);
+    QCOMPARE(lessons[0].last, 0.0);
+    QVERIFY(!lessons[0].mastered);
+}
+
+void TestLessonMastery::lessonsComeInNumberOrder()
+{
+    const auto lessons = lessonProgress({});
+    for (int i = 0; i < lessonCount; ++i)
+        QCOMPARE(lessons[std::size_t(i)].lesson, i + 1);
+}
+
+void TestLessonMastery::adviceLine_data()
+{
+    QTest::addColumn<int>("lesson"); // 0: all mastered
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("lesson 1") << 1 << QStringLiteral("EISH")
+                              << QStringLiteral("Next: lesson 1 (EISH).");
+    QTest::newRow("lesson 3") << 3 << QStringLiteral("WG")
+                              << QStringLiteral("Next: lesson 3 (WG).");
+    QTest::newRow("lesson 12") << 12 << QStringLiteral("ZJC")
+                               << QStringLiteral("Next: lesson 12 (ZJC).");
+    QTest::newRow("no letters") << 5 << QString() << QStringLiteral("Next: lesson 5.");
+    QTest::newRow("all mastered") << 0 << QString()
+                                  << QStringLiteral("All twelve lessons are mastered.");
+}
+
+void TestLessonMastery::adviceLine()
+{
+    QFETCH(int, lesson);
+    QFETCH(QString, letters);
+    QFETCH(QString, line);
+    const std::optional<int> next = lesson ? std::optional<int>(lesson) : std::nullopt;
+    QCOMPARE(blinket::adviceLine(next, letters), line);
+}
+
+QTEST_GUILESS_MAIN(TestLessonMastery)
+#include "test_lessonmastery.moc"

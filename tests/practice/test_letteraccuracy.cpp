@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "maderuns.h"
+#include "practice/practicestats.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+namespace {
+
+// Runs written as "sent/read" pairs, one minute apart.
+std::vector<RunRecord> runsOf(const QStringList &pairs)
+{
+    std::vector<RunRecord> runs;
+    for (const QString &pair : pairs)
+        runs.push_back(madeRun(pair.section(u'/', 0, 0), pair.section(u'/', 1, 1)));
+    return oneMinuteApart(runs);
+}
+
+QString times(int count, const QString &text)
+{
+    return text.repeated(count);
+}
+
+} // namespace
+
+class TestLetterAccuracy : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fromEachLettersLatestFifty_data();
+    void fromEachLettersLatestFifty();
+    void lettersNeverSentHaveNoOutcomes();
+    void fewerRecentOutcomesWhenAsked();
+    void weakestLetter_data();
+    void weakestLetter();
+};
+
+void TestLetterAccuracy::fromEachLettersLatestFifty_data()
+{
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QChar>("letter");
+    QTest::addColumn<int>("outcomes");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<double>("accuracy");
+
+    const QString fiftyE = times(50, QStringLiteral("E"));
+    QTest::newRow("three outcomes, one right")
+        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'E') << 3 << 1 << 100.0 / 3;
+    QTest::newRow("one outcome, right")
+        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'T') << 1 << 1 << 100.0;
+    QTest::newRow("over two runs")
+        << QStringList{QStringLiteral("SOS/SOH"), QStringLiteral("SS/-S")} << QChar(u'S') << 4 << 2
+        << 50.0;
+    QTest::newRow("exactly fifty")
+        << QStringList{times(50, QStringLiteral("E")) + u'/' + times(10, QStringLiteral("I")) +
+                       times(40, QStringLiteral("E"))}
+        << QChar(u'E') << 50 << 40 << 80.0;
+    QTest::newRow("an older run drops out")
+        << QStringList{times(30, QStringLiteral("E")) + u'/' + times(30, QStringLiteral("I")),
+                       fiftyE + u'/' + fiftyE}
+        << QChar(u'E') << 50 << 50 << 100.0;
+    QTest::newRow("part of an older run counts")
+        << QStringList{times(40, QStringLiteral("E")) + u'/' + times(40, QStringLiteral("E")),
+                       times(20, QStringLiteral("E")) + u'/' + times(20, QStringLiteral("-"))}
+        << QChar(u'E') << 50 << 30 << 60.0;
+    QTest::newRow("the end of a long run counts")
+        << QStringList{times(60, QStringLiteral("E")) + u'/' + times(10, QStringLiteral("T")) +
+                       fiftyE}
+        << QChar(u'E') << 50 << 50 << 100.0;
+    QTest::newRow("not the start of a long run")
+        << QStringList{times(60, QStringLiteral("E")) + u'/' + fiftyE +
+                       times(10, QStringLiteral("T"))}
+        << QChar(u'E') << 50 << 40 << 80.0;
+    QTest::newRow("letters between count for themselves")
+        << QStringList{times(60, QStringLiteral("ET")) + u'/' + times(60, QStringLiteral("EM"))}
+        << QChar(u'T') << 50 << 0 << 0.0;
+}
+
+void TestLetterAccuracy::fromEachLettersLatestFifty()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QChar, letter);
+    QFETCH(int, outcomes);
+    QFETCH(int, right);
+    QFETCH(double, accuracy);
+    const auto letters = letterAccuracies(runsOf(runs));
+    const LetterAccuracy &got = letters[std::size_t(letter.unicode() - u'A')];
+    QCOMPARE(got.letter, letter);
+    QCOMPARE(got.outcomes, outcomes);
+    QCOMPARE(got.right, right);
+    QCOMPARE(got.accuracy, accuracy);
+}
+
+void TestLetterAccuracy::lettersNeverSentHaveNoOutcomes()
+{
+    const auto letters = letterAccuracies(runsOf({QStringLiteral("EEET/E-IT")}));
+    QCOMPARE(letters[0].letter, QChar(u'A'));
+    QCOMPARE(letters[0].outcomes, 0);
+    QCOMPARE(letters[0].accuracy, 0.0);
+    QCOMPARE(letters[25].letter, QChar(u'Z'));
+    QCOMPARE(letters[25].outcomes, 0);
+    // The letter read as I was sent as E: I itself has no outcome.
+    QCOMPARE(letters[8].outcomes, 0);
+    int total = 0;
+    for (const LetterAccuracy &letter : letters)
+        total += letter.outcomes;
+    QCOMPARE(total, 4);
+}
+
+void TestLetterAccuracy::fewerRecentOutcomesWhenAsked()
+{
+    const auto letters = letterAccuracies(runsOf({QStringLiteral("EEEEE/-EEEE")}), 3);
+    QCOMPARE(letters[4].outcomes, 3);
+    QCOMPARE(letters[4].accuracy, 100.0);
+}
+
+void TestLetterAccuracy::weakestLetter_data()
+{
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QString>("weakest"); // empty: none
+
+    QTest::newRow("no runs") << QStringList() << QString();
+    QTest::newRow("nothing sent") << QStringList{QStringLiteral("/")} << QString();
+    QTest::newRow("one letter") << QStringList{QStringLiteral("K/K")} << QStringLiteral("K");
+    QTest::newRow("lowest accuracy")
+        << QStringList{QStringLiteral("KKRRMM/KKR-TT")} << QStringLiteral("M");
+    QTest::newRow("letters never sent are not weak")
+        << QStringList{QStringLiteral("EEEE/EEEE")} << QStringLiteral("E");
+    QTest::newRow("a tie goes to the earlier letter")
+        << QStringList{QStringLiteral("SHSH/SSHH")} << QStringLiteral("H");
+    QTest::newRow("all read wrong, earliest")
+        << QStringList{QStringLiteral("ZYX/---")} << QStringLiteral("X");
+}
+
+void TestLetterAccuracy::weakestLetter()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QString, weakest);
+    const std::optional<QChar> got = blinket::weakestLetter(letterAccuracies(runsOf(runs)));
+    QCOMPARE(got.has_value(), !weakest.isEmpty());
+    if (got)
+        QCOMPARE(*got, weakest[0]);
+}
+
+QTEST_GUILESS_MAIN(TestLetterAccuracy)
+#include "test_letteraccuracy.moc"

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "maderuns.h"
+#include "practice/runscsv.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+class TestRunsCsv : public QObject
+{
+    Q_OBJECT
+private slots:
+    void field_data();
+    void field();
+    void headerAlone();
+    void oneRowPerRun();
+    void textFieldsWithCommasAndQuotes();
+};
+
+void TestRunsCsv::field_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << QStringLiteral("13") << QStringLiteral("13");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("spaces stay bare") << QStringLiteral(" 10 ") << QStringLiteral(" 10 ");
+    QTest::newRow("comma") << QStringLiteral("5, 3") << QStringLiteral("\"5, 3\"");
+    QTest::newRow("quote") << QStringLiteral("say \"fast\"")
+                           << QStringLiteral("\"say \"\"fast\"\"\"");
+    QTest::newRow("only a quote") << QStringLiteral("\"") << QStringLiteral("\"\"\"\"");
+    QTest::newRow("line feed") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
+    QTest::newRow("carriage return") << QStringLiteral("a\rb") << QStringLiteral("\"a\rb\"");
+    QTest::newRow("Hebrew") << QStringLiteral("מהיר") << QStringLiteral("מהיר");
+}
+
+void TestRunsCsv::field()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QCOMPARE(csvField(text), field);
+}
+
+void TestRunsCsv::headerAlone()
+{
+    QCOMPARE(runsAsCsv({}), QByteArray("id,started,kind,lesson,speed,unit,minutes,"
+                                       "elapsed_seconds,sent,copy,right,wrong,missed,extra,"
+                                       "accuracy,readings\r\n"));
+}
+
+void TestRunsCsv::oneRowPerRun()
+{
+    RunRecord first =
+        madeRun(QStringLiteral("PARIS"), QStringLiteral("P-RES"), 0, RunKind::Lesson, 4);
+    first.elapsedSeconds = 61.25;
+    first.extra = 2;
+    RunRecord second =
+        madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"), 1, RunKind::WeakLetters);
+    second.speed = QStringLiteral("20");
+    second.unit = 60;
+    second.minutes = QStringLiteral("1");
+    second.elapsedSeconds = 60;
+    const std::vector<RunRecord> runs = oneMinuteApart({first, second});
+    QCOMPARE(runsAsCsv(runs),
+             QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
+                        "right,wrong,missed,extra,accuracy,readings\r\n"
+                        "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,61.25,PARIS,PRES,"
+                        "3,1,1,2,60.0,P-RES\r\n"
+                        "2,2026-12-08T15:01:00.000Z,weak,0,20,60,1,60,SOS,SOS,"
+                        "3,0,0,0,100.0,SOS\r\n"));
+}
+
+void TestRunsCsv::textFieldsWithCommasAndQuotes()
+{
+    RunRecord run = madeRun(QStringLiteral("TWO"), QStringLiteral("TW-"));
+    run.id = 7;
+    run.speed = QStringLiteral("5, \"fast\"");
+    run.minutes = QStringLiteral("1\r\n2");
+    QCOMPARE(runsAsCsv({run}),
+             QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
+                        "right,wrong,missed,extra,accuracy,readings\r\n"
+                        "7,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,\"1\r\n2\","
+                        "180.5,TWO,TW,2,0,1,0,66.7,TW-\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRunsCsv)
+#include "test_runscsv.moc"
