@@ -12,9 +12,10 @@ if [ "${1:-run}" = test ]; then
     # manual page; libx11-dev: a test helper asks the window to close as a window manager
     # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
     # CPack finds the programs to strip with it; lintian: checks the Debian package;
-    # sqlite3: the history tests read the file as a learner with the command-line tool would.
-    packages+=(xvfb xauth xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian sqlite3)
+    # sqlite3: the history tests read the file as a learner with the command-line tool would;
+    # clang-format: the check that the formatting is applied.
+    packages+=(xvfb xdotool imagemagick desktop-file-utils appstream man-db groff-base
+        libx11-dev dpkg-dev file lintian sqlite3 clang-format)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -131,15 +131,6 @@ double textToNumber(const QString &text)
     return *value;
 }
 
-bool isNumericText(const QString &text)
-{
-    try {
-        return parseNumber(text).has_value();
-    } catch (const RuntimeError &) {
-        return false;
-    }
-}
-
 QString formatNumber(double value, int significantDigits)
 {
     if (value == 0.0)

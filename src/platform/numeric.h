@@ -25,8 +25,6 @@ double multiply(double a, double b);
 // Text that is not a number (the empty text too) is a Type mismatch; a number too large
 // for a double is an Overflow.
 double textToNumber(const QString &text);
-// True when textToNumber would succeed.
-bool isNumericText(const QString &text);
 
 // The general number format: at most the given number of significant digits, no trailing
 // zeros, the user's decimal separator, E notation for very large and very small values.

@@ -99,11 +99,6 @@ void setForeColour(QWidget *widget, ColourValue value)
     resolveInto(widget);
 }
 
-ColourValue foreColour(const QWidget *widget)
-{
-    return widget->property(foreProperty).toInt();
-}
-
 void refreshColours(QWidget *root)
 {
     const QList<QWidget *> children = root->findChildren<QWidget *>();

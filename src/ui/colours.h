@@ -21,7 +21,6 @@ QColor resolveColour(ColourValue value, const QPalette &palette);
 void setBackColour(QWidget *widget, ColourValue value);
 ColourValue backColour(const QWidget *widget);
 void setForeColour(QWidget *widget, ColourValue value);
-ColourValue foreColour(const QWidget *widget);
 void refreshColours(QWidget *root);
 
 } // namespace blinket

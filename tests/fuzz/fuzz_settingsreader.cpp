@@ -73,20 +73,33 @@ void readSettingsFrom(QByteArray data)
     }
 }
 
-// Texts that nothing in the reader changes: no separator, no quote or space in front, no
-// trailing space, and not a number (which would come back in its shown form).
+// Texts that come back as written: one that holds a comma, a double quote or a line end is
+// written in quotes and comes back whole; any other must not start or end with a space, nor
+// be a number (which would come back in its shown form).
 bool readsBackAsWritten(const QString &text)
 {
-    if (text.isEmpty() || text.startsWith(QLatin1Char('"')) || text.startsWith(QLatin1Char(' ')) ||
-        text.endsWith(QLatin1Char(' ')))
+    if (text.isEmpty())
         return false;
+    bool quoted = false;
     for (const QChar c : text) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
-            c.isSurrogate() || c == QChar::ReplacementCharacter)
+        if (c.isSurrogate() || c == QChar::ReplacementCharacter)
             return false;
+        quoted = quoted || c == QLatin1Char(',') || c == QLatin1Char('"') ||
+                 c == QLatin1Char('\r') || c == QLatin1Char('\n');
     }
     const QByteArray bytes = text.toLocal8Bit();
-    return QString::fromLocal8Bit(bytes) == text && !isNumericText(text);
+    if (QString::fromLocal8Bit(bytes) != text)
+        return false;
+    if (quoted)
+        return true;
+    if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
+        return false;
+    try {
+        textToNumber(text);
+        return false;
+    } catch (const RuntimeError &) {
+        return true;
+    }
 }
 
 void roundTrip(const uint8_t *data, size_t size)

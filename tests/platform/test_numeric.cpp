@@ -124,7 +124,6 @@ void TestNumeric::readsNumbers()
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(textToNumber(text), expected);
-    QVERIFY(isNumericText(text));
 }
 
 void TestNumeric::rejectsNonNumbers_data()
@@ -146,7 +145,6 @@ void TestNumeric::rejectsNonNumbers_data()
 void TestNumeric::rejectsNonNumbers()
 {
     QFETCH(QString, text);
-    QVERIFY(!isNumericText(text));
     try {
         textToNumber(text);
         QFAIL("accepted");
