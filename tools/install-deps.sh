@@ -13,9 +13,10 @@ if [ "${1:-run}" = test ]; then
     # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
     # CPack finds the programs to strip with it; lintian: checks the Debian package;
     # sqlite3: the history tests read the file as a learner with the command-line tool would;
-    # clang-format: the check that the formatting is applied.
+    # clang-format: the check that the formatting is applied; xclip: reads what the program
+    # put on the clipboard.
     packages+=(xvfb xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian sqlite3 clang-format)
+        libx11-dev dpkg-dev file lintian sqlite3 clang-format xclip)
 fi
 missing=()
 for package in "${packages[@]}"; do

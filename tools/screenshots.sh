@@ -29,6 +29,9 @@ lamp=(392 200)       # inside the lamp, left of the hourglass
 speed=(670 226)      # Combo1's text, left of its arrow: at (960, 2520) in Frame2, 855x315
 minutes=(684 257)    # Text2's centre: at (960, 3000) in Frame2, 855x285
 grey=128,128,128     # the window's colour, and the lamp's while dark
+eish=(56 80)         # the first lesson's button
+results=(290 375)    # inside the results box, Text1
+check_copy=(88 303)  # Check copy, below the letter-training panel
 
 # start_program: a fresh program, its window found and given the keyboard.
 start_program() {
@@ -98,7 +101,35 @@ shot_finished-run() {
     capture_when finished-run exit_shown 60
 }
 
-shots=(main-window run-in-progress finished-run)
+shot_copy-check() {
+    # A lesson run read on paper, then typed into the Copy check window with a few slips.
+    type_into "${speed[@]}" 8
+    type_into "${minutes[@]}" 0.25
+    click_at "${eish[@]}"
+    wait_until running 5
+    wait_until exit_shown 60
+    click_at "${results[@]}"
+    xdotool key ctrl+a ctrl+c
+    local sent
+    sent=$(xclip -o -selection clipboard | head -n 1 | tr -d ' \r')
+    # One letter read wrong, one missed, one extra.
+    local copy="${sent:0:3}H${sent:4:3}${sent:8:4}E${sent:12}"
+    click_at "${check_copy[@]}"
+    local main=$window
+    copy_check() { window=$(xdotool search --onlyvisible --name '^Copy check$' | head -n 1); }
+    poll 10 copy_check || { echo "no Copy check window"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    xdotool type --delay 20 "$copy"
+    xdotool key alt+c
+    # Checked: the table of the run's letters has rows.
+    scored() {
+        [ "$(convert "$1" -crop 300x60+16+376 +repage -format '%k' info:)" -gt 2 ]
+    }
+    capture_when copy-check scored 5
+    window=$main
+}
+
+shots=(main-window run-in-progress finished-run copy-check)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }

@@ -30,8 +30,8 @@ void RunDriver::RunDrill()
     m_view.setControlVisible(Control::Image1, false);
     startClock();
 
+    m_lettersSent.clear();
     if (m_state.RunMode == 0) {
-        m_lettersSent.clear();
         sendLetters(
             [this] {
                 // In double precision the largest draw stays below 91, one past Z.
@@ -171,7 +171,8 @@ void RunDriver::restoreWindow()
 
 void RunDriver::writeResultLine()
 {
-    m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(elapsed(), singleDigits) +
+    m_result = {m_lettersSent, elapsed()};
+    m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(m_result.seconds, singleDigits) +
                          QStringLiteral("  Sec."));
 }
 

@@ -32,9 +32,13 @@ public:
     // into the lead-in of the next lesson.
     void restoreAfterError();
 
-    // The letters the last run of random letters or of a lesson sent, in order, without the
-    // gaps; empty before the first such run.
-    const QString &lettersSent() const { return m_lettersSent; }
+    // What the last run that wrote its result line sent and took.
+    struct Result
+    {
+        QString lettersSent;  // in order, without the gaps; none for the speed check
+        float seconds = 0.0f; // as the result line shows them
+    };
+    const Result &lastResult() const { return m_result; }
 
 private:
     using Control = RunView::Control;
@@ -58,6 +62,7 @@ private:
     WindowState &m_state;
     double m_startSeconds = 0.0;
     QString m_lettersSent;
+    Result m_result;
 };
 
 } // namespace blinket

@@ -21,6 +21,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     connectRuns();
     connectSettings();
     connectExitAndLinks();
+    connectPractice();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

@@ -6,6 +6,7 @@
 #include "platform/desktopurlopener.h"
 #include "platform/errorguard.h"
 #include "platform/platform.h"
+#include "practice/runrecord.h"
 #include "runs/rundriver.h"
 #include "runs/runview.h"
 #include "runs/windowstate.h"
@@ -13,6 +14,7 @@
 #include "signal/signalelements.h"
 #include "ui/circleshape.h"
 #include "ui/clicklabel.h"
+#include "ui/copycollector.h"
 #include "ui/messageboxreporter.h"
 
 #include <QComboBox>
@@ -26,10 +28,13 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 namespace blinket {
 
-// The program's one window: its controls, the window-level state, and the handlers of its
+class CopyCheckWindow;
+
+// The program's main window: its controls, the window-level state, and the handlers of its
 // events. Every control carries its name as its object name ("Command3(12)" for a member of
 // a group), which is how anything outside the window finds it.
 class Form1 : public QWidget, private Lamp, private RunView
@@ -60,8 +65,11 @@ private:
     void Command1_Click();
     void Command6_Click();
     void cmdStop_Click();
-    // Runs a start button's handler; ignored while a run is already under way.
-    void startRun(const std::function<void()> &handler);
+    // Runs a start button's handler; ignored while a run is already under way. A run that
+    // sends letters (not the speed check) says what kind it is, and what the learner types
+    // during it is kept as its copy.
+    void startRun(const std::function<void()> &handler,
+                  std::optional<RunRecord> letterRun = std::nullopt);
     void setControlVisible(Control control, bool visible) override;
     void clearText1() override;
     void appendToText1(const QString &text) override;
@@ -78,6 +86,15 @@ private:
     void Label9_Click(qint16 Index);
     void Command4_Click();
     void Command5_Click();
+
+    // The copy the learner types, and checking it (form1practice.cpp).
+    void connectPractice();
+    void beginCopy(RunRecord run);
+    void endCopy(bool completed);
+    void checkCopy();
+    CopyCheckWindow &copyCheckWindow();
+    // Shows the Copy check window beside this one, or brings it to the front.
+    void showCopyCheck();
 
     // Exit, closing the window and the web links (form1links.cpp).
     void connectExitAndLinks();
@@ -123,6 +140,9 @@ private:
     QLabel *Image3 = nullptr;
     ClickLabel *Label7 = nullptr;
 
+    // Below the letter-training panel, hidden with it during runs.
+    QPushButton *m_checkCopyButton = nullptr;
+
     WindowState m_state;
     Platform &m_platform;
     MessageBoxReporter m_messageBoxes{this};
@@ -133,6 +153,11 @@ private:
     // What a run has added to the results box while the box was hidden: laying out one
     // growing paragraph at every step would make each step slower than the one before.
     QString m_pendingText1;
+    CopyCollector m_copyCollector;
+    // The run being sent, and the last run that sent letters, with the copy last checked.
+    std::optional<RunRecord> m_runBeingSent;
+    std::optional<RunRecord> m_lastRun;
+    CopyCheckWindow *m_copyCheck = nullptr;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

@@ -333,6 +333,11 @@ void Form1::buildControls()
     Image3 = picture(Frame2, QStringLiteral("Image3"), beerMugPicture(), true);
     place(Image3, 0, 5280, 345, 315);
 
+    // Ours, in the free space between the letter-training panel and the results box.
+    m_checkCopyButton =
+        button(this, QStringLiteral("checkCopyButton"), QStringLiteral("&Check copy  בדיקת העתקה"));
+    place(m_checkCopyButton, 120, 4380, 2415, 375);
+
     for (QLabel *caption : Label10)
         caption->raise();
     for (ClickLabel *target : Label9)
@@ -347,7 +352,8 @@ void Form1::setTabOrder()
     std::ranges::sort(byTab, {}, [](const Lesson &lesson) { return placeOf(lesson).tab; });
     for (const Lesson &lesson : byTab)
         order.append(Command3.at(lesson.index));
-    order += {Text2, Combo1, HScroll1, Command1, cmdStop, Command4, Command5, Command6};
+    order += {Text2,    Combo1,   HScroll1, Command1,         cmdStop,
+              Command4, Command5, Command6, m_checkCopyButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

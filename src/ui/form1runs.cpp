@@ -3,17 +3,24 @@
 
 #include "ui/form1.h"
 
+#include "runs/lessons.h"
+
 namespace blinket {
 
 void Form1::connectRuns()
 {
     connect(Command1, &QPushButton::clicked, this,
-            [this] { startRun([this] { Command1_Click(); }); });
+            [this] { startRun([this] { Command1_Click(); }, RunRecord{}); });
+    // The speed check sends PARIS, not letters to read: nothing typed then is kept.
     connect(Command6, &QPushButton::clicked, this,
             [this] { startRun([this] { Command6_Click(); }); });
     for (const auto &[index, button] : Command3) {
-        connect(button, &QPushButton::clicked, this,
-                [this, index] { startRun([this, index] { m_runs.Command3_Click(index); }); });
+        RunRecord lesson;
+        lesson.kind = RunKind::Lesson;
+        lesson.lesson = lessonAt(index)->number;
+        connect(button, &QPushButton::clicked, this, [this, index, lesson] {
+            startRun([this, index] { m_runs.Command3_Click(index); }, lesson);
+        });
     }
     connect(cmdStop, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { cmdStop_Click(); }); });
@@ -36,15 +43,28 @@ void Form1::cmdStop_Click()
     m_state.Running = 0;
 }
 
-void Form1::startRun(const std::function<void()> &handler)
+void Form1::startRun(const std::function<void()> &handler, std::optional<RunRecord> letterRun)
 {
     // The speed check shows the whole window while it sends; a second run started from there
     // would tangle both in one results box.
     if (m_runUnderWay)
         return;
     m_runUnderWay = true;
-    m_guard.run(handler, [this] { m_runs.restoreAfterError(); });
+    if (letterRun)
+        beginCopy(*letterRun);
+    bool failed = false;
+    m_guard.run(handler, [this, &failed] {
+        failed = true;
+        m_runs.restoreAfterError();
+    });
+    const bool completed = !failed && !m_platform.endRequested();
+    // A run ends without looking at events after its last letter; keys typed while that
+    // letter was sent still belong to its copy.
+    if (letterRun && completed)
+        m_guard.run([this] { m_platform.processEvents(); });
     m_runUnderWay = false;
+    if (letterRun)
+        endCopy(completed && !m_platform.endRequested());
 }
 
 void Form1::setControlVisible(Control control, bool visible)
@@ -69,6 +89,8 @@ void Form1::setControlVisible(Control control, bool visible)
         widget = Text1;
         break;
     case Control::Frame1:
+        // Our buttons below the panel come and go with it.
+        m_checkCopyButton->setVisible(visible);
         widget = Frame1;
         break;
     case Control::Frame2:

@@ -1,0 +1,48 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Corvale
+# Types letters on the keyboard during a real lesson run and checks that, when the run ends,
+# the Copy check window appears beside the main window with a score, holding what was typed.
+# Usage: copycheck.sh <blinket>
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+program=$1
+
+mkdir "$work/run"
+cd "$work/run"
+start "$program"
+find_window
+main=$window
+# Speed 8 and 0.1 minutes: the first lesson has no lead-in, so letters come at once and the
+# run ends after six seconds.
+xdotool mousemove --window "$main" 670 226 click 1 key ctrl+a type 8
+xdotool mousemove --window "$main" 684 257 click 1 key ctrl+a type 0.1
+click_at 56 128 # the lesson WG
+xdotool type --delay 300 "wgw gx"
+
+copy_check() {
+    checker=$(xdotool search --onlyvisible --name '^Copy check$' 2>/dev/null | head -n 1) &&
+        [ -n "$checker" ]
+}
+poll 20 copy_check || { echo "no window titled Copy check appeared"; exit 1; }
+window=$checker
+poll 5 painted || { echo "the Copy check window was never painted"; exit 1; }
+
+# The score stands at the top left: text there, not an empty label.
+capture "$work/check.png"
+colours=$(convert "$work/check.png" -crop 300x24+8+8 +repage -format '%k' info:)
+[ "$colours" -gt 2 ] || { echo "no score shown"; exit 1; }
+
+# The copy field has the keyboard: what it holds is what was typed, letters only.
+xdotool key --window "$window" ctrl+a ctrl+c
+read_clipboard() { copy=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$copy" ]; }
+poll 5 read_clipboard || { echo "the copy could not be read"; exit 1; }
+[ "$copy" = WGWGX ] || { echo "the copy holds \"$copy\", not WGWGX"; exit 1; }
+
+# Beside the main window, which stays where it was.
+main_x=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')
+check_x=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')
+[ "$check_x" -gt "$main_x" ] || { echo "the Copy check window is not beside the main window"; exit 1; }
+running_program || { echo "the program died"; exit 1; }
+[ -z "$(ls -A "$work/run")" ] || { echo "the program wrote files: $(ls -A "$work/run")"; exit 1; }
+echo "a typed copy was checked: Copy check window with a score, copy $copy"

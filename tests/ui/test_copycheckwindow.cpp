@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "draws.h"
+#include "ui/copycheckwindow.h"
+#include "windowharness.h"
+
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace blinket;
+
+namespace {
+
+QString text(const QWidget &window, const char *label)
+{
+    return control<QLabel>(window, label)->text();
+}
+
+// The rows of the marks as plain text, and how each character of them is drawn.
+QStringList markRows(const CopyCheckWindow &window)
+{
+    QStringList rows = control<QTextBrowser>(window, "marks")->toPlainText().split(u'\n');
+    while (!rows.isEmpty() && rows.back().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+QTextCharFormat formatAt(const CopyCheckWindow &window, int row, int column)
+{
+    QTextDocument *document = control<QTextBrowser>(window, "marks")->document();
+    QTextCursor cursor(document->findBlockByNumber(row));
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column + 1);
+    return cursor.charFormat();
+}
+
+// The letter table as "letter sent right missed readas" lines.
+QStringList letterRows(const CopyCheckWindow &window)
+{
+    const auto *table = control<QTableWidget>(window, "letters");
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << table->item(row, column)->text();
+        rows << cells.join(u' ');
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCopyCheckWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void showsTheScoreTheMarksAndTheLetters();
+    void marksDoNotRelyOnColour();
+    void checkScoresAnEditedCopy();
+    void nothingTypedYetAsksForTheCopy();
+    void checkCopyBeforeAndAfterARun();
+    void aSecondRunRefreshesIt();
+    void exitEndsEverythingWithItOpen();
+};
+
+void TestCopyCheckWindow::showsTheScoreTheMarksAndTheLetters()
+{
+    CopyCheckWindow window;
+    QSignalSpy scored(&window, &CopyCheckWindow::scored);
+    // S read as H, the second I missed, an X typed after the last letter.
+    window.showRun(QStringLiteral("EISHE  ISTIE"), QStringLiteral("eihhestiex"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Copy check"));
+    QCOMPARE(text(window, "score"), QStringLiteral("8 of 10 right (80 %)"));
+    QCOMPARE(text(window, "counts"), QStringLiteral("1 wrong, 1 missed, 1 extra"));
+    QCOMPARE(markRows(window),
+             (QStringList{QStringLiteral("EISHE  ISTIE  +"), QStringLiteral("EIHHE  –STIE  X")}));
+    QCOMPARE(letterRows(window),
+             (QStringList{QStringLiteral("E 3 3 0 –"), QStringLiteral("H 1 1 0 –"),
+                          QStringLiteral("I 3 2 1 –"), QStringLiteral("S 2 1 0 H (1)"),
+                          QStringLiteral("T 1 1 0 –")}));
+    QCOMPARE(control<QPlainTextEdit>(window, "copy")->toPlainText(), QStringLiteral("eihhestiex"));
+    QCOMPARE(scored.size(), 1);
+    QCOMPARE(scored.front().at(0).toString(), QStringLiteral("eihhestiex"));
+}
+
+void TestCopyCheckWindow::marksDoNotRelyOnColour()
+{
+    CopyCheckWindow window;
+    window.showRun(QStringLiteral("ABCD"), QStringLiteral("AXDE"));
+    // A right, B read as X, C missed, D right, E extra.
+    QCOMPARE(markRows(window), (QStringList{QStringLiteral("ABCD+"), QStringLiteral("AX–DE")}));
+    const QTextCharFormat right = formatAt(window, 1, 0);
+    const QTextCharFormat wrong = formatAt(window, 1, 1);
+    const QTextCharFormat extra = formatAt(window, 1, 4);
+    QVERIFY(!right.fontUnderline());
+    QVERIFY(wrong.fontUnderline());
+    QCOMPARE(wrong.fontWeight(), int(QFont::Bold));
+    QVERIFY(extra.fontItalic());
+    QVERIFY(right.foreground().color() != wrong.foreground().color());
+    QVERIFY(wrong.foreground().color() != extra.foreground().color());
+}
+
+void TestCopyCheckWindow::checkScoresAnEditedCopy()
+{
+    CopyCheckWindow window;
+    QSignalSpy scored(&window, &CopyCheckWindow::scored);
+    window.showRun(QStringLiteral("TMOTO"), QStringLiteral("TMO"));
+    QCOMPARE(text(window, "score"), QStringLiteral("3 of 5 right (60 %)"));
+    auto *copy = control<QPlainTextEdit>(window, "copy");
+    copy->moveCursor(QTextCursor::End);
+    QTest::keyClicks(copy, QStringLiteral("tO"));
+    QTest::mouseClick(control<QPushButton>(window, "check"), Qt::LeftButton);
+    QCOMPARE(text(window, "score"), QStringLiteral("5 of 5 right (100 %)"));
+    QCOMPARE(scored.size(), 2);
+    QCOMPARE(scored.back().at(0).toString(), QStringLiteral("TMOtO"));
+}
+
+void TestCopyCheckWindow::nothingTypedYetAsksForTheCopy()
+{
+    CopyCheckWindow window;
+    QSignalSpy scored(&window, &CopyCheckWindow::scored);
+    window.showRun(QStringLiteral("NDBBN"), QString());
+    QCOMPARE(text(window, "score"), QStringLiteral("Type what you read, then press Check."));
+    QCOMPARE(text(window, "counts"), QStringLiteral("5 letters were sent."));
+    QCOMPARE(markRows(window).front(), QStringLiteral("NDBBN  "));
+    QCOMPARE(scored.size(), 0);
+    // Check with nothing typed scores it all as missed.
+    QTest::mouseClick(control<QPushButton>(window, "check"), Qt::LeftButton);
+    QCOMPARE(text(window, "score"), QStringLiteral("0 of 5 right (0 %)"));
+}
+
+void TestCopyCheckWindow::checkCopyBeforeAndAfterARun()
+{
+    WindowHarness h;
+    h.click("checkCopyButton");
+    auto *window = h.form.findChild<CopyCheckWindow *>();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(text(*window, "score"), QStringLiteral("Nothing to check yet."));
+    QVERIFY(!control<QPushButton>(*window, "check")->isEnabled());
+
+    // A run the learner read on paper: nothing typed, so the window stays as it was until
+    // Check copy is pressed; then it offers the run with an empty copy.
+    h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("0.001"));
+    h.platform.scriptDraws({drawFor('K')});
+    window->hide();
+    h.click("Command1");
+    QVERIFY(!window->isVisible());
+    h.click("checkCopyButton");
+    QVERIFY(window->isVisible());
+    QCOMPARE(control<QPlainTextEdit>(*window, "copy")->toPlainText(), QString());
+    QCOMPARE(markRows(*window).front().trimmed(), h.results().section(u'\r', 0, 0).trimmed());
+    QTest::keyClicks(control<QPlainTextEdit>(*window, "copy"), QStringLiteral("k"));
+    QTest::mouseClick(control<QPushButton>(*window, "check"), Qt::LeftButton);
+    QVERIFY(text(*window, "score").startsWith(QStringLiteral("1 of ")));
+}
+
+void TestCopyCheckWindow::aSecondRunRefreshesIt()
+{
+    WindowHarness h;
+    h.setSpeedAndMinutes(QStringLiteral("4"), QStringLiteral("0.03")); // 1.8 s: one letter
+    h.platform.scriptDraws({drawFor('T'), drawFor('M')});
+    h.platform.at(4000, [&h] { QTest::keyClick(&h.form, Qt::Key_T); });
+    h.click("Command1");
+    auto *window = h.form.findChild<CopyCheckWindow *>();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(text(*window, "score"), QStringLiteral("1 of 1 right (100 %)"));
+
+    // The next run closes it at its start and shows its own check at its end.
+    bool shownDuringTheRun = true;
+    h.platform.at(h.platform.now() + 100, [&] { shownDuringTheRun = window->isVisible(); });
+    h.platform.at(h.platform.now() + 4000, [&h] { QTest::keyClick(&h.form, Qt::Key_E); });
+    h.click("Command1");
+    QVERIFY(!shownDuringTheRun);
+    QVERIFY(window->isVisible());
+    QCOMPARE(h.form.findChildren<CopyCheckWindow *>().size(), 1);
+    QCOMPARE(text(*window, "score"), QStringLiteral("0 of 1 right (0 %)"));
+    QCOMPARE(control<QPlainTextEdit>(*window, "copy")->toPlainText(), QStringLiteral("E"));
+}
+
+void TestCopyCheckWindow::exitEndsEverythingWithItOpen()
+{
+    WindowHarness h;
+    h.form.show();
+    h.click("checkCopyButton");
+    auto *window = h.form.findChild<CopyCheckWindow *>();
+    QVERIFY(window && window->isVisible());
+    QTimer::singleShot(0, &h.form, [&h] { h.click("Command2"); });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    giveUp.start(20000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(h.platform.endRequested());
+    QVERIFY(h.form.isHidden());
+}
+
+QTEST_MAIN(TestCopyCheckWindow)
+#include "test_copycheckwindow.moc"
