@@ -124,10 +124,13 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     if (!run(begin, QStringLiteral("BEGIN IMMEDIATE"), error))
         return std::nullopt;
     QSqlQuery insert(m_database);
+    // A run checked again keeps its id and takes the place of what was stored for it.
     insert.prepare(QStringLiteral(
-        "INSERT INTO runs (started, kind, lesson, speed, unit, minutes, elapsed_seconds, sent, "
-        "copy, right_count, wrong_count, missed_count, extra_count, readings) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT OR REPLACE INTO runs (id, started, kind, lesson, speed, unit, minutes, "
+        "elapsed_seconds, sent, copy, right_count, wrong_count, missed_count, extra_count, "
+        "readings) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    insert.addBindValue(record.id > 0 ? QVariant(record.id)
+                                      : QVariant(QMetaType::fromType<qint64>()));
     insert.addBindValue(startedText(record.startedUtc));
     insert.addBindValue(kindWord(record.kind));
     insert.addBindValue(record.lesson);

@@ -35,8 +35,9 @@ public:
     // The path of history.sqlite in the folder.
     QString filePath() const { return m_path; }
 
-    // Stores a run in one transaction and returns its new id; nothing when it could not be
-    // stored, and then the history is as it was.
+    // Stores a run in one transaction and returns its id; nothing when it could not be
+    // stored, and then the history is as it was. A run with an id (one stored before, whose
+    // copy was checked again) replaces what was stored under that id.
     std::optional<qint64> store(const RunRecord &run);
     // Every run, in the order they started (oldest first); empty before the first store.
     std::optional<std::vector<RunRecord>> allRuns();

@@ -68,6 +68,7 @@ private slots:
     void theFirstStoreCreatesTheFolder();
     void storedRunReadsBackWhole();
     void everyKindReadsBack();
+    void aRunCheckedAgainReplacesItsStoredSelf();
     void runsComeBackInTheOrderTheyStarted();
     void schemaVersionOneInWriteAheadMode();
     void outcomesViewHasARowPerLetter();
@@ -139,6 +140,28 @@ void TestHistoryStorage::storedRunReadsBackWhole()
     QCOMPARE(runs->size(), std::size_t(1));
     compareRuns(runs->front(), run);
     QCOMPARE(runs->front().accuracy(), 400.0 / 6);
+}
+
+void TestHistoryStorage::aRunCheckedAgainReplacesItsStoredSelf()
+{
+    PracticeHistory history(m_folder);
+    QCOMPARE(history.store(madeRun(QStringLiteral("TMO"), QStringLiteral("TMO"))),
+             std::optional<qint64>(1));
+    RunRecord run = madeRun(QStringLiteral("EISH"), QStringLiteral("E-SS"), 1);
+    const std::optional<qint64> id = history.store(run);
+    QCOMPARE(id, std::optional<qint64>(2));
+    // The learner corrects a slip and checks again.
+    RunRecord corrected = madeRun(QStringLiteral("EISH"), QStringLiteral("EISH"), 1);
+    corrected.id = *id;
+    QCOMPARE(history.store(corrected), std::optional<qint64>(2));
+    const auto runs = history.allRuns();
+    QVERIFY(runs);
+    QCOMPARE(runs->size(), std::size_t(2));
+    compareRuns(runs->back(), corrected);
+    QCOMPARE(runs->front().copy, QStringLiteral("TMO"));
+    // A new run still gets a new id.
+    QCOMPARE(history.store(madeRun(QStringLiteral("WG"), QStringLiteral("WG"), 2)),
+             std::optional<qint64>(3));
 }
 
 void TestHistoryStorage::everyKindReadsBack()
