@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "ui/lessontable.h"
+
+#include "runs/lessons.h"
+#include "ui/percenttext.h"
+
+#include <QHeaderView>
+
+namespace blinket {
+
+namespace {
+
+enum Column { LessonNumber, Letters, Runs, Best, Last, Mastered, ColumnCount };
+
+} // namespace
+
+LessonTable::LessonTable(QWidget *parent) : QTableWidget(lessonCount, ColumnCount, parent)
+{
+    setHorizontalHeaderLabels({QStringLiteral("Lesson  שיעור"), QStringLiteral("Letters  אותיות"),
+                               QStringLiteral("Runs  ריצות"), QStringLiteral("Best  שיא"),
+                               QStringLiteral("Last  אחרונה"), QStringLiteral("Mastered  נשלט")});
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::TabFocus);
+    for (const Lesson &lesson : lessons) {
+        setCell(lesson.number - 1, LessonNumber, QString::number(lesson.number));
+        setCell(lesson.number - 1, Letters, QStringView(lesson.letters).toString());
+    }
+    // Rows as tall as the text needs, so that all twelve fit without scrolling.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void LessonTable::showLessons(const std::array<LessonProgress, lessonCount> &progress)
+{
+    for (const LessonProgress &lesson : progress) {
+        const int row = lesson.lesson - 1;
+        const bool done = lesson.runs > 0;
+        setCell(row, Runs, QString::number(lesson.runs));
+        setCell(row, Best, done ? wholePercent(lesson.best) : QStringLiteral("–"));
+        setCell(row, Last, done ? wholePercent(lesson.last) : QStringLiteral("–"));
+        setCell(row, Mastered, lesson.mastered ? QStringLiteral("✓") : QString());
+    }
+}
+
+void LessonTable::setCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *cell = item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem();
+        // Figures line up on the right, letters on the left, the check mark in the middle.
+        const Qt::Alignment across = column == Letters    ? Qt::AlignLeft
+                                     : column == Mastered ? Qt::AlignHCenter
+                                                          : Qt::AlignRight;
+        cell->setTextAlignment(across | Qt::AlignVCenter);
+        setItem(row, column, cell);
+    }
+    cell->setText(text);
+}
+
+} // namespace blinket
