@@ -3,6 +3,7 @@
 
 #include "ui/accuracychart.h"
 
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -43,17 +44,23 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
 {
     auto *chart = new QChart();
     setChart(chart);
+    // Nothing to do with the keyboard here; Tab goes on to the controls.
+    setFocusPolicy(Qt::NoFocus);
     setRenderHint(QPainter::Antialiasing);
     chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), QStringLiteral("90%"),
-                            QPen(QColor(0x2e, 0x8b, 0x57), 1.5, Qt::DashLine));
+    // The average and the 90 % line are drawn over the runs: with thousands of runs the runs
+    // alone fill the band they lie in.
+    m_accuracy = lineSeries(chart, QStringLiteral("accuracy"), QStringLiteral("Accuracy  דיוק"),
+                            QPen(QColor(0x8c, 0xb4, 0xe0), 1.0));
+    m_accuracy->setMarkerSize(5.0);
     m_average = lineSeries(chart, QStringLiteral("recentAverage"),
                            QStringLiteral("Last five runs  חמש הריצות האחרונות"),
-                           QPen(QColor(0xd9, 0x5f, 0x02), 2.5));
-    m_accuracy = lineSeries(chart, QStringLiteral("accuracy"), QStringLiteral("Accuracy  דיוק"),
-                            QPen(QColor(0x1f, 0x5f, 0xa8), 1.0));
+                           QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
+    m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), QStringLiteral("90%"),
+                            QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
 
     // The run's place in the series rather than its date: runs come seconds or weeks apart,
     // and on a time axis a day's practice would be one smudge between empty months.
@@ -63,13 +70,16 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
     m_runAxis->setTickType(QValueAxis::TicksDynamic);
     m_runAxis->setTickAnchor(0.0);
     m_runAxis->setMinorTickCount(0);
+    // A little room over 100 %: a perfect run drawn on the chart's edge would be hidden by it.
     auto *percentAxis = new QValueAxis(chart);
-    percentAxis->setRange(0.0, 100.0);
-    percentAxis->setTickCount(6);
+    percentAxis->setRange(0.0, 104.0);
+    percentAxis->setTickType(QValueAxis::TicksDynamic);
+    percentAxis->setTickAnchor(0.0);
+    percentAxis->setTickInterval(20.0);
     percentAxis->setLabelFormat(QStringLiteral("%d%%"));
     chart->addAxis(m_runAxis, Qt::AlignBottom);
     chart->addAxis(percentAxis, Qt::AlignLeft);
-    for (QLineSeries *series : {m_mastered, m_average, m_accuracy}) {
+    for (QLineSeries *series : {m_accuracy, m_average, m_mastered}) {
         series->attachAxis(m_runAxis);
         series->attachAxis(percentAxis);
     }

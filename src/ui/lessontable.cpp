@@ -12,27 +12,33 @@ namespace blinket {
 
 namespace {
 
-enum Column { LessonNumber, Letters, Runs, Best, Last, Mastered, ColumnCount };
+enum Column { LessonName, Runs, Best, Last, Mastered, ColumnCount };
 
 } // namespace
 
 LessonTable::LessonTable(QWidget *parent) : QTableWidget(lessonCount, ColumnCount, parent)
 {
-    setHorizontalHeaderLabels({QStringLiteral("Lesson  שיעור"), QStringLiteral("Letters  אותיות"),
-                               QStringLiteral("Runs  ריצות"), QStringLiteral("Best  שיא"),
-                               QStringLiteral("Last  אחרונה"), QStringLiteral("Mastered  נשלט")});
+    setHorizontalHeaderLabels({QStringLiteral("Lesson  שיעור"), QStringLiteral("Runs  ריצות"),
+                               QStringLiteral("Best  שיא"), QStringLiteral("Last  אחרונה"),
+                               QStringLiteral("Mastered  נשלט")});
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::TabFocus);
+    // As the lesson switch names them.
     for (const Lesson &lesson : lessons) {
-        setCell(lesson.number - 1, LessonNumber, QString::number(lesson.number));
-        setCell(lesson.number - 1, Letters, QStringView(lesson.letters).toString());
+        setCell(lesson.number - 1, LessonName,
+                QStringLiteral("%1 (%2)").arg(lesson.number).arg(QStringView(lesson.letters)));
     }
-    // Rows as tall as the text needs, so that all twelve fit without scrolling.
+    // Rows as tall as the text needs, and the table as big as its rows and columns, so that
+    // all twelve lessons show without scrolling.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void LessonTable::showLessons(const std::array<LessonProgress, lessonCount> &progress)
@@ -52,8 +58,8 @@ void LessonTable::setCell(int row, int column, const QString &text)
     QTableWidgetItem *cell = item(row, column);
     if (!cell) {
         cell = new QTableWidgetItem();
-        // Figures line up on the right, letters on the left, the check mark in the middle.
-        const Qt::Alignment across = column == Letters    ? Qt::AlignLeft
+        // Figures line up on the right, names on the left, the check mark in the middle.
+        const Qt::Alignment across = column == LessonName ? Qt::AlignLeft
                                      : column == Mastered ? Qt::AlignHCenter
                                                           : Qt::AlignRight;
         cell->setTextAlignment(across | Qt::AlignVCenter);

@@ -11,8 +11,9 @@
 
 namespace blinket {
 
-// One row per lesson in the order of their numbers: the lesson, its letters, the runs done,
-// the best and the last accuracy in whole percent, and a check mark once mastered.
+// One row per lesson in the order of their numbers: the lesson with its letters ("3 (WG)"),
+// the runs done, the best and the last accuracy in whole percent, and a check mark once
+// mastered.
 class LessonTable : public QTableWidget
 {
     Q_OBJECT

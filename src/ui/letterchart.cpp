@@ -6,63 +6,86 @@
 #include "ui/percenttext.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
+#include <QGraphicsLayout>
+#include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
 namespace blinket {
 
+namespace {
+
+QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &legend,
+                const QBrush &brush)
+{
+    auto *set = new QBarSet(legend, series);
+    set->setObjectName(name);
+    set->setBrush(brush);
+    // No outline: an empty place in the hatched set would otherwise show as a line.
+    set->setPen(Qt::NoPen);
+    set->append(QList<qreal>(alphabetSize, 0.0));
+    series->append(set);
+    return set;
+}
+
+} // namespace
+
 LetterChart::LetterChart(QWidget *parent) : QChartView(parent)
 {
     auto *chart = new QChart();
     setChart(chart);
+    // Nothing to do with the keyboard here; Tab goes on to the controls.
+    setFocusPolicy(Qt::NoFocus);
     chart->setMargins(QMargins(2, 2, 2, 2));
-    chart->legend()->hide();
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
 
-    auto *series = new QBarSeries(chart);
-    series->setBarWidth(0.8);
-    m_bars = new QBarSet(QStringLiteral("Accuracy  דיוק"), series);
-    m_bars->setObjectName(QStringLiteral("letterAccuracy"));
-    m_bars->setColor(QColor(0x1f, 0x5f, 0xa8));
-    m_bars->setBorderColor(QColor(0x1f, 0x5f, 0xa8));
+    // The weakest letter's column is hatched above its bar up to 100 %: a mark that does not
+    // rely on colour, and that shows even when the letter was never read right. Stacked, so
+    // that the hatching stands on the bar and as wide.
+    auto *series = new QStackedBarSeries(chart);
+    series->setBarWidth(0.75);
+    m_bars = barSet(series, QStringLiteral("letterAccuracy"), QStringLiteral("Accuracy  דיוק"),
+                    QColor(0x1f, 0x5f, 0xa8));
     m_bars->setSelectedColor(QColor(0xd9, 0x5f, 0x02));
-    m_bars->append(QList<qreal>(alphabetSize, 0.0));
-    series->append(m_bars);
+    m_weakest = barSet(series, QStringLiteral("weakestLetter"),
+                       QStringLiteral("Weakest letter  האות החלשה ביותר"),
+                       QBrush(QColor(0xd9, 0x5f, 0x02), Qt::BDiagPattern));
     chart->addSeries(series);
 
-    m_letterAxis = new QBarCategoryAxis(chart);
-    m_letterAxis->setGridLineVisible(false);
+    // Letters alone: Qt Charts cuts short a label that does not fit its bar's room with some to
+    // spare, and at this size a count or a mark beside the letter does not.
+    auto *letterAxis = new QBarCategoryAxis(chart);
+    QStringList letters;
+    for (int i = 0; i < alphabetSize; ++i)
+        letters << QString(letterAt(i));
+    letterAxis->setCategories(letters);
+    letterAxis->setGridLineVisible(false);
     auto *percentAxis = new QValueAxis(chart);
     percentAxis->setRange(0.0, 100.0);
     percentAxis->setTickCount(6);
     percentAxis->setLabelFormat(QStringLiteral("%d%%"));
-    chart->addAxis(m_letterAxis, Qt::AlignBottom);
+    chart->addAxis(letterAxis, Qt::AlignBottom);
     chart->addAxis(percentAxis, Qt::AlignLeft);
-    series->attachAxis(m_letterAxis);
+    series->attachAxis(letterAxis);
     series->attachAxis(percentAxis);
 
-    connect(series, &QBarSeries::hovered, this,
+    connect(series, &QStackedBarSeries::hovered, this,
             [this](bool hovered, int index, QBarSet *) { showBarTip(hovered, index); });
-    showLetters(m_letters);
 }
 
 void LetterChart::showLetters(const std::array<LetterAccuracy, alphabetSize> &letters)
 {
     m_letters = letters;
     const std::optional<QChar> weakest = weakestLetter(letters);
-    QStringList labels;
-    m_bars->deselectAllBars();
     for (int i = 0; i < alphabetSize; ++i) {
         const LetterAccuracy &letter = letters[std::size_t(i)];
         const bool isWeakest = weakest == letter.letter;
-        labels << (isWeakest ? QStringLiteral("▼") : QString()) + QString(letter.letter) + u'\n' +
-                      QString::number(letter.outcomes);
         m_bars->replace(i, letter.accuracy);
-        if (isWeakest)
-            m_bars->selectBar(i);
+        m_bars->setBarSelected(i, isWeakest);
+        m_weakest->replace(i, isWeakest ? 100.0 - letter.accuracy : 0.0);
     }
-    m_letterAxis->setCategories(labels);
 }
 
 void LetterChart::showBarTip(bool hovered, int index)

@@ -15,10 +15,10 @@ class QBarSet;
 
 namespace blinket {
 
-// A bar for each letter A to Z: how often it was read right lately. Each category label names
-// the letter over the number of outcomes its bar stands on ("S\n12"); the weakest letter's
-// label starts with "▼" and its bar is selected, which draws it in another colour. The bars
-// are the chart's bar set named "letterAccuracy".
+// A bar for each letter A to Z: how often it was read right lately; the bar set named
+// "letterAccuracy". The weakest letter's bar is selected, which draws it in another colour,
+// and its column is hatched above the bar up to 100 %, the only value of the bar set named
+// "weakestLetter". Pointing at a bar tells how many readings it stands on.
 class LetterChart : public QChartView
 {
     Q_OBJECT
@@ -32,7 +32,7 @@ private:
 
     std::array<LetterAccuracy, alphabetSize> m_letters{};
     QBarSet *m_bars = nullptr;
-    QBarCategoryAxis *m_letterAxis = nullptr;
+    QBarSet *m_weakest = nullptr;
 };
 
 } // namespace blinket

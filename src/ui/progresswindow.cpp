@@ -11,13 +11,12 @@
 #include "ui/percenttext.h"
 #include "ui/pictures.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -26,6 +25,8 @@ namespace blinket {
 namespace {
 
 constexpr std::size_t shownConfusions = 10;
+// How many of each letter's latest readings its bar stands on.
+constexpr int recentReadings = 50;
 
 QLabel *textLine(QWidget *parent, const QString &name)
 {
@@ -44,16 +45,14 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     return widget;
 }
 
-// A captioned box holding the given widgets one under the other.
-QGroupBox *section(QWidget *parent, const QString &caption,
-                   std::initializer_list<QWidget *> contents)
+// Adds a captioned box to a row and returns the layout of its contents, one under the other.
+QVBoxLayout *addSection(QWidget *window, QBoxLayout *row, const QString &caption, int stretch)
 {
-    auto *box = new QGroupBox(caption, parent);
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 6, 6, 6);
-    for (QWidget *widget : contents)
-        layout->addWidget(widget);
-    return box;
+    auto *box = new QGroupBox(caption, window);
+    row->addWidget(box, stretch);
+    auto *contents = new QVBoxLayout(box);
+    contents->setContentsMargins(6, 6, 6, 6);
+    return contents;
 }
 
 QStringView lettersOf(int lesson)
@@ -68,11 +67,34 @@ QString weakestText(const std::array<LetterAccuracy, alphabetSize> &letters)
     if (!weakest)
         return QStringLiteral("No letter sent yet.");
     const LetterAccuracy &letter = letters[std::size_t(letterIndex(*weakest))];
-    return QStringLiteral("▼ Weakest letter: %1, %2 of the last %3 read right (%4).")
+    return QStringLiteral("Weakest letter, hatched: %1, %2 of the last %3 read right (%4).")
         .arg(letter.letter)
         .arg(letter.right)
         .arg(letter.outcomes)
         .arg(wholePercent(letter.accuracy));
+}
+
+// How many readings the bars stand on, naming the letters short of the full count; nothing
+// before the first letter was sent.
+QString countsText(const std::array<LetterAccuracy, alphabetSize> &letters)
+{
+    QStringList fewer;
+    QStringList none;
+    for (const LetterAccuracy &letter : letters) {
+        if (letter.outcomes == 0)
+            none << QString(letter.letter);
+        else if (letter.outcomes < recentReadings)
+            fewer << QStringLiteral("%1 %2").arg(letter.letter).arg(letter.outcomes);
+    }
+    if (none.size() == alphabetSize)
+        return QString();
+    QString text =
+        QStringLiteral("Each bar stands on its letter's last %1 readings").arg(recentReadings);
+    if (!fewer.isEmpty())
+        text += QStringLiteral("; fewer for ") + fewer.join(QStringLiteral(", "));
+    if (!none.isEmpty())
+        text += QStringLiteral("; none yet for ") + none.join(QStringLiteral(", "));
+    return text + u'.';
 }
 
 QString confusionsText(const std::vector<Confusion> &ranked)
@@ -91,7 +113,6 @@ ProgressWindow::ProgressWindow(PracticeHistory &history, QWidget *parent)
     : QWidget(parent, Qt::Window), m_history(history)
 {
     buildControls();
-    refresh();
 }
 
 void ProgressWindow::buildControls()
@@ -116,9 +137,11 @@ void ProgressWindow::buildControls()
     m_letterChart = new LetterChart(this);
     m_letterChart->setObjectName(QStringLiteral("letterChart"));
     m_weakestLine = textLine(this, QStringLiteral("weakestLine"));
+    m_countsLine = textLine(this, QStringLiteral("letterCounts"));
 
     m_confusionLines = textLine(this, QStringLiteral("confusionLines"));
     m_confusionLines->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_confusionLines->setWordWrap(false);
 
     m_lessonTable = new LessonTable(this);
     m_lessonTable->setObjectName(QStringLiteral("lessonTable"));
@@ -127,31 +150,41 @@ void ProgressWindow::buildControls()
     m_statusLine = textLine(this, QStringLiteral("statusLine"));
     // A kept-aside file's path may be wanted elsewhere.
     m_statusLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_statusLine->hide();
     m_exportButton =
         button(this, QStringLiteral("exportButton"), QStringLiteral("&Export CSV…  ייצוא"));
     m_forgetButton = button(this, QStringLiteral("forgetButton"),
                             QStringLiteral("&Forget history…  מחיקת ההיסטוריה"));
 
-    auto *charts = new QHBoxLayout();
-    charts->addWidget(section(this, QStringLiteral("&Accuracy per run  דיוק לפי ריצה"),
-                              {m_lessonSwitch, m_accuracyChart}));
-    charts->addWidget(section(this, QStringLiteral("Accuracy per letter  דיוק לפי אות"),
-                              {m_letterChart, m_weakestLine}));
-    auto *tables = new QHBoxLayout();
-    tables->addWidget(
-        section(this, QStringLiteral("Per lesson  לפי שיעור"), {m_lessonTable, m_adviceLine}), 3);
-    QGroupBox *confusionBox = section(
-        this, QStringLiteral("Most frequent confusions  הבלבולים הנפוצים"), {m_confusionLines});
-    static_cast<QVBoxLayout *>(confusionBox->layout())->addStretch();
-    tables->addWidget(confusionBox, 2);
+    // The letters need the width: below about 20 pixels a bar, Qt Charts cuts their labels.
+    auto *runs = new QHBoxLayout();
+    QVBoxLayout *accuracy =
+        addSection(this, runs, QStringLiteral("&Accuracy per run  דיוק לפי ריצה"), 1);
+    accuracy->addWidget(m_lessonSwitch, 0, Qt::AlignLeft);
+    accuracy->addWidget(m_accuracyChart);
+    QVBoxLayout *perLesson = addSection(this, runs, QStringLiteral("Per lesson  לפי שיעור"), 0);
+    perLesson->addWidget(m_lessonTable);
+    perLesson->addWidget(m_adviceLine);
+    perLesson->addStretch();
+    auto *letters = new QHBoxLayout();
+    QVBoxLayout *perLetter =
+        addSection(this, letters, QStringLiteral("Accuracy per letter  דיוק לפי אות"), 1);
+    perLetter->addWidget(m_letterChart);
+    perLetter->addWidget(m_weakestLine);
+    perLetter->addWidget(m_countsLine);
+    QVBoxLayout *confused =
+        addSection(this, letters, QStringLiteral("Top confusions  בלבולים נפוצים"), 0);
+    confused->addWidget(m_confusionLines);
+    confused->addStretch();
+    confused->parentWidget()->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto *buttons = new QHBoxLayout();
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_forgetButton);
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(charts, 1);
-    layout->addLayout(tables);
+    layout->addLayout(runs, 1);
+    layout->addLayout(letters, 1);
     layout->addWidget(m_statusLine);
     layout->addLayout(buttons);
     resize(900, 700);
@@ -176,9 +209,10 @@ void ProgressWindow::refresh()
         m_series[std::size_t(lesson)] = accuracySeries(runs, lesson);
     showChosenSeries();
 
-    const std::array<LetterAccuracy, alphabetSize> letters = letterAccuracies(runs);
+    const std::array<LetterAccuracy, alphabetSize> letters = letterAccuracies(runs, recentReadings);
     m_letterChart->showLetters(letters);
     m_weakestLine->setText(weakestText(letters));
+    m_countsLine->setText(countsText(letters));
     m_confusionLines->setText(confusionsText(confusions(runs)));
 
     const std::array<LessonProgress, lessonCount> progress = lessonProgress(runs);

@@ -24,9 +24,11 @@ class LessonTable;
 class LetterChart;
 
 // The Progress window: what the practice history says about the learner's reading. A window
-// of its own, not modal. Its parts carry object names for anything outside that looks at
-// them: "lessonSwitch", "accuracyChart", "letterChart", "weakestLine", "confusionLines",
-// "lessonTable", "adviceLine", "exportButton", "forgetButton" and "statusLine".
+// of its own, not modal. It reads nothing until the first refresh(), so that it costs nothing
+// to make before the learner opens it. Its parts carry object names for anything outside that
+// looks at them: "lessonSwitch", "accuracyChart", "lessonTable", "adviceLine", "letterChart",
+// "weakestLine", "letterCounts", "confusionLines", "statusLine", "exportButton" and
+// "forgetButton".
 class ProgressWindow : public QWidget
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ public:
     // Asks the learner through these rather than the desktop's dialogs (for tests).
     void setDialogs(ProgressDialogs &dialogs) { m_dialogs = &dialogs; }
 
-    // Reads every run from the history again and shows them.
+    // Reads every run from the history and shows them; the lesson chosen stays chosen.
     void refresh();
 
 private:
@@ -62,6 +64,7 @@ private:
     AccuracyChart *m_accuracyChart = nullptr;
     LetterChart *m_letterChart = nullptr;
     QLabel *m_weakestLine = nullptr;
+    QLabel *m_countsLine = nullptr;
     QLabel *m_confusionLines = nullptr;
     LessonTable *m_lessonTable = nullptr;
     QLabel *m_adviceLine = nullptr;
