@@ -13,9 +13,11 @@
 // holds the 10,000 runs is used as it is.
 
 #include "practice/practicehistory.h"
+#include "madeupruns.h"
 #include "practice/lessonprogress.h"
 #include "practice/practicestats.h"
 #include "practice/weakletters.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -24,76 +26,16 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <random>
 #include <vector>
 
 using namespace blinket;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int historyRuns = 10000;
 constexpr int tries = 7;
-
-// Letters read right 85 % of the time, wrong 8 %, missed 7 %, like a learner half way.
-RunRecord madeUpRun(std::mt19937 &random, int number)
-{
-    std::uniform_int_distribution<int> letter(0, 25);
-    std::uniform_int_distribution<int> length(120, 180);
-    std::uniform_int_distribution<int> kind(0, 13); // 0: A to Z, 1-12: a lesson, 13: weak
-    std::uniform_real_distribution<double> chance(0.0, 1.0);
-    RunRecord run;
-    run.startedUtc = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC).addSecs(3600LL * number);
-    const int which = kind(random);
-    run.kind = which == 0 ? RunKind::AtoZ : which == 13 ? RunKind::WeakLetters : RunKind::Lesson;
-    run.lesson = run.kind == RunKind::Lesson ? which : 0;
-    run.speed = QStringLiteral("13");
-    run.unit = 92;
-    run.minutes = QStringLiteral("3");
-    run.elapsedSeconds = 180.0;
-    const int count = length(random);
-    for (int i = 0; i < count; ++i) {
-        const QChar sent(char16_t(u'A' + letter(random)));
-        const double roll = chance(random);
-        QChar read;
-        if (roll < 0.85) {
-            read = sent;
-            ++run.right;
-        } else if (roll < 0.93) {
-            read = QChar(char16_t(u'A' + (sent.unicode() - u'A' + 1 + letter(random) % 25) % 26));
-            ++run.wrong;
-        } else {
-            ++run.missed;
-        }
-        run.sent += sent;
-        if (!read.isNull())
-            run.copy += read;
-        run.outcomes.push_back({sent, read});
-    }
-    return run;
-}
-
-double milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-// Times an action several times; prints the median, fastest and slowest.
-void measure(const char *what, int times, const std::function<void()> &action)
-{
-    std::vector<double> taken;
-    for (int i = 0; i < times; ++i) {
-        const auto start = Clock::now();
-        action();
-        taken.push_back(milliseconds(Clock::now() - start));
-    }
-    std::sort(taken.begin(), taken.end());
-    std::printf("%-58s %8.2f ms  (fastest %.2f, slowest %.2f, %d tries)\n", what,
-                taken[taken.size() / 2], taken.front(), taken.back(), times);
-}
 
 long peakMemoryKiB()
 {

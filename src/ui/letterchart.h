@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#pragma once
+
+#include "practice/alphabet.h"
+#include "practice/practicestats.h"
+
+#include <QChartView>
+
+#include <array>
+
+class QBarCategoryAxis;
+class QBarSet;
+
+namespace blinket {
+
+// A bar for each letter A to Z: how often it was read right lately; the bar set named
+// "letterAccuracy". The weakest letter's bar is selected, which draws it in another colour,
+// and its column is hatched above the bar up to 100 %, the only value of the bar set named
+// "weakestLetter". Pointing at a bar tells how many readings it stands on.
+class LetterChart : public QChartView
+{
+    Q_OBJECT
+public:
+    explicit LetterChart(QWidget *parent = nullptr);
+
+    void showLetters(const std::array<LetterAccuracy, alphabetSize> &letters);
+
+private:
+    void showBarTip(bool hovered, int index);
+
+    std::array<LetterAccuracy, alphabetSize> m_letters{};
+    QBarSet *m_bars = nullptr;
+    QBarSet *m_weakest = nullptr;
+};
+
+} // namespace blinket
