@@ -65,7 +65,7 @@ bool storeRuns(PracticeHistory &history, const QStringList &texts, int minute = 
         RunRecord run = what == u"atoz" ? madeRun(QString(of, u'E'),
                                                   QString(right, u'E') + QString(of - right, u'T'))
                                         : lessonRun(what.toInt(), right, of);
-        run.startedUtc = run.startedUtc.addSecs(60 * minute++);
+        run.startedUtc = run.startedUtc.addSecs(60 * qint64(minute++));
         if (!history.store(run)) {
             qWarning("%s", qPrintable(history.lastError()));
             return false;
