@@ -20,6 +20,15 @@ constexpr int groupSize = 5;
 
 void RunDriver::RunDrill()
 {
+    RunDrill([](float r) {
+        // In double precision the largest draw stays below 91, one past Z.
+        const double code = std::floor(double(r) * 26.0 + 65.0);
+        return QChar(char16_t(toInt16(code)));
+    });
+}
+
+void RunDriver::RunDrill(const LetterChoice &choice)
+{
     m_state.Running = 1;
     m_view.setControlVisible(Control::Command2, false);
     m_view.setControlVisible(Control::Image1, true);
@@ -32,13 +41,7 @@ void RunDriver::RunDrill()
 
     m_lettersSent.clear();
     if (m_state.RunMode == 0) {
-        sendLetters(
-            [this] {
-                // In double precision the largest draw stays below 91, one past Z.
-                const double code = std::floor(double(m_platform.Rnd()) * 26.0 + 65.0);
-                return QString(QChar(char16_t(toInt16(code))));
-            },
-            2);
+        sendLetters([this, &choice] { return QString(choice(m_platform.Rnd())); }, 2);
     }
     restoreWindow();
     if (m_state.RunMode == 1)

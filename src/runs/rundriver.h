@@ -22,8 +22,13 @@ public:
         : m_view(view), m_elements(elements), m_platform(platform), m_state(state)
     {}
 
+    // What a uniform draw r, 0 <= r < 1, makes a letter A to Z.
+    using LetterChoice = std::function<QChar(float r)>;
+
     // A run of random letters (RunMode 0) or the speed check (RunMode 1).
     void RunDrill();
+    // The same, its random letters chosen by choice instead of evenly.
+    void RunDrill(const LetterChoice &choice);
     // A lesson run drawing from the letters of button Index.
     void Command3_Click(qint16 Index);
 

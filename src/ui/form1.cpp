@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 
 #include "platform/numeric.h"
+#include "practice/practicehistory.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 
@@ -41,6 +42,7 @@ void Form1::Form_Load()
     m_state.AnchorLeft = toInt16(pic1->Left());
 }
 
+// Out of line, where the practice history's type is complete.
 Form1::~Form1() = default;
 
 bool Form1::event(QEvent *event)

@@ -6,6 +6,7 @@
 #include "platform/desktopurlopener.h"
 #include "platform/errorguard.h"
 #include "platform/platform.h"
+#include "practice/copyscore.h"
 #include "practice/runrecord.h"
 #include "runs/rundriver.h"
 #include "runs/runview.h"
@@ -28,11 +29,14 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace blinket {
 
 class CopyCheckWindow;
+class PracticeHistory;
+class ProgressWindow;
 
 // The program's main window: its controls, the window-level state, and the handlers of its
 // events. Every control carries its name as its object name ("Command3(12)" for a member of
@@ -95,6 +99,12 @@ private:
     CopyCheckWindow &copyCheckWindow();
     // Shows the Copy check window beside this one, or brings it to the front.
     void showCopyCheck();
+    // Keeps the last run, as its copy was just scored, in the practice history.
+    void keepCheckedRun(const QString &copy, const CopyScore &score);
+    PracticeHistory &history();
+    void showProgress();
+    // A run like A to Z whose letters come more often the more often they were read wrong.
+    void weakLetters();
 
     // Exit, closing the window and the web links (form1links.cpp).
     void connectExitAndLinks();
@@ -142,6 +152,8 @@ private:
 
     // Below the letter-training panel, hidden with it during runs.
     QPushButton *m_checkCopyButton = nullptr;
+    QPushButton *m_progressButton = nullptr;
+    QPushButton *m_weakLettersButton = nullptr;
 
     WindowState m_state;
     Platform &m_platform;
@@ -158,6 +170,8 @@ private:
     std::optional<RunRecord> m_runBeingSent;
     std::optional<RunRecord> m_lastRun;
     CopyCheckWindow *m_copyCheck = nullptr;
+    ProgressWindow *m_progress = nullptr;
+    std::unique_ptr<PracticeHistory> m_history;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

@@ -337,6 +337,12 @@ void Form1::buildControls()
     m_checkCopyButton =
         button(this, QStringLiteral("checkCopyButton"), QStringLiteral("&Check copy  בדיקת העתקה"));
     place(m_checkCopyButton, 120, 4380, 2415, 375);
+    m_progressButton =
+        button(this, QStringLiteral("progressButton"), QStringLiteral("&Progress  התקדמות"));
+    place(m_progressButton, 2640, 4380, 2055, 375);
+    m_weakLettersButton = button(this, QStringLiteral("weakLettersButton"),
+                                 QStringLiteral("&Weak letters  אותיות חלשות"));
+    place(m_weakLettersButton, 4800, 4380, 2415, 375);
 
     for (QLabel *caption : Label10)
         caption->raise();

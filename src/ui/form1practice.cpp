@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-// What the learner read: the copy typed during a run, and the Copy check window.
+// What the learner read: the copy typed during a run, the Copy check window, the practice
+// history with its Progress window, and the run of weak letters.
 
+#include "practice/practicehistory.h"
+#include "practice/weakletters.h"
 #include "ui/copycheckwindow.h"
 #include "ui/form1.h"
+#include "ui/progresswindow.h"
 
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace blinket {
 
@@ -14,6 +19,13 @@ void Form1::connectPractice()
 {
     connect(m_checkCopyButton, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { checkCopy(); }); });
+    connect(m_progressButton, &QPushButton::clicked, this,
+            [this] { m_guard.run([this] { showProgress(); }); });
+    connect(m_weakLettersButton, &QPushButton::clicked, this, [this] {
+        RunRecord run;
+        run.kind = RunKind::WeakLetters;
+        startRun([this] { weakLetters(); }, run);
+    });
 }
 
 void Form1::beginCopy(RunRecord run)
@@ -59,8 +71,15 @@ void Form1::checkCopy()
 
 CopyCheckWindow &Form1::copyCheckWindow()
 {
-    if (!m_copyCheck)
+    if (!m_copyCheck) {
         m_copyCheck = new CopyCheckWindow(this);
+        connect(m_copyCheck, &CopyCheckWindow::scored, this,
+                [this](const QString &copy, const CopyScore &score) {
+                    m_guard.run([&] { keepCheckedRun(copy, score); });
+                });
+        connect(m_copyCheck, &CopyCheckWindow::progressRequested, this,
+                [this] { m_guard.run([this] { showProgress(); }); });
+    }
     return *m_copyCheck;
 }
 
@@ -78,6 +97,68 @@ void Form1::showCopyCheck()
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+void Form1::keepCheckedRun(const QString &copy, const CopyScore &score)
+{
+    // Only a run the learner typed a copy of is kept: one who never types finds nothing on
+    // disk.
+    const QString letters = lettersOnly(copy);
+    if (!m_lastRun || letters.isEmpty())
+        return;
+    RunRecord &run = *m_lastRun;
+    run.copy = letters;
+    run.right = score.right;
+    run.wrong = score.wrong;
+    run.missed = score.missed;
+    run.extra = score.extra;
+    run.outcomes.clear();
+    for (const AlignedLetter &place : score.aligned) {
+        if (place.mark != Mark::Extra)
+            run.outcomes.push_back({place.sent, place.typed});
+    }
+    const std::optional<qint64> id = history().store(run);
+    QStringList status;
+    if (const QString problem = history().takeProblem(); !problem.isEmpty())
+        status << problem;
+    if (id) {
+        run.id = *id;
+        status << QStringLiteral("Kept in your practice history.");
+    } else {
+        status << history().lastError();
+    }
+    m_copyCheck->setStatus(status.join(u' '));
+    if (m_progress && m_progress->isVisible())
+        m_progress->refresh();
+}
+
+PracticeHistory &Form1::history()
+{
+    // The folder follows XDG_DATA_HOME; nothing is made there before a run is stored.
+    if (!m_history) {
+        m_history = std::make_unique<PracticeHistory>(
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    }
+    return *m_history;
+}
+
+void Form1::showProgress()
+{
+    if (!m_progress)
+        m_progress = new ProgressWindow(history(), this);
+    m_progress->refresh();
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+}
+
+void Form1::weakLetters()
+{
+    // A history that cannot be read gives no weights: the run is then even, like A to Z.
+    const std::vector<RunRecord> runs = history().allRuns().value_or(std::vector<RunRecord>{});
+    const std::array<double, alphabetSize> weights = letterWeights(runs);
+    m_state.RunMode = 0;
+    m_runs.RunDrill([&weights](float r) { return weightedLetter(weights, r); });
 }
 
 } // namespace blinket

@@ -91,6 +91,8 @@ void Form1::setControlVisible(Control control, bool visible)
     case Control::Frame1:
         // Our buttons below the panel come and go with it.
         m_checkCopyButton->setVisible(visible);
+        m_progressButton->setVisible(visible);
+        m_weakLettersButton->setVisible(visible);
         widget = Frame1;
         break;
     case Control::Frame2:

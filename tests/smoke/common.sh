@@ -5,6 +5,8 @@
 # Nothing here sleeps a fixed time and then looks: every wait polls for the state it wants.
 
 work=$(mktemp -d)
+# The practice history of the programs started here goes into the scratch folder.
+export XDG_DATA_HOME=$work/data-home
 pid=
 cleanup() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi

@@ -8,16 +8,24 @@
 #include "ui/form1.h"
 #include "windowcontrols.h"
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
 namespace blinket {
 
-// The real window on the fake platform, its errors recorded instead of shown.
+// The real window on the fake platform, its errors recorded instead of shown, and its
+// practice history in a folder of its own.
 struct WindowHarness
 {
     WindowHarness()
     {
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         platform.setTimeOfDay(0.0);
         form.setErrorReporter(reporter);
     }
+
+    // Where the practice history of this window goes.
+    QString historyFolder() const { return dataHome.filePath(QCoreApplication::applicationName()); }
 
     // Types into the speed and minutes boxes, as the learner would before a run.
     void setSpeedAndMinutes(const QString &speed, const QString &minutes)
@@ -28,6 +36,7 @@ struct WindowHarness
     void click(const char *name) { control<QPushButton>(form, name)->click(); }
     QString results() const { return resultsText(form); }
 
+    QTemporaryDir dataHome;
     FakePlatform platform;
     Form1 form{platform};
     RecordingReporter reporter;
