@@ -32,6 +32,7 @@ grey=128,128,128     # the window's colour, and the lamp's while dark
 eish=(56 80)         # the first lesson's button
 results=(290 375)    # inside the results box, Text1
 check_copy=(88 303)  # Check copy, below the letter-training panel
+progress=(244 303)   # Progress, beside it
 
 # start_program: a fresh program, its window found and given the keyboard.
 start_program() {
@@ -129,10 +130,27 @@ shot_copy-check() {
     window=$main
 }
 
-shots=(main-window run-in-progress finished-run copy-check)
+shot_progress() {
+    # A made-up history of forty runs, as a learner half way might have, made by the
+    # Progress window's benchmark into the folder the program keeps its history in.
+    local seeder
+    seeder=$(dirname "$program")/../bench/bench_progresswindow
+    [ -x "$seeder" ] || { echo "no $seeder to make a history with: build the benchmarks"; exit 1; }
+    "$seeder" --runs 40 "$XDG_DATA_HOME/blinket" > /dev/null
+    local main=$window
+    click_at "${progress[@]}"
+    progress_window() { window=$(xdotool search --onlyvisible --name '^Progress$' | head -n 1); }
+    poll 10 progress_window || { echo "no Progress window"; exit 1; }
+    capture_when progress painted 10
+    window=$main
+}
+
+shots=(main-window run-in-progress finished-run copy-check progress)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }
+    # Each shot's program keeps its practice history apart from the others'.
+    export XDG_DATA_HOME=$work/data-$shot
     start_program
     "shot_$shot"
     stop_program
