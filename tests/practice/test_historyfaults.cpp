@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "filetesting.h"
 #include "maderuns.h"
 #include "practice/practicehistory.h"
 #include "sqlitetool.h"
+#include "testfiles.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -15,8 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -40,7 +42,7 @@ QByteArray goodHistoryBytes(int count)
             history.store(madeRun(QString(1000, u'K'), QString(1000, u'R'), i));
     }
     // Closing the last connection folds the write-ahead log into the file and removes it.
-    return bytesOf(dir.filePath(QStringLiteral("history.sqlite")));
+    return contentsOf(dir.filePath(QStringLiteral("history.sqlite")));
 }
 
 // A database that says it was written by version 99 of the program.
@@ -60,7 +62,7 @@ QByteArray newerVersionBytes()
         database.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("newer"));
-    return bytesOf(path);
+    return contentsOf(path);
 }
 
 // A database of some other program: version 0, but not empty.
@@ -77,7 +79,7 @@ QByteArray someoneElsesBytes()
         database.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    return bytesOf(path);
+    return contentsOf(path);
 }
 
 // Runs a statement on the history file through a connection of the test's own.
@@ -127,6 +129,7 @@ private:
     QString path() const { return m_folder + QStringLiteral("/history.sqlite"); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_startDir;
     QString m_folder;
 };
 
@@ -134,7 +137,12 @@ void TestHistoryFaults::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_folder = m_dir->filePath(QStringLiteral("blinket"));
+    // The history is named from inside the temporary folder: acting as an ordinary user, a
+    // test must not depend on the folders above it being open to others, which they are
+    // not everywhere (a root folder made by mktemp, say).
+    m_startDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_folder = QStringLiteral("blinket");
     QVERIFY(QDir().mkpath(m_folder));
 }
 
@@ -143,6 +151,7 @@ void TestHistoryFaults::cleanup()
     const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     QFile::setPermissions(m_folder, owner);
     QFile::setPermissions(m_dir->path(), owner);
+    QDir::setCurrent(m_startDir);
     m_dir.reset();
 }
 
@@ -198,7 +207,7 @@ void TestHistoryFaults::unusableFileIsKeptAside()
     QFETCH(QString, reason);
     QFETCH(QString, told);
     QFETCH(bool, storeFirst);
-    QVERIFY(writeBytes(path(), bytes));
+    QVERIFY(writeFile(path(), bytes));
     const RunRecord run = madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"));
 
     PracticeHistory history(m_folder);
@@ -216,7 +225,7 @@ void TestHistoryFaults::unusableFileIsKeptAside()
         QStringLiteral("^history\\.sqlite\\.%1-\\d{8}-\\d{6}$").arg(reason));
     QVERIFY2(keptName.match(kept[0]).hasMatch(), qPrintable(kept[0]));
     const QString keptPath = m_folder + u'/' + kept[0];
-    QCOMPARE(bytesOf(keptPath), bytes);
+    QCOMPARE(contentsOf(keptPath), bytes);
     QCOMPARE(history.takeProblem(), told + keptPath + u'.');
     QCOMPARE(history.takeProblem(), QString());
 
@@ -231,19 +240,19 @@ void TestHistoryFaults::unusableFileIsKeptAside()
     QCOMPARE(names,
              (QStringList{QStringLiteral("history.sqlite"), QStringLiteral("history.sqlite-shm"),
                           QStringLiteral("history.sqlite-wal"), kept[0]}));
-    QCOMPARE(bytesOf(keptPath), bytes);
+    QCOMPARE(contentsOf(keptPath), bytes);
 }
 
 void TestHistoryFaults::keptAsideWhenTheFirstThingIsAStore()
 {
-    QVERIFY(writeBytes(path(), "garbage, not SQLite"));
+    QVERIFY(writeFile(path(), "garbage, not SQLite"));
     // A file already kept aside at this very second takes a counter, not its place.
     {
         PracticeHistory history(m_folder);
         QVERIFY(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))));
         QVERIFY(!history.takeProblem().isEmpty());
     }
-    QVERIFY(writeBytes(path(), "more garbage"));
+    QVERIFY(writeFile(path(), "more garbage"));
     PracticeHistory history(m_folder);
     QCOMPARE(history.store(madeRun(QStringLiteral("T"), QStringLiteral("T"))),
              std::optional<qint64>(1));
@@ -252,7 +261,7 @@ void TestHistoryFaults::keptAsideWhenTheFirstThingIsAStore()
     QCOMPARE(kept.size(), 2);
     QStringList contents;
     for (const QString &name : kept)
-        contents << QString::fromLatin1(bytesOf(m_folder + u'/' + name));
+        contents << QString::fromLatin1(contentsOf(m_folder + u'/' + name));
     contents.sort();
     QCOMPARE(contents,
              (QStringList{QStringLiteral("garbage, not SQLite"), QStringLiteral("more garbage")}));
@@ -260,7 +269,7 @@ void TestHistoryFaults::keptAsideWhenTheFirstThingIsAStore()
 
 void TestHistoryFaults::emptyFileIsAFreshHistory()
 {
-    QVERIFY(writeBytes(path(), QByteArray()));
+    QVERIFY(writeFile(path(), QByteArray()));
     PracticeHistory history(m_folder);
     QCOMPARE(history.runCount(), std::optional<int>(0));
     QCOMPARE(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))),
@@ -272,15 +281,20 @@ void TestHistoryFaults::emptyFileIsAFreshHistory()
 void TestHistoryFaults::fileThatCannotBeOpenedIsKeptAside()
 {
     const QByteArray good = goodHistoryBytes(2);
-    QVERIFY(writeBytes(path(), good));
+    QVERIFY(writeFile(path(), good));
     QVERIFY(QFile::setPermissions(path(), {}));
     QVERIFY(QFile::setPermissions(m_dir->path(), readOnlyFolder));
     QVERIFY(QFile::setPermissions(m_folder, openFolder));
     QString told;
     {
         OrdinaryUser user;
-        QVERIFY(user.ordinary());
+        QVERIFY(OrdinaryUser::active());
         QVERIFY(!QFile(path()).open(QIODevice::ReadOnly));
+        // SQLite opens a file by its full path, so a fresh history can only be started where
+        // the folders above are open to an ordinary user.
+        const QString full = QDir(m_folder).absolutePath();
+        if (faccessat(AT_FDCWD, QFile::encodeName(full).constData(), X_OK, AT_EACCESS) != 0)
+            QSKIP("the folders above the temporary one are closed to an ordinary user here");
         PracticeHistory history(m_folder);
         QVERIFY2(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))),
                  qPrintable(history.lastError()));
@@ -291,7 +305,7 @@ void TestHistoryFaults::fileThatCannotBeOpenedIsKeptAside()
     QCOMPARE(kept.size(), 1);
     QVERIFY(told.contains(m_folder + u'/' + kept[0]));
     QVERIFY(QFile::setPermissions(m_folder + u'/' + kept[0], QFile::ReadOwner));
-    QCOMPARE(bytesOf(m_folder + u'/' + kept[0]), good);
+    QCOMPARE(contentsOf(m_folder + u'/' + kept[0]), good);
 }
 
 void TestHistoryFaults::readOnlyFolderBeforeTheFirstStore()
@@ -301,7 +315,7 @@ void TestHistoryFaults::readOnlyFolderBeforeTheFirstStore()
     QVERIFY(QFile::setPermissions(m_folder, readOnlyFolder));
     {
         OrdinaryUser user;
-        QVERIFY(user.ordinary());
+        QVERIFY(OrdinaryUser::active());
         PracticeHistory missing(inside);
         QVERIFY(!missing.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))));
         QCOMPARE(missing.lastError(),
@@ -327,12 +341,12 @@ void TestHistoryFaults::readOnlyFolderWithAHistory()
     }
     const QStringList names = namesIn(m_folder);
     QCOMPARE(names, QStringList{QStringLiteral("history.sqlite")});
-    const QByteArray before = bytesOf(path());
+    const QByteArray before = contentsOf(path());
     QVERIFY(QFile::setPermissions(m_dir->path(), readOnlyFolder));
     QVERIFY(QFile::setPermissions(m_folder, readOnlyFolder));
     {
         OrdinaryUser user;
-        QVERIFY(user.ordinary());
+        QVERIFY(OrdinaryUser::active());
         PracticeHistory history(m_folder);
         QVERIFY(!history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))));
         QCOMPARE(history.lastError(),
@@ -342,7 +356,7 @@ void TestHistoryFaults::readOnlyFolderWithAHistory()
         QCOMPARE(history.takeProblem(), QString());
     }
     QCOMPARE(namesIn(m_folder), names);
-    QCOMPARE(bytesOf(path()), before);
+    QCOMPARE(contentsOf(path()), before);
     QVERIFY(QFile::setPermissions(m_folder, openFolder));
     PracticeHistory history(m_folder);
     QCOMPARE(history.runCount(), std::optional<int>(1));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "filetesting.h"
 #include "maderuns.h"
 #include "practice/practicehistory.h"
 #include "sqlitetool.h"
+#include "testfiles.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -270,8 +270,8 @@ void TestHistoryStorage::countAndForget()
     QCOMPARE(sqliteSays(history.filePath(), QStringLiteral("SELECT count(*) FROM runs;")),
              QStringLiteral("0\n"));
     // The letters are gone from the file itself, not only from the table.
-    QVERIFY(!bytesOf(history.filePath()).contains("S-S"));
-    QVERIFY(!bytesOf(history.filePath() + QStringLiteral("-wal")).contains("S-S"));
+    QVERIFY(!contentsOf(history.filePath()).contains("S-S"));
+    QVERIFY(!contentsOf(history.filePath() + QStringLiteral("-wal")).contains("S-S"));
     // Ids are not given twice.
     QCOMPARE(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))),
              std::optional<qint64>(4));
@@ -294,7 +294,7 @@ void TestHistoryStorage::csvExportBytes()
     QVERIFY(history.store(run));
     const QString csv = m_dir->filePath(QStringLiteral("runs.csv"));
     QVERIFY2(history.exportCsv(csv), qPrintable(history.lastError()));
-    QCOMPARE(bytesOf(csv),
+    QCOMPARE(contentsOf(csv),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings\r\n"
                         "1,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,3,180.5,TWO,"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "filetesting.h"
 #include "practice/keepaside.h"
+#include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,27 +48,27 @@ void TestKeepAside::cleanup()
 
 void TestKeepAside::movedUnderADatedName()
 {
-    QVERIFY(writeBytes(m_path, "not a database"));
+    QVERIFY(writeFile(m_path, "not a database"));
     const QString kept = keepAside(m_path, QStringLiteral("unreadable"), when);
     QCOMPARE(kept, m_dir->filePath(QStringLiteral("history.sqlite.unreadable-20261208-153012")));
     QCOMPARE(namesIn(m_dir->path()),
              QStringList{QStringLiteral("history.sqlite.unreadable-20261208-153012")});
-    QCOMPARE(bytesOf(kept), QByteArray("not a database"));
+    QCOMPARE(contentsOf(kept), QByteArray("not a database"));
 }
 
 void TestKeepAside::companionsMoveAlong()
 {
-    QVERIFY(writeBytes(m_path, "main"));
-    QVERIFY(writeBytes(m_path + QStringLiteral("-wal"), "log"));
-    QVERIFY(writeBytes(m_path + QStringLiteral("-shm"), "shared"));
+    QVERIFY(writeFile(m_path, "main"));
+    QVERIFY(writeFile(m_path + QStringLiteral("-wal"), "log"));
+    QVERIFY(writeFile(m_path + QStringLiteral("-shm"), "shared"));
     const QString kept = keepAside(m_path, QStringLiteral("newer"), when);
     const QString name = QStringLiteral("history.sqlite.newer-20261208-153012");
     QCOMPARE(kept, m_dir->filePath(name));
     QCOMPARE(namesIn(m_dir->path()),
              QStringList({name, name + QStringLiteral("-shm"), name + QStringLiteral("-wal")}));
-    QCOMPARE(bytesOf(kept), QByteArray("main"));
-    QCOMPARE(bytesOf(kept + QStringLiteral("-wal")), QByteArray("log"));
-    QCOMPARE(bytesOf(kept + QStringLiteral("-shm")), QByteArray("shared"));
+    QCOMPARE(contentsOf(kept), QByteArray("main"));
+    QCOMPARE(contentsOf(kept + QStringLiteral("-wal")), QByteArray("log"));
+    QCOMPARE(contentsOf(kept + QStringLiteral("-shm")), QByteArray("shared"));
 }
 
 void TestKeepAside::takenNamesGetACounter_data()
@@ -90,32 +90,32 @@ void TestKeepAside::takenNamesGetACounter()
     QFETCH(QStringList, taken);
     QFETCH(QString, kept);
     for (const QString &name : taken)
-        QVERIFY(writeBytes(m_dir->filePath(name), name.toUtf8()));
-    QVERIFY(writeBytes(m_path, "the bad one"));
+        QVERIFY(writeFile(m_dir->filePath(name), name.toUtf8()));
+    QVERIFY(writeFile(m_path, "the bad one"));
     QCOMPARE(keepAside(m_path, QStringLiteral("unreadable"), when), m_dir->filePath(kept));
-    QCOMPARE(bytesOf(m_dir->filePath(kept)), QByteArray("the bad one"));
+    QCOMPARE(contentsOf(m_dir->filePath(kept)), QByteArray("the bad one"));
     QVERIFY(!QFile::exists(m_path));
     // What was there before is untouched.
     for (const QString &name : taken)
-        QCOMPARE(bytesOf(m_dir->filePath(name)), name.toUtf8());
+        QCOMPARE(contentsOf(m_dir->filePath(name)), name.toUtf8());
 }
 
 void TestKeepAside::nothingMovesWhenTheFolderIsReadOnly()
 {
-    QVERIFY(writeBytes(m_path, "main"));
-    QVERIFY(writeBytes(m_path + QStringLiteral("-wal"), "log"));
+    QVERIFY(writeFile(m_path, "main"));
+    QVERIFY(writeFile(m_path + QStringLiteral("-wal"), "log"));
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QVERIFY(QFile::setPermissions(m_dir->path(), readOnly));
     const QStringList before = namesIn(m_dir->path());
     {
         OrdinaryUser user;
-        QVERIFY(user.ordinary());
+        QVERIFY(OrdinaryUser::active());
         QCOMPARE(keepAside(m_path, QStringLiteral("unreadable"), when), QString());
     }
     QCOMPARE(namesIn(m_dir->path()), before);
-    QCOMPARE(bytesOf(m_path), QByteArray("main"));
-    QCOMPARE(bytesOf(m_path + QStringLiteral("-wal")), QByteArray("log"));
+    QCOMPARE(contentsOf(m_path), QByteArray("main"));
+    QCOMPARE(contentsOf(m_path + QStringLiteral("-wal")), QByteArray("log"));
 }
 
 QTEST_GUILESS_MAIN(TestKeepAside)

@@ -3,6 +3,7 @@
 
 #include "testfiles.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <unistd.h>
@@ -25,6 +26,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList namesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <sys/resource.h>
 
@@ -14,6 +15,8 @@ namespace blinket {
 QByteArray contentsOf(const QString &path);
 // Writes bytes to a new or emptied file; false when that fails.
 bool writeFile(const QString &path, const QByteArray &bytes);
+// The names in a folder, hidden ones too, sorted.
+QStringList namesIn(const QString &folder);
 
 // Limits the size of any file this process writes, while it lives, as a disk that fills up
 // would: a write past the limit fails with "file too large" instead of raising a signal.
