@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -165,6 +166,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The run the learner types is kept in a practice history: in a folder of its own here.
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     const QString speed = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("40");
     const double seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 20.0;
 
