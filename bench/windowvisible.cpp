@@ -81,6 +81,22 @@ bool waitForEvents(Display *display, double deadline)
     return true;
 }
 
+// Asks the program to end, and ends it for good when it has not within a second.
+void endProgram(pid_t child)
+{
+    kill(child, SIGTERM);
+    const double killAt = nowMs() + 1000;
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (nowMs() > killAt) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return;
+        }
+        usleep(1000);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -134,9 +150,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    kill(child, SIGTERM);
-    int status = 0;
-    waitpid(child, &status, 0);
+    endProgram(child);
     if (found == None) {
         std::fprintf(stderr, "windowvisible: no viewable window titled \"%s\" within %.0f ms\n",
                      title.c_str(), timeoutMs);
