@@ -1,7 +1,9 @@
 #include "ui/pictures.h"
 
+#include <QEvent>
 #include <QImageReader>
 #include <QString>
+#include <QWidget>
 
 namespace blinket {
 
@@ -39,12 +41,55 @@ QCursor pointingHandCursor()
     return QCursor(resourcePicture(QStringLiteral("pointinghand")), 13, 2);
 }
 
-QIcon programIcon()
+namespace {
+
+void addIconSizes(QIcon &icon, std::initializer_list<int> sizes)
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : sizes)
         icon.addPixmap(resourcePicture(QStringLiteral("blinket-%1").arg(size)));
-    return icon;
+}
+
+// Adds the large sizes to a window's icon once the window has been painted.
+class LargeIconSizes : public QObject
+{
+public:
+    explicit LargeIconSizes(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
+            // Queued, so that the paint reaches the screen first.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QIcon icon = m_window->windowIcon();
+                    addIconSizes(icon, {128, 256});
+                    m_window->setWindowIcon(icon);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+void setProgramIcon(QWidget *window)
+{
+    // The large sizes are most of the icon's pixels, and no desktop shows them beside a window
+    // that has just opened; they follow its first paint.
+    QIcon icon;
+    addIconSizes(icon, {16, 32, 48, 64});
+    window->setWindowIcon(icon);
+    new LargeIconSizes(window);
 }
 
 } // namespace blinket
