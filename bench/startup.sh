@@ -2,8 +2,9 @@
 # Start-up time: from starting a program to its window being visible, for Blinket and for a
 # bare Qt program with a window of the same size, alternating round by round in an X server
 # of their own, so that both see the same load on the machine. One unmeasured run of each
-# first warms the file cache. Prints each round, then the median and range of each and the
-# ratio of the medians.
+# first warms the file cache. Prints each round, then the median and range of each, the ratio
+# of the medians, and the median of the rounds' own ratios (which a slow drift in the machine's
+# load, as other people's builds come and go, affects less).
 # Usage: startup.sh [build directory] [rounds]     (defaults: build, 15)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,7 +33,8 @@ fi
 
 bares=()
 blinkets=()
-printf '%5s %10s %10s\n' round bare/ms blinket/ms
+ratios=()
+printf '%5s %10s %10s %8s\n' round bare/ms blinket/ms ratio
 for round in $(seq "$rounds"); do
     # Which one goes first alternates too, so neither always follows the other.
     if ((round % 2)); then
@@ -42,9 +44,11 @@ for round in $(seq "$rounds"); do
         k=$("$probe" Morse "$blinket")
         b=$("$probe" Morse "$bare")
     fi
+    ratio=$(awk -v k="$k" -v b="$b" 'BEGIN { printf "%.3f", k / b }')
     bares+=("$b")
     blinkets+=("$k")
-    printf '%5d %10s %10s\n' "$round" "$b" "$k"
+    ratios+=("$ratio")
+    printf '%5d %10s %10s %8s\n' "$round" "$b" "$k" "$ratio"
 done
 
 # summary name values...: prints "name median min max" from the values.
@@ -61,6 +65,11 @@ summary() {
 {
     summary bare "${bares[@]}"
     summary blinket "${blinkets[@]}"
+    summary ratio "${ratios[@]}"
 } | awk '
+    $1 == "ratio" { ratio = sprintf("median %.2f, range %.2f to %.2f", $2, $3, $4); next }
     { median[$1] = $2; printf "%-8s median %7.1f ms  range %7.1f to %7.1f ms\n", $1, $2, $3, $4 }
-    END { printf "blinket/bare %.2f\n", median["blinket"] / median["bare"] }'
+    END {
+        printf "blinket/bare %.2f (ratio of the medians)\n", median["blinket"] / median["bare"]
+        printf "blinket/bare round by round: %s\n", ratio
+    }'
