@@ -141,7 +141,7 @@ void Form1::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morse"));
-    setWindowIcon(programIcon());
+    setProgramIcon(this);
     setFont(dialogFont());
     setFixedSize(TwipsRect{0, 0, 11445, 7320}.toPixels().size());
     setAutoFillBackground(true);

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QWidget;
+
 namespace blinket {
 
 // Our own small drawings, shipped as resources.
@@ -14,6 +16,7 @@ QPixmap hourglassPicture();
 QPixmap lifeRingPicture();
 QPixmap beerMugPicture();
 QCursor pointingHandCursor();
-QIcon programIcon();
+// Gives the window the program icon in all its sizes, the large ones after its first paint.
+void setProgramIcon(QWidget *window);
 
 } // namespace blinket

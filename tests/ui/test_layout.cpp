@@ -124,6 +124,7 @@ private slots:
     void focusOrder();
     void accessKeysPressTheButtons();
     void picturesAreDrawn();
+    void iconComesInAllSizesOnceTheWindowIsPainted();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -350,6 +351,16 @@ void TestLayout::picturesAreDrawn()
     QCOMPARE(control<QLabel>(*m_form, "Image3")->pixmap().size(), QSize(32, 32));
     QVERIFY(control<QLabel>(*m_form, "Image2")->hasScaledContents());
     QVERIFY(!control<QLabel>(*m_form, "Image1")->hasScaledContents());
+}
+
+void TestLayout::iconComesInAllSizesOnceTheWindowIsPainted()
+{
+    const QList<QSize> small{{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    const QList<QSize> all = small + QList<QSize>{{128, 128}, {256, 256}};
+    QCOMPARE(m_form->windowIcon().availableSizes(), small);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QTRY_COMPARE(m_form->windowIcon().availableSizes(), all);
 }
 
 QTEST_MAIN(TestLayout)
