@@ -28,6 +28,9 @@ QFont storedFont(const QString &family, double points, bool bold, bool underline
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);
+    // Both stored fonts have every letter the window shows, Hebrew and Latin: looking for
+    // fallback fonts, script by script, only costs the start time.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

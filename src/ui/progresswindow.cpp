@@ -9,7 +9,6 @@
 #include "ui/lessontable.h"
 #include "ui/letterchart.h"
 #include "ui/percenttext.h"
-#include "ui/pictures.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -119,7 +118,9 @@ void ProgressWindow::buildControls()
 {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(QStringLiteral("Progress"));
-    setWindowIcon(programIcon());
+    // The program's icon, as the main window that opens this one already has it.
+    if (parentWidget())
+        setWindowIcon(parentWidget()->window()->windowIcon());
     setFont(dialogFont());
 
     m_lessonSwitch = new QComboBox(this);
