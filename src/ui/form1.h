@@ -36,7 +36,7 @@ namespace blinket {
 
 class CopyCheckWindow;
 class PracticeHistory;
-class ProgressWindow;
+class ProgressView;
 
 // The program's main window: its controls, the window-level state, and the handlers of its
 // events. Every control carries its name as its object name ("Command3(12)" for a member of
@@ -170,7 +170,7 @@ private:
     std::optional<RunRecord> m_runBeingSent;
     std::optional<RunRecord> m_lastRun;
     CopyCheckWindow *m_copyCheck = nullptr;
-    ProgressWindow *m_progress = nullptr;
+    ProgressView *m_progress = nullptr;
     std::unique_ptr<PracticeHistory> m_history;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;

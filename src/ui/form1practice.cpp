@@ -7,8 +7,9 @@
 #include "practice/practicehistory.h"
 #include "practice/weakletters.h"
 #include "ui/copycheckwindow.h"
+#include "ui/fonts.h"
 #include "ui/form1.h"
-#include "ui/progresswindow.h"
+#include "ui/progressopener.h"
 
 #include <QScreen>
 #include <QStandardPaths>
@@ -144,8 +145,10 @@ PracticeHistory &Form1::history()
 
 void Form1::showProgress()
 {
-    if (!m_progress)
-        m_progress = new ProgressWindow(history(), this);
+    if (!m_progress) {
+        m_progress = openProgressWindow(history(), this);
+        m_progress->setFont(dialogFont());
+    }
     m_progress->refresh();
     m_progress->show();
     m_progress->raise();

@@ -5,7 +5,6 @@
 
 #include "runs/lessons.h"
 #include "ui/accuracychart.h"
-#include "ui/fonts.h"
 #include "ui/lessontable.h"
 #include "ui/letterchart.h"
 #include "ui/percenttext.h"
@@ -109,7 +108,7 @@ QString confusionsText(const std::vector<Confusion> &ranked)
 } // namespace
 
 ProgressWindow::ProgressWindow(PracticeHistory &history, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_history(history)
+    : ProgressView(parent, Qt::Window), m_history(history)
 {
     buildControls();
 }
@@ -121,7 +120,6 @@ void ProgressWindow::buildControls()
     // The program's icon, as the main window that opens this one already has it.
     if (parentWidget())
         setWindowIcon(parentWidget()->window()->windowIcon());
-    setFont(dialogFont());
 
     m_lessonSwitch = new QComboBox(this);
     m_lessonSwitch->setObjectName(QStringLiteral("lessonSwitch"));

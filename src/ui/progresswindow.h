@@ -7,6 +7,7 @@
 #include "practice/practicehistory.h"
 #include "practice/practicestats.h"
 #include "ui/progressdialogs.h"
+#include "ui/progressview.h"
 
 #include <QWidget>
 
@@ -29,7 +30,7 @@ class LetterChart;
 // looks at them: "lessonSwitch", "accuracyChart", "lessonTable", "adviceLine", "letterChart",
 // "weakestLine", "letterCounts", "confusionLines", "statusLine", "exportButton" and
 // "forgetButton".
-class ProgressWindow : public QWidget
+class ProgressWindow : public ProgressView
 {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     void setDialogs(ProgressDialogs &dialogs) { m_dialogs = &dialogs; }
 
     // Reads every run from the history and shows them; the lesson chosen stays chosen.
-    void refresh();
+    void refresh() override;
 
 private:
     void buildControls();

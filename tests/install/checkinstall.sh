@@ -92,6 +92,9 @@ check_manual() {
 check_tree() {
     local prefix=$1
     [ -x "$prefix/bin/blinket" ] || { echo "no program at $prefix/bin/blinket"; exit 1; }
+    # The Progress window's module, in the folder the program looks in, as seen from bin/.
+    local modules=$prefix/bin/$(strings -e l "$prefix/bin/blinket" | grep -m 1 -x '\.\./lib.*/blinket')
+    [ -f "$modules/blinket-progress.so" ] || { echo "no Progress module in $modules"; exit 1; }
     local desktop=$prefix/share/applications/$id.desktop
     [ -f "$desktop" ] || { echo "no desktop file at $desktop"; exit 1; }
     desktop-file-validate "$desktop" || { echo "the desktop file does not validate"; exit 1; }

@@ -76,6 +76,7 @@ private slots:
     void aLessonRunIsKeptAsItsLesson();
     void aDamagedHistoryIsKeptAsideAndTheRunStillShown();
     void aReadOnlyFolderKeepsNothingAndSaysSo();
+    void progressWithoutItsModuleIsReported();
     void weakLettersWithoutHistoryDrawLikeAToZ();
     void weakLettersFavourTheLettersReadWrong();
 };
@@ -209,6 +210,20 @@ void TestPracticeKeeping::aReadOnlyFolderKeepsNothingAndSaysSo()
     QVERIFY2(statusShown(h.form).startsWith(QStringLiteral("This run could not be stored")),
              qPrintable(statusShown(h.form)));
     QVERIFY(h.reporter.reports.isEmpty());
+}
+
+void TestPracticeKeeping::progressWithoutItsModuleIsReported()
+{
+    // The Progress window's module stands beside the program, not beside this test.
+    WindowHarness h;
+    h.click("progressButton");
+    QCOMPARE(h.reporter.reports.size(), 1);
+    QVERIFY2(h.reporter.reports.front().startsWith(
+                 QStringLiteral("Run-time error '48': Error in loading DLL: the Progress window")),
+             qPrintable(h.reporter.reports.front()));
+    // The window goes on: the next click is handled as usual.
+    h.click("checkCopyButton");
+    QVERIFY(copyCheck(h.form)->isVisible());
 }
 
 void TestPracticeKeeping::weakLettersWithoutHistoryDrawLikeAToZ()
