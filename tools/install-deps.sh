@@ -16,10 +16,11 @@ if [ "${1:-run}" = test ]; then
     # would; dpkg-dev: the Debian package's library dependencies and its changelog; file:
     # CPack finds the programs to strip with it; lintian: checks the Debian package;
     # sqlite3: the history tests read the file as a learner with the command-line tool would;
-    # clang-format: the check that the formatting is applied; xclip: reads what the program
-    # put on the clipboard.
+    # clang-format: the check that the formatting is applied; git: that check and the
+    # licence check list the tracked files with it; xclip: reads what the program put on the
+    # clipboard.
     packages+=(xvfb xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian sqlite3 clang-format xclip)
+        libx11-dev dpkg-dev file lintian sqlite3 clang-format git xclip)
 fi
 missing=()
 for package in "${packages[@]}"; do
