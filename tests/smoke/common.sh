@@ -90,3 +90,18 @@ wait_for_end() {
 visible_windows() {
     xdotool search --onlyvisible --name '^Morse$' 2>/dev/null | wc -l
 }
+
+# titled title: whether a visible window has that title; its id goes to $found.
+titled() {
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$found" ]
+}
+
+# typed_lesson_run keys: in the program's window, the lesson WG at speed 8 for 0.1 minutes
+# (the first lesson after start-up has no lead-in: letters come at once and the run ends
+# after six seconds), with the keys typed while it is read.
+typed_lesson_run() {
+    xdotool mousemove --window "$window" 670 226 click 1 key ctrl+a type 8
+    xdotool mousemove --window "$window" 684 257 click 1 key ctrl+a type 0.1
+    click_at 56 128 # the lesson WG
+    xdotool type --delay 300 "$1"
+}

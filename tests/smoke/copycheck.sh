@@ -13,19 +13,9 @@ cd "$work/run"
 start "$program"
 find_window
 main=$window
-# Speed 8 and 0.1 minutes: the first lesson has no lead-in, so letters come at once and the
-# run ends after six seconds.
-xdotool mousemove --window "$main" 670 226 click 1 key ctrl+a type 8
-xdotool mousemove --window "$main" 684 257 click 1 key ctrl+a type 0.1
-click_at 56 128 # the lesson WG
-xdotool type --delay 300 "wgw gx"
-
-copy_check() {
-    checker=$(xdotool search --onlyvisible --name '^Copy check$' 2>/dev/null | head -n 1) &&
-        [ -n "$checker" ]
-}
-poll 20 copy_check || { echo "no window titled Copy check appeared"; exit 1; }
-window=$checker
+typed_lesson_run "wgw gx"
+poll 20 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
+window=$found
 poll 5 painted || { echo "the Copy check window was never painted"; exit 1; }
 
 # The score stands at the top left: text there, not an empty label.

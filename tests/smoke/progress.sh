@@ -14,14 +14,7 @@ cd "$work/run"
 start "$program"
 find_window
 main=$window
-# Speed 8 and 0.1 minutes: the first lesson has no lead-in, and the run ends after 6 s.
-xdotool mousemove --window "$main" 670 226 click 1 key ctrl+a type 8
-xdotool mousemove --window "$main" 684 257 click 1 key ctrl+a type 0.1
-click_at 56 128 # the lesson WG
-xdotool type --delay 300 "wgwg"
-titled() {
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$found" ]
-}
+typed_lesson_run wgwg
 poll 20 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
 [ -f "$history" ] || { echo "no practice history at $history"; exit 1; }
 

@@ -34,6 +34,17 @@ struct WindowHarness
         control<QLineEdit>(form, "Text2")->setText(minutes);
     }
     void click(const char *name) { control<QPushButton>(form, name)->click(); }
+    // Presses Stop while the run sends the letter of the last scripted draw, so that the run
+    // ends after that letter.
+    void stopAfterTheScriptedDraws(qint64 from = 0)
+    {
+        platform.at(from, [this] {
+            if (platform.scriptedDrawsLeft() == 0)
+                click("cmdStop");
+            else
+                stopAfterTheScriptedDraws(platform.now() + 1);
+        });
+    }
     QString results() const { return resultsText(form); }
 
     QTemporaryDir dataHome;

@@ -256,13 +256,7 @@ void TestPracticeKeeping::weakLettersFavourTheLettersReadWrong()
     // 16 x 0.55 = 8.8 to 9.5569 of it: draws from 0.6066 to 0.6588.
     h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("3"));
     h.platform.scriptDraws({0.6070f, 0.6580f, 0.6060f, 0.6590f, 0.0f});
-    std::function<void()> stopAfterTheScriptedDraws = [&] {
-        if (h.platform.scriptedDrawsLeft() == 0)
-            h.click("cmdStop");
-        else
-            h.platform.at(h.platform.now() + 1, stopAfterTheScriptedDraws);
-    };
-    h.platform.at(0, stopAfterTheScriptedDraws);
+    h.stopAfterTheScriptedDraws();
     h.click("weakLettersButton");
     QCOMPARE(h.results().section(QStringLiteral("\r\n"), 0, 0), QStringLiteral("QQPRA"));
 }

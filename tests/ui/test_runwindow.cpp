@@ -134,14 +134,7 @@ void TestRunWindow::eachLessonButtonSendsTheLettersOnItsCaption()
         draws.push_back(drawForPlace(place, int(caption.size())));
     h.platform.scriptDraws(draws);
     h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("3"));
-    // Stop while the last scripted letter is sent, so that the run ends after it.
-    std::function<void()> stopAfterTheScriptedDraws = [&] {
-        if (h.platform.scriptedDrawsLeft() == 0)
-            h.click("cmdStop");
-        else
-            h.platform.at(h.platform.now() + 1, stopAfterTheScriptedDraws);
-    };
-    h.platform.at(0, stopAfterTheScriptedDraws);
+    h.stopAfterTheScriptedDraws();
     button->click();
     QCOMPARE(h.results().section(QStringLiteral("\r\n"), 0, 0), caption);
 }
