@@ -2,18 +2,23 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "platform/qtplatform.h"
+#include "ui/fontconfiguration.h"
 #include "ui/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    blinket::startReadingFonts();
     QApplication app(argc, argv);
+    blinket::applicationStarted();
     QApplication::setApplicationName(QStringLiteral("blinket"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(BLINKET_APP_ID));
     blinket::QtPlatform platform;
     blinket::Form1 window(platform);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    blinket::finishReadingFonts();
+    return status;
 }

@@ -7,9 +7,10 @@ set -euo pipefail
 # xdg-utils: the desktop's URL opener, which the web links hand their addresses to;
 # libqt6sql6-sqlite: Qt's SQLite driver, which keeps the practice history; qt6-charts-dev: the
 # Progress window's charts, whose CMake files need Qt OpenGL's from libqt6opengl6-dev, a
-# dependency Debian 12's package does not declare.
-packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev culmus fonts-dejavu-core
-    xdg-utils libqt6sql6-sqlite)
+# dependency Debian 12's package does not declare; libfontconfig-dev: the program starts
+# reading the desktop's fonts on a thread of its own while it starts.
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libfontconfig-dev culmus
+    fonts-dejavu-core xdg-utils libqt6sql6-sqlite)
 if [ "${1:-run}" = test ]; then
     # appstream: checks the metadata software centres read; man-db, groff-base: render the
     # manual page; libx11-dev: a test helper asks the window to close as a window manager

@@ -3,6 +3,7 @@
 
 #include "runs/lessons.h"
 #include "ui/colours.h"
+#include "ui/fontconfiguration.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/pictures.h"
@@ -56,14 +57,14 @@ void headingStyle(QLabel *widget)
     widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void linkStyle(ClickLabel *widget)
+void linkStyle(ClickLabel *widget, const QCursor &hand)
 {
     widget->setAutoFillBackground(true);
     setBackColour(widget, SystemColour::ActiveCaptionText);
     setForeColour(widget, SystemColour::Highlight);
     widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     widget->setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25, false, true));
-    widget->setCursor(pointingHandCursor());
+    widget->setCursor(hand);
 }
 
 QLabel *picture(QWidget *parent, const QString &name, const QPixmap &image, bool stretched)
@@ -159,6 +160,8 @@ void Form1::buildControls()
     place(Frame1, 120, 120, 2415, 4095);
     setBackColour(Frame1, SystemColour::ButtonFace);
 
+    // The first control that measures text, as its constructor lays out the empty page.
+    waitForFontConfiguration();
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setTabChangesFocus(true);
@@ -190,6 +193,7 @@ void Form1::buildControls()
     Image1->hide();
 
     // The letter-training panel.
+    const QCursor hand = pointingHandCursor();
     Command6 = button(Frame1, QStringLiteral("Command6"), QStringLiteral("Try  נסיון"));
     place(Command6, 360, 3600, 1575, 375);
     Command6->hide();
@@ -222,7 +226,7 @@ void Form1::buildControls()
     }
 
     Label8 = label<ClickLabel>(Frame1, QStringLiteral("Label8"), QStringLiteral("עזרה"));
-    linkStyle(Label8);
+    linkStyle(Label8, hand);
     place(Label8, 240, 240, 1815, 311);
 
     Image2 = picture(Frame1, QStringLiteral("Image2"), lifeRingPicture(), true);
@@ -323,11 +327,11 @@ void Form1::buildControls()
 
     Label6 = label<ClickLabel>(Frame2, QStringLiteral("Label6"),
                                QStringLiteral("מוזמנים לבקר באתר קורבלה"));
-    linkStyle(Label6);
+    linkStyle(Label6, hand);
     place(Label6, 0, 5160, 2655, 255);
 
     Label7 = label<ClickLabel>(Frame2, QStringLiteral("Label7"), publisherDomain());
-    linkStyle(Label7);
+    linkStyle(Label7, hand);
     place(Label7, 0, 5400, 2655, 255);
 
     Image3 = picture(Frame2, QStringLiteral("Image3"), beerMugPicture(), true);

@@ -4,21 +4,42 @@
 #include "ui/pictures.h"
 
 #include <QEvent>
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
 #include <QString>
 #include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace blinket {
 
 namespace {
 
-// All our pictures are PNGs. Left to guess, the reader first loads every image-format plugin
-// to ask whether it reads PNG; told the format, it goes straight to Qt's own PNG reader.
+// The pictures are kept as the pixels the screen shows, made from our PNGs when the program is
+// built (see picturepixels.cpp): the width and the height, then the premultiplied rows.
 QPixmap resourcePicture(const QString &name)
 {
-    QImageReader reader(QStringLiteral(":/pictures/%1.png").arg(name), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource resource(QStringLiteral(":/pictures/%1.pixels").arg(name));
+    const QByteArray bytes = resource.uncompressedData();
+    std::array<std::uint32_t, 2> size{};
+    if (bytes.size() < qsizetype(sizeof size))
+        return {};
+    std::memcpy(size.data(), bytes.constData(), sizeof size);
+    constexpr std::uint32_t largest = 4096;
+    if (size[0] == 0 || size[1] == 0 || size[0] > largest || size[1] > largest ||
+        bytes.size() != qsizetype(sizeof size) + qsizetype(size[0]) * size[1] * 4)
+        return {};
+    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    const qsizetype rowBytes = qsizetype(size[0]) * 4;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), bytes.constData() + sizeof size + y * rowBytes,
+                    std::size_t(rowBytes));
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

@@ -351,6 +351,25 @@ void TestLayout::picturesAreDrawn()
     QCOMPARE(control<QLabel>(*m_form, "Image3")->pixmap().size(), QSize(32, 32));
     QVERIFY(control<QLabel>(*m_form, "Image2")->hasScaledContents());
     QVERIFY(!control<QLabel>(*m_form, "Image1")->hasScaledContents());
+
+    // The program keeps its pictures as pixels made at build time; they must show exactly
+    // what the drawings do, to the last bit of every pixel.
+    const auto drawn = [](const char *name) {
+        return QImage(QStringLiteral(BLINKET_PICTURES_DIR "/%1.png").arg(QLatin1String(name)))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const auto shown = [](const QPixmap &pixmap) {
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    QCOMPARE(shown(control<QLabel>(*m_form, "Image1")->pixmap()), drawn("hourglass"));
+    QCOMPARE(shown(control<QLabel>(*m_form, "Image2")->pixmap()), drawn("lifering"));
+    QCOMPARE(shown(control<QLabel>(*m_form, "Image3")->pixmap()), drawn("beermug"));
+    QCOMPARE(shown(control<ClickLabel>(*m_form, "Label8")->cursor().pixmap()),
+             drawn("pointinghand"));
+    for (const int size : {16, 32, 48, 64}) {
+        const QImage icon = shown(m_form->windowIcon().pixmap(size));
+        QCOMPARE(icon, drawn(QStringLiteral("blinket-%1").arg(size).toLatin1().constData()));
+    }
 }
 
 void TestLayout::iconComesInAllSizesOnceTheWindowIsPainted()
