@@ -122,6 +122,7 @@ private slots:
     void lampIsACircleOfTheSmallerSide();
     void lampColourFollowsTheDesktopPalette();
     void focusOrder();
+    void controlsOverlapInTheirStackingOrder();
     void accessKeysPressTheButtons();
     void picturesAreDrawn();
     void iconComesInAllSizesOnceTheWindowIsPainted();
@@ -327,6 +328,32 @@ void TestLayout::focusOrder()
         control<QFrame>(*m_form, "Frame1")};
     for (QWidget *widget : unfocusable)
         QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+}
+
+void TestLayout::controlsOverlapInTheirStackingOrder()
+{
+    // Bottom first; where two controls overlap, the later one is drawn over the earlier.
+    const auto stack = [](const QWidget *parent) {
+        QStringList names;
+        for (const QObject *child : parent->children())
+            if (child->isWidgetType() && !child->objectName().isEmpty())
+                names << child->objectName();
+        return names;
+    };
+    QCOMPARE(stack(m_form.get()),
+             QStringLiteral("cmdStop Frame2 Frame1 Text1 Command2 Label11 Label4(1) Label4(0) "
+                            "pic1 checkCopyButton progressButton weakLettersButton Image1")
+                 .split(u' '));
+    const QStringList settings = stack(control<QFrame>(*m_form, "Frame2"));
+    const auto below = [&settings](const char *lower, const char *upper) {
+        return settings.indexOf(QLatin1String(lower)) + 1 == settings.indexOf(QLatin1String(upper));
+    };
+    // The speed box reaches a pixel under the caption beside it.
+    QVERIFY(below("Label2(0)", "Combo1"));
+    QVERIFY(below("Combo1", "Label2(3)"));
+    QVERIFY(below("Label2(2)", "Text2"));
+    QVERIFY(below("Text2", "Label2(1)"));
+    QCOMPARE(settings.last(), QStringLiteral("Label9(5)"));
 }
 
 void TestLayout::accessKeysPressTheButtons()
