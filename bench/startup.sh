@@ -7,14 +7,18 @@
 # first warms the file cache. Prints each round, then the median and range of each, the ratio
 # of the medians, and the median of the rounds' own ratios (which a slow drift in the machine's
 # load, as other people's builds come and go, affects less).
-# Usage: startup.sh [build directory] [rounds]     (defaults: build, 15)
+# With a third argument, another Blinket program (an earlier build, say) is timed in the same
+# rounds, and its median and ratio are printed too: two builds are best compared side by side.
+# Usage: startup.sh [build directory] [rounds] [other blinket]     (defaults: build, 15)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 rounds=${2:-15}
+other=${3:+$(realpath "$3")}
 
 if [ -z "${STARTUP_IN_SERVER:-}" ]; then
-    STARTUP_IN_SERVER=1 exec "$here/../tests/smoke/xserver.sh" "$0" "$build" "$rounds"
+    STARTUP_IN_SERVER=1 exec "$here/../tests/smoke/xserver.sh" "$0" "$build" "$rounds" \
+        ${other:+"$other"}
 fi
 
 probe=$build/bench/bench_windowvisible
@@ -32,9 +36,11 @@ fi
 
 "$probe" Morse "$bare" > /dev/null
 "$probe" Morse "$blinket" > /dev/null
+[ -z "$other" ] || "$probe" Morse "$other" > /dev/null
 
 bares=()
 blinkets=()
+others=()
 ratios=()
 printf '%5s %10s %10s %8s\n' round bare/ms blinket/ms ratio
 for round in $(seq "$rounds"); do
@@ -42,7 +48,9 @@ for round in $(seq "$rounds"); do
     if ((round % 2)); then
         b=$("$probe" Morse "$bare")
         k=$("$probe" Morse "$blinket")
+        [ -z "$other" ] || others+=("$("$probe" Morse "$other")")
     else
+        [ -z "$other" ] || others+=("$("$probe" Morse "$other")")
         k=$("$probe" Morse "$blinket")
         b=$("$probe" Morse "$bare")
     fi
@@ -67,11 +75,14 @@ summary() {
 {
     summary bare "${bares[@]}"
     summary blinket "${blinkets[@]}"
+    [ -z "$other" ] || summary other "${others[@]}"
     summary ratio "${ratios[@]}"
 } | awk '
     $1 == "ratio" { ratio = sprintf("median %.2f, range %.2f to %.2f", $2, $3, $4); next }
     { median[$1] = $2; printf "%-8s median %7.1f ms  range %7.1f to %7.1f ms\n", $1, $2, $3, $4 }
     END {
         printf "blinket/bare %.2f (ratio of the medians)\n", median["blinket"] / median["bare"]
+        if ("other" in median)
+            printf "other/bare %.2f (ratio of the medians)\n", median["other"] / median["bare"]
         printf "blinket/bare round by round: %s\n", ratio
     }'
