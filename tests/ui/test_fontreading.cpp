@@ -40,11 +40,17 @@ void TestFontReading::theWindowBuiltDuringTheReadingHasItsFonts()
 {
     FakePlatform platform;
     Form1 form(platform);
+    QCOMPARE(QFontInfo(control<QPlainTextEdit>(form, "Text1")->font()).family(),
+             QStringLiteral("DejaVu Sans"));
     QCOMPARE(QFontInfo(control<QPushButton>(form, "Command2")->font()).family(),
              QStringLiteral("DejaVu Sans"));
     QCOMPARE(QFontInfo(control<QLabel>(form, "Label4", 0)->font()).family(),
              QStringLiteral("Aharoni CLM"));
     QVERIFY(QFontInfo(control<QLabel>(form, "Label4", 0)->font()).bold());
+    QCOMPARE(control<QComboBox>(form, "Combo1")->currentText(), QStringLiteral("4"));
+    QCOMPARE(control<QLineEdit>(form, "Text2")->text(), QStringLiteral("3"));
+    QCOMPARE(control<QPlainTextEdit>(form, "Text1")->toPlainText(),
+             QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
 }
 
 void TestFontReading::aReadingWhoseApplicationNeverStartedStillEnds()
