@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace blinket {
@@ -69,6 +72,27 @@ bool run(QSqlQuery &query, const QString &statement, QSqlError &error)
         return true;
     error = query.lastError();
     return false;
+}
+
+// Runs a statement that SQLite may refuse at once as busy, without waiting the busy timeout:
+// switching the journal to a write-ahead log needs the file to itself, and two programs
+// opening a new history together both hold it shared at that moment, so SQLite turns one
+// away rather than let both wait for ever. Tries again, a few milliseconds apart, for as long
+// as the busy timeout would have waited.
+bool runTillNotBusy(QSqlQuery &query, const QString &statement, QSqlError &error)
+{
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(busyMilliseconds);
+    while (!run(query, statement, error)) {
+        if (primaryCode(error) != sqliteBusy || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        // Gives up the shared hold, so that the other program can finish its switch; the
+        // pause differs from try to try, so that two programs do not keep meeting.
+        query.finish();
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(QRandomGenerator::global()->bounded(1, 20)));
+    }
+    return true;
 }
 
 // A text that binds as '' rather than NULL.
@@ -363,7 +387,7 @@ PracticeHistory::FileState PracticeHistory::openConnection(QSqlError &error)
                                   QStringLiteral("PRAGMA synchronous = FULL"),
                                   QStringLiteral("PRAGMA secure_delete = ON")};
     for (const QString &setting : settings) {
-        if (!run(query, setting, error))
+        if (!runTillNotBusy(query, setting, error))
             return stateAfter(error);
         query.finish();
     }
