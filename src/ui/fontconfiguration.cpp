@@ -3,6 +3,8 @@
 
 #include "ui/fontconfiguration.h"
 
+#include "ui/fonts.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -56,6 +58,8 @@ void startReadingFonts()
     FontReading &state = reading();
     if (state.thread.joinable())
         return;
+    // Written here, before the thread starts, so that nothing ever reads them while they are.
+    installFontSubstitutions();
     {
         const std::lock_guard lock(state.mutex);
         state.configurationRead = false;
