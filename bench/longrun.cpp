@@ -9,7 +9,7 @@
 // Usage: bench_longrun [letters]     (default 12000, at least 2000)
 
 #include "platform/qtplatform.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -13,7 +13,7 @@
 // picture of the window as it first opens, at its own size. The window is drawn by Qt's
 // offscreen platform unless QT_QPA_PLATFORM names another.
 
-#include "ui/progresswindow.h"
+#include "ui/progress/progresswindow.h"
 #include "madeupruns.h"
 #include "practice/practicehistory.h"
 #include "timing.h"

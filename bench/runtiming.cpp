@@ -11,7 +11,7 @@
 // Without a display it runs on Qt's offscreen platform; under Xvfb or a desktop it paints.
 
 #include "platform/qtplatform.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QEventLoop>

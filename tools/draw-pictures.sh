@@ -1,10 +1,10 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Corvale
-# Draws Blinket's pictures and program icons into src/ui/pictures/ (pointing hand hotspot: x=13, y=2).
+# Draws Blinket's pictures and program icons into src/ui/main/pictures/ (pointing hand hotspot: x=13, y=2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=src/ui/pictures
+out=src/ui/main/pictures
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

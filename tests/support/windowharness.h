@@ -5,7 +5,7 @@
 
 #include "fakeplatform.h"
 #include "recordingreporter.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QCoreApplication>

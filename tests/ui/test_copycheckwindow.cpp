@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "draws.h"
-#include "ui/copycheckwindow.h"
+#include "ui/copycheck/copycheckwindow.h"
 #include "windowharness.h"
 
 #include <QSignalSpy>

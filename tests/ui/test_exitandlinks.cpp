@@ -5,8 +5,8 @@
 #include "platform/runtimeerror.h"
 #include "platform/urlopener.h"
 #include "recordingreporter.h"
-#include "ui/form1.h"
-#include "ui/publisher.h"
+#include "ui/main/form1.h"
+#include "ui/main/publisher.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
-#include "ui/fontconfiguration.h"
-#include "ui/form1.h"
+#include "ui/main/fontconfiguration.h"
+#include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
-#include "ui/colours.h"
-#include "ui/form1.h"
-#include "ui/publisher.h"
-#include "ui/twips.h"
+#include "ui/main/colours.h"
+#include "ui/main/form1.h"
+#include "ui/main/publisher.h"
+#include "ui/main/twips.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

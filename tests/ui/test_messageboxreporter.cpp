@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "platform/errorguard.h"
-#include "ui/messageboxreporter.h"
+#include "ui/main/messageboxreporter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -4,7 +4,7 @@
 #include "draws.h"
 #include "practice/practicehistory.h"
 #include "testfiles.h"
-#include "ui/copycheckwindow.h"
+#include "ui/copycheck/copycheckwindow.h"
 #include "windowharness.h"
 
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "maderuns.h"
 #include "practice/practicehistory.h"
 #include "testfiles.h"
-#include "ui/progressdialogs.h"
-#include "ui/progresswindow.h"
+#include "ui/progress/progressdialogs.h"
+#include "ui/progress/progresswindow.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

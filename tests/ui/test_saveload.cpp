@@ -6,8 +6,8 @@
 #include "recordingreporter.h"
 #include "settings/settingsfile.h"
 #include "testfiles.h"
-#include "ui/colours.h"
-#include "ui/form1.h"
+#include "ui/main/colours.h"
+#include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QApplication>

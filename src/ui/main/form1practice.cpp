@@ -6,9 +6,9 @@
 
 #include "practice/practicehistory.h"
 #include "practice/weakletters.h"
-#include "ui/copycheckwindow.h"
+#include "ui/copycheck/copycheckwindow.h"
 #include "ui/fonts.h"
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 #include "ui/progressopener.h"
 
 #include <QScreen>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/form1.h"
-#include "ui/publisher.h"
+#include "ui/main/form1.h"
+#include "ui/main/publisher.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

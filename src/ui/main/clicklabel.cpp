@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/clicklabel.h"
+#include "ui/main/clicklabel.h"
 
 #include <QMouseEvent>
 

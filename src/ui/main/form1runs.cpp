@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include "runs/lessons.h"
 

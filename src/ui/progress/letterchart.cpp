@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/letterchart.h"
+#include "ui/progress/letterchart.h"
 
-#include "ui/percenttext.h"
+#include "ui/progress/percenttext.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

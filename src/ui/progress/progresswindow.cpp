@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/progresswindow.h"
+#include "ui/progress/progresswindow.h"
 
 #include "runs/lessons.h"
-#include "ui/accuracychart.h"
-#include "ui/lessontable.h"
-#include "ui/letterchart.h"
-#include "ui/percenttext.h"
+#include "ui/progress/accuracychart.h"
+#include "ui/progress/lessontable.h"
+#include "ui/progress/letterchart.h"
+#include "ui/progress/percenttext.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -13,10 +13,10 @@
 #include "runs/windowstate.h"
 #include "signal/lamp.h"
 #include "signal/signalelements.h"
-#include "ui/circleshape.h"
-#include "ui/clicklabel.h"
-#include "ui/copycollector.h"
-#include "ui/messageboxreporter.h"
+#include "ui/main/circleshape.h"
+#include "ui/main/clicklabel.h"
+#include "ui/main/copycollector.h"
+#include "ui/main/messageboxreporter.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/lessontable.h"
+#include "ui/progress/lessontable.h"
 
 #include "runs/lessons.h"
-#include "ui/percenttext.h"
+#include "ui/progress/percenttext.h"
 
 #include <QHeaderView>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/messageboxreporter.h"
+#include "ui/main/messageboxreporter.h"
 
 #include <QMessageBox>
 

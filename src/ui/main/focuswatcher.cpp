@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/focuswatcher.h"
+#include "ui/main/focuswatcher.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "runs/lessons.h"
-#include "ui/colours.h"
-#include "ui/fontconfiguration.h"
 #include "ui/fonts.h"
-#include "ui/form1.h"
-#include "ui/pictures.h"
-#include "ui/publisher.h"
-#include "ui/twips.h"
+#include "ui/main/colours.h"
+#include "ui/main/fontconfiguration.h"
+#include "ui/main/form1.h"
+#include "ui/main/pictures.h"
+#include "ui/main/publisher.h"
+#include "ui/main/twips.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // Charts, which draws it, and the libraries it brings take a good part of the start time to
 // load, for a window most starts never open.
 
-#include "ui/progresswindow.h"
+#include "ui/progress/progresswindow.h"
 
 extern "C" Q_DECL_EXPORT blinket::ProgressView *
 blinketMakeProgressWindow(blinket::PracticeHistory &history, QWidget *parent)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/copycheckwindow.h"
+#include "ui/copycheck/copycheckwindow.h"
 
-#include "ui/copymarks.h"
+#include "ui/copycheck/copymarks.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -8,10 +8,10 @@
 #include "settings/settingsfile.h"
 #include "settings/settingsreader.h"
 #include "settings/settingswriter.h"
-#include "ui/arrowkeysteps.h"
-#include "ui/colours.h"
-#include "ui/focuswatcher.h"
-#include "ui/form1.h"
+#include "ui/main/arrowkeysteps.h"
+#include "ui/main/colours.h"
+#include "ui/main/focuswatcher.h"
+#include "ui/main/form1.h"
 
 namespace blinket {
 

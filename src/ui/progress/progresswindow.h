@@ -6,7 +6,7 @@
 #include "practice/lessonprogress.h"
 #include "practice/practicehistory.h"
 #include "practice/practicestats.h"
-#include "ui/progressdialogs.h"
+#include "ui/progress/progressdialogs.h"
 #include "ui/progressview.h"
 
 #include <QWidget>

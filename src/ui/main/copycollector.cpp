@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/copycollector.h"
+#include "ui/main/copycollector.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/twips.h"
+#include "ui/main/twips.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/form1.h"
+#include "ui/main/form1.h"
 
 #include "platform/numeric.h"
 #include "practice/practicehistory.h"
-#include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/main/colours.h"
 
 #include <QEvent>
 
