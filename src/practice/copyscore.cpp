@@ -3,18 +3,11 @@
 
 #include "practice/copyscore.h"
 
+#include "practice/accuracy.h"
 #include "practice/alignment.h"
+#include "practice/alphabet.h"
 
 namespace blinket {
-
-namespace {
-
-int letterIndex(QChar letter)
-{
-    return letter.unicode() - u'A';
-}
-
-} // namespace
 
 QChar LetterTally::mostOftenReadAs() const
 {
@@ -31,16 +24,13 @@ QChar LetterTally::mostOftenReadAs() const
 
 int CopyScore::percent() const
 {
-    if (sent == 0)
-        return 0;
-    // floor(100 right / sent + 1/2), in whole numbers.
-    return int((200 * qint64(right) + sent) / (2 * qint64(sent)));
+    return wholePercent(right, sent, extra);
 }
 
 QString CopyScore::summary() const
 {
-    return QStringLiteral("%1 of %2 right (%3 %)")
-        .arg(QString::number(right), QString::number(sent), QString::number(percent()));
+    return QStringLiteral("%1 of %2 right (%3)")
+        .arg(QString::number(right), QString::number(sent), percentText(percent()));
 }
 
 QString lettersOnly(const QString &text)

@@ -37,8 +37,8 @@ struct LetterTally
     QChar mostOftenReadAs() const;
 };
 
-// The copy scored against the letters sent. Errors are wrong and missed letters; extra
-// typed letters are shown but do not lower the score.
+// The copy scored against the letters sent. Wrong, missed and extra letters all count against
+// it: a copy padded with junk scores no better than one that reads it wrong.
 struct CopyScore
 {
     std::vector<AlignedLetter> aligned; // in reading order
@@ -49,8 +49,8 @@ struct CopyScore
     int extra = 0;
     std::array<LetterTally, 26> letters{}; // by sent letter, A = 0
 
-    // Right letters in hundredths of those sent, to the nearest whole number (a half up);
-    // 0 when nothing was sent.
+    // The accuracy in whole percent (wholePercent): right letters in hundredths of the letters
+    // sent and the extra ones typed.
     int percent() const;
     // "N of M right (P %)"
     QString summary() const;

@@ -9,7 +9,6 @@ namespace blinket {
 
 namespace {
 
-constexpr double masteredPercent = 90.0;
 constexpr std::size_t runsToMaster = 3;
 
 } // namespace
@@ -17,7 +16,7 @@ constexpr std::size_t runsToMaster = 3;
 std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunRecord> &runs)
 {
     std::array<LessonProgress, lessonCount> lessons{};
-    std::array<std::vector<double>, lessonCount> accuracies;
+    std::array<std::vector<int>, lessonCount> accuracies;
     for (int i = 0; i < lessonCount; ++i)
         lessons[std::size_t(i)].lesson = i + 1;
     for (const RunRecord &run : runs) {
@@ -25,7 +24,7 @@ std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunReco
             accuracies[std::size_t(run.lesson - 1)].push_back(run.accuracy());
     }
     for (std::size_t i = 0; i < lessons.size(); ++i) {
-        const std::vector<double> &done = accuracies[i];
+        const std::vector<int> &done = accuracies[i];
         LessonProgress &lesson = lessons[i];
         lesson.runs = int(done.size());
         if (done.empty())
@@ -34,7 +33,7 @@ std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunReco
         lesson.last = done.back();
         lesson.mastered = done.size() >= runsToMaster &&
                           std::all_of(done.end() - runsToMaster, done.end(),
-                                      [](double accuracy) { return accuracy >= masteredPercent; });
+                                      [](int accuracy) { return accuracy >= masteredPercent; });
     }
     return lessons;
 }

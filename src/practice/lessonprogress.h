@@ -21,9 +21,9 @@ struct LessonProgress
 {
     int lesson = 0; // its number, 1 to 12
     int runs = 0;
-    double best = 0.0; // the highest accuracy of its runs; 0 before the first
-    double last = 0.0; // the accuracy of its latest run; 0 before the first
-    // 90 % or more in each of its last three runs (so never before the third run).
+    int best = 0; // the highest accuracy of its runs, in whole percent; 0 before the first
+    int last = 0; // the accuracy of its latest run; 0 before the first
+    // masteredPercent or more in each of its last three runs (so never before the third run).
     bool mastered = false;
 };
 

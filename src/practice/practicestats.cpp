@@ -3,6 +3,8 @@
 
 #include "practice/practicestats.h"
 
+#include "practice/accuracy.h"
+
 #include <algorithm>
 
 namespace blinket {
@@ -16,7 +18,7 @@ std::vector<AccuracyPoint> accuracySeries(const std::vector<RunRecord> &runs,
         if (lesson && (run.kind != RunKind::Lesson || run.lesson != *lesson))
             continue;
         series.push_back({run.id, run.startedUtc, run.accuracy(), 0.0});
-        accuracies.push_back(run.accuracy());
+        accuracies.push_back(double(run.accuracy()));
     }
     const std::vector<double> averages = movingAverage(accuracies);
     for (std::size_t i = 0; i < series.size(); ++i)
@@ -63,17 +65,15 @@ std::array<LetterAccuracy, alphabetSize> letterAccuracies(const std::vector<RunR
                 ++filled;
         }
     }
-    for (LetterAccuracy &letter : letters) {
-        if (letter.outcomes > 0)
-            letter.accuracy = 100.0 * letter.right / letter.outcomes;
-    }
+    for (LetterAccuracy &letter : letters)
+        letter.accuracy = wholePercent(letter.right, letter.outcomes);
     return letters;
 }
 
 std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, alphabetSize> &letters)
 {
     std::optional<QChar> weakest;
-    double lowest = 0.0;
+    int lowest = 0;
     for (const LetterAccuracy &letter : letters) {
         if (letter.outcomes > 0 && (!weakest || letter.accuracy < lowest)) {
             weakest = letter.letter;

@@ -24,7 +24,7 @@ struct AccuracyPoint
 {
     qint64 runId = 0;
     QDateTime startedUtc;
-    double accuracy = 0.0;      // RunRecord::accuracy()
+    int accuracy = 0;           // RunRecord::accuracy()
     double recentAverage = 0.0; // over this run and up to four before it in the series
 };
 
@@ -42,9 +42,9 @@ std::vector<double> movingAverage(const std::vector<double> &values, int window 
 struct LetterAccuracy
 {
     QChar letter;
-    int outcomes = 0;      // how many recent outcomes it stands on, at most the number asked
-    int right = 0;         // of those, read right
-    double accuracy = 0.0; // right in hundredths of outcomes; 0 when there are none
+    int outcomes = 0; // how many recent outcomes it stands on, at most the number asked
+    int right = 0;    // of those, read right
+    int accuracy = 0; // in whole percent of outcomes (wholePercent); 0 when there are none
 };
 
 // Each letter A to Z over its most recent outcomes (50 unless asked otherwise).

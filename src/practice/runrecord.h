@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "practice/accuracy.h"
+
 #include <QChar>
 #include <QDateTime>
 #include <QString>
@@ -45,8 +47,8 @@ struct RunRecord
     int extra = 0;
     std::vector<LetterOutcome> outcomes; // one per sent letter, in order
 
-    // Right letters in hundredths of those sent (0 to 100, not rounded); 0 when none sent.
-    double accuracy() const { return sent.isEmpty() ? 0.0 : 100.0 * right / sent.size(); }
+    // The run's accuracy in whole percent, extra letters counting against it (wholePercent).
+    int accuracy() const { return wholePercent(right, sent.size(), extra); }
 };
 
 } // namespace blinket

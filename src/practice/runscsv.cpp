@@ -43,7 +43,7 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
             QString::number(run.wrong),
             QString::number(run.missed),
             QString::number(run.extra),
-            QString::number(run.accuracy(), 'f', 1),
+            QString::number(run.accuracy()),
             readingsText(run.outcomes),
         };
         text += fields.join(u',') + lineEnd;

@@ -18,8 +18,8 @@ QString csvField(const QString &text);
 
 // The runs as CSV in UTF-8: a header row, then one row per run, each line ended by CR LF.
 // The columns: id, started (UTC, ISO 8601), kind, lesson, speed, unit, minutes,
-// elapsed_seconds, sent, copy, right, wrong, missed, extra, accuracy (percent, one decimal)
-// and readings (per sent letter the letter read, '-' for missed).
+// elapsed_seconds, sent, copy, right, wrong, missed, extra, accuracy (in whole percent, as the
+// windows show it) and readings (per sent letter the letter read, '-' for missed).
 QByteArray runsAsCsv(const std::vector<RunRecord> &runs);
 
 } // namespace blinket

@@ -4,6 +4,7 @@
 #include "runs/rundriver.h"
 
 #include "platform/numeric.h"
+#include "runs/groupsize.h"
 #include "runs/lessons.h"
 
 #include <cmath>
@@ -14,7 +15,6 @@ namespace {
 
 // The time unit is this many milliseconds divided by the speed in words a minute.
 constexpr double unitMsAtOneWordPerMinute = 1600.0;
-constexpr int groupSize = 5;
 
 } // namespace
 

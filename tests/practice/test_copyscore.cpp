@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "practice/copyscore.h"
+#include "practice/runrecord.h"
 
 #include "copywitherrors.h"
 #include "fulltablealignment.h"
@@ -173,36 +174,44 @@ void TestCopyScore::summarises_data()
 {
     QTest::addColumn<int>("right");
     QTest::addColumn<int>("sent");
-    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("extra");
     QTest::addColumn<QString>("summary");
-    const auto row = [](const char *name, int right, int sent, int percent, const char *text) {
-        QTest::newRow(name) << right << sent << percent << QString::fromUtf8(text);
+    const auto row = [](const char *name, int right, int sent, int extra, const char *text) {
+        QTest::newRow(name) << right << sent << extra << QString::fromUtf8(text);
     };
-    row("nine of ten", 9, 10, 90, "9 of 10 right (90 %)");
+    // Cut down to the whole percent below: a score never shows more than was read.
+    row("nine of ten", 9, 10, 0, "9 of 10 right (90 %)");
     row("nothing sent", 0, 0, 0, "0 of 0 right (0 %)");
     row("none right", 0, 5, 0, "0 of 5 right (0 %)");
-    row("all right", 10, 10, 100, "10 of 10 right (100 %)");
-    row("12.5 up", 1, 8, 13, "1 of 8 right (13 %)");
-    row("37.5 up", 3, 8, 38, "3 of 8 right (38 %)");
-    row("33.3 down", 1, 3, 33, "1 of 3 right (33 %)");
-    row("66.7 up", 2, 3, 67, "2 of 3 right (67 %)");
-    row("0.5 up", 1, 200, 1, "1 of 200 right (1 %)");
-    row("0.498 down", 1, 201, 0, "1 of 201 right (0 %)");
-    row("99.5 up", 199, 200, 100, "199 of 200 right (100 %)");
-    row("99.49 down", 19898, 20000, 99, "19898 of 20000 right (99 %)");
+    row("all right", 10, 10, 0, "10 of 10 right (100 %)");
+    row("66.7 down", 2, 3, 0, "2 of 3 right (66 %)");
+    row("89.58 is short of mastery", 43, 48, 0, "43 of 48 right (89 %)");
+    row("99.5 is not perfect", 199, 200, 0, "199 of 200 right (99 %)");
+    row("0.5 down", 1, 200, 0, "1 of 200 right (0 %)");
+    // Extra letters count against the score as readings that were not right.
+    row("every letter and junk", 3, 3, 200000, "3 of 3 right (0 %)");
+    row("one extra", 9, 9, 1, "9 of 9 right (90 %)");
+    row("only extra", 0, 0, 4, "0 of 0 right (0 %)");
+    row("large counts stay exact", 1999999, 2000000, 1, "1999999 of 2000000 right (99 %)");
 }
 
 void TestCopyScore::summarises()
 {
     QFETCH(int, right);
     QFETCH(int, sent);
-    QFETCH(int, percent);
+    QFETCH(int, extra);
     QFETCH(QString, summary);
     CopyScore score;
     score.right = right;
     score.sent = sent;
-    QCOMPARE(score.percent(), percent);
+    score.extra = extra;
     QCOMPARE(score.summary(), summary);
+    RunRecord run;
+    run.sent = QString(sent, u'E');
+    run.right = right;
+    run.extra = extra;
+    // A stored run is judged by the same rule from its counts.
+    QCOMPARE(run.accuracy(), score.percent());
 }
 
 void TestCopyScore::summarisesACopyWithNothingSent()

@@ -119,15 +119,15 @@ void TestLessonMastery::runsBestAndLast()
                 QStringLiteral("4:3/4"), QStringLiteral("12:1/8")}));
     QCOMPARE(lessons[3].lesson, 4);
     QCOMPARE(lessons[3].runs, 3);
-    QCOMPARE(lessons[3].best, 90.0);
-    QCOMPARE(lessons[3].last, 75.0);
+    QCOMPARE(lessons[3].best, 90);
+    QCOMPARE(lessons[3].last, 75);
     QCOMPARE(lessons[11].lesson, 12);
     QCOMPARE(lessons[11].runs, 1);
-    QCOMPARE(lessons[11].best, 12.5);
-    QCOMPARE(lessons[11].last, 12.5);
+    QCOMPARE(lessons[11].best, 12);
+    QCOMPARE(lessons[11].last, 12);
     QCOMPARE(lessons[0].runs, 0);
-    QCOMPARE(lessons[0].best, 0.0);
-    QCOMPARE(lessons[0].last, 0.0);
+    QCOMPARE(lessons[0].best, 0);
+    QCOMPARE(lessons[0].last, 0);
     QVERIFY(!lessons[0].mastered);
 }
 

@@ -44,39 +44,39 @@ void TestLetterAccuracy::fromEachLettersLatestFifty_data()
     QTest::addColumn<QChar>("letter");
     QTest::addColumn<int>("outcomes");
     QTest::addColumn<int>("right");
-    QTest::addColumn<double>("accuracy");
+    QTest::addColumn<int>("accuracy");
 
     const QString fiftyE = times(50, QStringLiteral("E"));
     QTest::newRow("three outcomes, one right")
-        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'E') << 3 << 1 << 100.0 / 3;
+        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'E') << 3 << 1 << 33;
     QTest::newRow("one outcome, right")
-        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'T') << 1 << 1 << 100.0;
+        << QStringList{QStringLiteral("EEET/E-IT")} << QChar(u'T') << 1 << 1 << 100;
     QTest::newRow("over two runs")
         << QStringList{QStringLiteral("SOS/SOH"), QStringLiteral("SS/-S")} << QChar(u'S') << 4 << 2
-        << 50.0;
+        << 50;
     QTest::newRow("exactly fifty")
         << QStringList{times(50, QStringLiteral("E")) + u'/' + times(10, QStringLiteral("I")) +
                        times(40, QStringLiteral("E"))}
-        << QChar(u'E') << 50 << 40 << 80.0;
+        << QChar(u'E') << 50 << 40 << 80;
     QTest::newRow("an older run drops out")
         << QStringList{times(30, QStringLiteral("E")) + u'/' + times(30, QStringLiteral("I")),
                        fiftyE + u'/' + fiftyE}
-        << QChar(u'E') << 50 << 50 << 100.0;
+        << QChar(u'E') << 50 << 50 << 100;
     QTest::newRow("part of an older run counts")
         << QStringList{times(40, QStringLiteral("E")) + u'/' + times(40, QStringLiteral("E")),
                        times(20, QStringLiteral("E")) + u'/' + times(20, QStringLiteral("-"))}
-        << QChar(u'E') << 50 << 30 << 60.0;
+        << QChar(u'E') << 50 << 30 << 60;
     QTest::newRow("the end of a long run counts")
         << QStringList{times(60, QStringLiteral("E")) + u'/' + times(10, QStringLiteral("T")) +
                        fiftyE}
-        << QChar(u'E') << 50 << 50 << 100.0;
+        << QChar(u'E') << 50 << 50 << 100;
     QTest::newRow("not the start of a long run")
         << QStringList{times(60, QStringLiteral("E")) + u'/' + fiftyE +
                        times(10, QStringLiteral("T"))}
-        << QChar(u'E') << 50 << 40 << 80.0;
+        << QChar(u'E') << 50 << 40 << 80;
     QTest::newRow("letters between count for themselves")
         << QStringList{times(60, QStringLiteral("ET")) + u'/' + times(60, QStringLiteral("EM"))}
-        << QChar(u'T') << 50 << 0 << 0.0;
+        << QChar(u'T') << 50 << 0 << 0;
 }
 
 void TestLetterAccuracy::fromEachLettersLatestFifty()
@@ -85,7 +85,7 @@ void TestLetterAccuracy::fromEachLettersLatestFifty()
     QFETCH(QChar, letter);
     QFETCH(int, outcomes);
     QFETCH(int, right);
-    QFETCH(double, accuracy);
+    QFETCH(int, accuracy);
     const auto letters = letterAccuracies(runsOf(runs));
     const LetterAccuracy &got = letters[std::size_t(letter.unicode() - u'A')];
     QCOMPARE(got.letter, letter);
@@ -99,7 +99,7 @@ void TestLetterAccuracy::lettersNeverSentHaveNoOutcomes()
     const auto letters = letterAccuracies(runsOf({QStringLiteral("EEET/E-IT")}));
     QCOMPARE(letters[0].letter, QChar(u'A'));
     QCOMPARE(letters[0].outcomes, 0);
-    QCOMPARE(letters[0].accuracy, 0.0);
+    QCOMPARE(letters[0].accuracy, 0);
     QCOMPARE(letters[25].letter, QChar(u'Z'));
     QCOMPARE(letters[25].outcomes, 0);
     // The letter read as I was sent as E: I itself has no outcome.
@@ -114,7 +114,7 @@ void TestLetterAccuracy::fewerRecentOutcomesWhenAsked()
 {
     const auto letters = letterAccuracies(runsOf({QStringLiteral("EEEEE/-EEEE")}), 3);
     QCOMPARE(letters[4].outcomes, 3);
-    QCOMPARE(letters[4].accuracy, 100.0);
+    QCOMPARE(letters[4].accuracy, 100);
 }
 
 void TestLetterAccuracy::weakestLetter_data()

@@ -3,11 +3,12 @@
 
 #include "ui/copycheck/copymarks.h"
 
+#include "runs/groupsize.h"
+
 namespace blinket {
 
 namespace {
 
-constexpr int groupSize = 5;
 constexpr int groupsPerLine = 8;
 // A line also ends here when extra letters stretch it, so that it never runs off the view.
 constexpr int placesPerLine = 48;

@@ -3,6 +3,8 @@
 
 #include "ui/progress/accuracychart.h"
 
+#include "practice/accuracy.h"
+
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -13,7 +15,6 @@ namespace blinket {
 
 namespace {
 
-constexpr double masteredPercent = 90.0;
 // Up to this many runs each is drawn as a dot too: a single run is otherwise no line at all.
 constexpr qsizetype dottedRuns = 60;
 
@@ -59,7 +60,7 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
     m_average = lineSeries(chart, QStringLiteral("recentAverage"),
                            QStringLiteral("Last five runs  חמש הריצות האחרונות"),
                            QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
-    m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), QStringLiteral("90%"),
+    m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), percentText(masteredPercent),
                             QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
 
     // The run's place in the series rather than its date: runs come seconds or weeks apart,
@@ -94,7 +95,7 @@ void AccuracyChart::showSeries(const std::vector<AccuracyPoint> &points)
     average.reserve(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double run = double(i + 1);
-        accuracy.append({run, points[i].accuracy});
+        accuracy.append({run, double(points[i].accuracy)});
         average.append({run, points[i].recentAverage});
     }
     // Half a run of room at each end, so that the first and last dots are not cut in half.
@@ -106,7 +107,7 @@ void AccuracyChart::showSeries(const std::vector<AccuracyPoint> &points)
     m_accuracy->setPointsVisible(accuracy.size() <= dottedRuns);
     m_accuracy->replace(accuracy);
     m_average->replace(average);
-    m_mastered->replace({{first, masteredPercent}, {last, masteredPercent}});
+    m_mastered->replace({{first, double(masteredPercent)}, {last, double(masteredPercent)}});
 }
 
 } // namespace blinket

@@ -3,8 +3,8 @@
 
 #include "ui/progress/lessontable.h"
 
+#include "practice/accuracy.h"
 #include "runs/lessons.h"
-#include "ui/progress/percenttext.h"
 
 #include <QHeaderView>
 
@@ -47,8 +47,8 @@ void LessonTable::showLessons(const std::array<LessonProgress, lessonCount> &pro
         const int row = lesson.lesson - 1;
         const bool done = lesson.runs > 0;
         setCell(row, Runs, QString::number(lesson.runs));
-        setCell(row, Best, done ? wholePercent(lesson.best) : QStringLiteral("–"));
-        setCell(row, Last, done ? wholePercent(lesson.last) : QStringLiteral("–"));
+        setCell(row, Best, done ? percentText(lesson.best) : QStringLiteral("–"));
+        setCell(row, Last, done ? percentText(lesson.last) : QStringLiteral("–"));
         setCell(row, Mastered, lesson.mastered ? QStringLiteral("✓") : QString());
     }
 }

@@ -3,7 +3,7 @@
 
 #include "ui/progress/letterchart.h"
 
-#include "ui/progress/percenttext.h"
+#include "practice/accuracy.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -101,7 +101,7 @@ void LetterChart::showBarTip(bool hovered, int index)
                                    .arg(letter.letter)
                                    .arg(letter.right)
                                    .arg(letter.outcomes)
-                                   .arg(wholePercent(letter.accuracy));
+                                   .arg(percentText(letter.accuracy));
     QToolTip::showText(QCursor::pos(), text, this);
 }
 

@@ -3,11 +3,11 @@
 
 #include "ui/progress/progresswindow.h"
 
+#include "practice/accuracy.h"
 #include "runs/lessons.h"
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
-#include "ui/progress/percenttext.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -69,7 +69,7 @@ QString weakestText(const std::array<LetterAccuracy, alphabetSize> &letters)
         .arg(letter.letter)
         .arg(letter.right)
         .arg(letter.outcomes)
-        .arg(wholePercent(letter.accuracy));
+        .arg(percentText(letter.accuracy));
 }
 
 // How many readings the bars stand on, naming the letters short of the full count; nothing

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace blinket {
+
+// How well something was read, in whole percent: the right readings in hundredths of all the
+// readings, an extra character typed counting as one more reading that was not right (junk
+// typed after the letters costs as much as a letter read wrong). Cut down to the whole percent
+// below, so that a score never shows more than was read: 89.6 % is 89 %, short of the 90 % of
+// a mastered lesson, and 99.6 % is not a perfect run. 0 when there was nothing to read.
+// Every window shows accuracies through this, and mastery is judged on it.
+inline int wholePercent(qint64 right, qint64 sent, qint64 extra = 0)
+{
+    const qint64 readings = sent + extra;
+    return readings <= 0 ? 0 : int(100 * right / readings);
+}
+
+// "89 %"
+inline QString percentText(int percent)
+{
+    return QString::number(percent) + QStringLiteral(" %");
+}
+
+// A lesson is mastered at this accuracy or more in each of its last runs.
+inline constexpr int masteredPercent = 90;
+
+} // namespace blinket
