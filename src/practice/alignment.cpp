@@ -204,7 +204,7 @@ std::vector<AlignedLetter> alignCopy(QStringView sent, QStringView copy)
     std::vector<Word> kept(std::size_t(blocks) * 2 * stepsWords);
     ColumnSteps column(words);
     for (qsizetype b = 0; b < blocks; ++b) {
-        Word *keep = &kept[std::size_t(b) * 2 * stepsWords];
+        Word *keep = kept.data() + std::size_t(b) * 2 * stepsWords;
         std::copy(column.plus.begin(), column.plus.end(), keep);
         std::copy(column.minus.begin(), column.minus.end(), keep + stepsWords);
         if (b + 1 < blocks) {
@@ -225,7 +225,7 @@ std::vector<AlignedLetter> alignCopy(QStringView sent, QStringView copy)
     for (qsizetype b = blocks - 1; b >= 0 && i > 0; --b) {
         const qsizetype start = b * block;
         const int used = wordsFor(i);
-        const Word *keep = &kept[std::size_t(b) * 2 * stepsWords];
+        const Word *keep = kept.data() + std::size_t(b) * 2 * stepsWords;
         std::copy(keep, keep + used, column.plus.begin());
         std::copy(keep + stepsWords, keep + stepsWords + used, column.minus.begin());
         for (qsizetype c = start + 1; c <= j; ++c) {
