@@ -4,86 +4,29 @@
 #include "practice/alignment.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
+#include <unordered_map>
 
-// The alignment is the usual table of edit distances, row i for the first i letters sent and
-// column j for the first j letters typed, walked back from the far corner. Long runs make the
-// whole table too big (two texts of 20,000 letters: 400 million cells), so only a band of
-// diagonals (j - i) is filled. A reading that costs at most `limit` leaves diagonal 0 and ends
-// on diagonal m - n, and every step off those two costs one going out and one coming back, so
-// it never strays more than (limit - |m - n|) / 2 diagonals beyond them. Filling that band for
-// growing limits (doubled each time, so the total work stays within a few times the last band)
-// finds the cost; once the cost found is within the limit, every cheapest reading lies inside
-// the band, and inside the band each cell on such a reading holds its true distance. The last
-// fill then keeps two bits a cell for the way back, in the narrowest band that holds the
-// cheapest readings: about cost x letters / 4 bytes, 10 MB for 20,000 letters with 10 %
-// errors.
-
-namespace blinket {
-namespace {
-
-constexpr int unreachable = std::numeric_limits<int>::max() / 2;
-
-// The last step of the preferred cheapest way into a cell.
-enum Step : std::uint8_t { Diagonal = 0, Up = 1, Left = 2 };
-
-// The diagonals (column less row) a fill covers, both ends included.
-struct Band
-{
-    int low;
-    int high;
-};
-
-Band bandFor(int limit, int rows, int columns)
-{
-    const int ends = columns - rows;
-    const int slack = (limit - std::abs(ends)) / 2;
-    return {std::max(std::min(0, ends) - slack, -rows),
-            std::min(std::max(0, ends) + slack, columns)};
-}
-
-// The steps of a band, two bits a cell; each row takes the same whole number of bytes.
-class StepTable
-{
-public:
-    StepTable(int rows, int columns, Band band)
-        : m_low(band.low), m_cells(std::min(band.high - band.low + 1, columns + 1)),
-          m_lastStart(columns + 1 - m_cells), m_rowBytes((m_cells + 3) / 4),
-          m_bits((std::size_t(rows) + 1) * std::size_t(m_rowBytes), 0)
-    {}
-
-    // A row's cells start at its lowest diagonal, moved so the row stays inside the table's
-    // columns when the band is wider than the table.
-    int rowStart(int row) const { return std::clamp(row + m_low, 0, m_lastStart); }
-    std::uint8_t *rowBits(int row) { return &m_bits[std::size_t(row) * std::size_t(m_rowBytes)]; }
-
-    Step at(int row, int column) const
-    {
-        const int cell = column - rowStart(row);
-        const std::uint8_t bits = m_bits[std::size_t(row) * std::size_t(m_rowBytes) + cell / 4];
-        return Step((bits >> (cell % 4 * 2)) & 3);
-    }
-
-private:
-    int m_low;
-    int m_cells;
-    int m_lastStart;
-    int m_rowBytes;
-    std::vector<std::uint8_t> m_bits;
-};
-
-void setStep(std::uint8_t *rowBits, int cell, Step step)
-{
-    rowBits[cell / 4] |= std::uint8_t(step << (cell % 4 * 2));
-}
-
-// Fills the band row by row and returns the cost of the whole alignment, or, as soon as a
-// whole row costs more than `giveUpAbove`, that row's least cost. Keeps the steps if asked.
+// The alignment is the usual table of edit distances D, row i for the first i letters sent and
+// column j for the first j letters typed, walked back from the far corner. The whole table is
+// too big to keep (20,000 letters against a pasted copy of 40,050: 800 million cells), and a
+// band around the diagonal grows to the whole table as soon as the copy is unrelated or much
+// longer than the run. So the table is never kept: only, for each column, how each cell differs
+// from the one above it (+1, 0 or -1, two bits a cell), 64 rows to a word. One column follows
+// from the one before and the letter typed in a few word operations a word (Myers's bit-vector
+// edit distance, with the top row D[0][j] = j of a whole-text alignment rather than a search).
 //
-// Of several equally cheap ways into a cell the first of these is kept, and since the reading
+// A first pass computes every column and keeps one in every `block` (about the square root of
+// the letters typed). The way back then takes the blocks from the last: it computes the
+// block's columns again from the kept one, keeping for each cell whether an extra or a missed
+// letter is a cheapest last step into it, walks through the block, and forgets it. Rows below
+// the way back are not computed again. Time: about two passes of rows x columns / 64 words,
+// whatever the texts; memory: about rows / 64 x 2 x (columns / block + block) words, 2 MB for
+// 20,000 letters sent and a copy of 40,050.
+//
+// Of several equally cheap ways into a cell the first of these is taken, and since the reading
 // is walked back from the end, that is the preference from the end of the texts backwards:
 // 1. right, when the letters agree: it is always among the cheapest, and a letter read right
 //    is never shown as anything else;
@@ -93,107 +36,230 @@ void setStep(std::uint8_t *rowBits, int cell, Step step)
 //    ones, never as a run of wrong letters ("AB" copied "BX": A missed, B right, X extra).
 //    Extra before missed makes two neighbours typed in swapped order read the same wherever
 //    they stand: "AB" copied "BA" is A missed, B right, A extra.
-int fill(QStringView sent, QStringView copy, Band band, int giveUpAbove, StepTable *steps)
+// Those tests need no distance itself: extra is cheapest when D[i][j] = D[i][j-1] + 1, missed
+// when D[i][j] = D[i-1][j] + 1, both differences the first pass works with.
+
+namespace blinket {
+namespace {
+
+using Word = std::uint64_t;
+constexpr int wordBits = 64;
+
+int wordsFor(qsizetype rows)
 {
-    const int rows = int(sent.size());
-    const int columns = int(copy.size());
-    const char16_t *sentLetters = sent.utf16();
-    const char16_t *copyLetters = copy.utf16();
-    std::vector<int> previous(std::size_t(columns) + 1, unreachable);
-    std::vector<int> current(std::size_t(columns) + 1, unreachable);
+    return int((rows + wordBits - 1) / wordBits);
+}
 
-    // Row 0: nothing sent yet, every letter typed is extra.
-    const int firstRowLast = std::min(columns, band.high);
-    for (int j = 0; j <= firstRowLast; ++j) {
-        previous[j] = j;
-        if (steps && j > 0)
-            setStep(steps->rowBits(0), j - steps->rowStart(0), Left);
-    }
-
-    for (int i = 1; i <= rows; ++i) {
-        const int first = std::max(0, i + band.low);
-        const int last = std::min(columns, i + band.high);
-        const char16_t sentLetter = sentLetters[i - 1];
-        std::uint8_t *rowBits = steps ? steps->rowBits(i) : nullptr;
-        const int start = steps ? steps->rowStart(i) : 0;
-        int left = unreachable; // the cell before, in this row
-        int rowLeast = unreachable;
-        int j = first;
-        if (j == 0) {
-            // Nothing typed yet: every letter sent so far is missed.
-            left = current[0] = i;
-            rowLeast = i;
-            if (rowBits)
-                setStep(rowBits, -start, Up);
-            ++j;
+// For each letter typed, the rows sent that hold the same letter, as a mask of bits. Letters
+// sent at least once a word on average keep a whole mask (at most 64 letters can, so their
+// masks take about as many words as rows sent); rarer letters and letters never sent keep their
+// rows only and are spread into a mask when asked, so no text makes the masks large.
+class LetterRows
+{
+public:
+    LetterRows(QStringView sent, QStringView copy) : m_words(wordsFor(sent.size()))
+    {
+        std::unordered_map<char16_t, int> letterNumbers;
+        std::vector<int> counts;
+        std::vector<int> letterAt;
+        letterAt.reserve(std::size_t(sent.size()));
+        for (const QChar letter : sent) {
+            const auto [found, added] =
+                letterNumbers.try_emplace(letter.unicode(), int(letterNumbers.size()));
+            if (added)
+                counts.push_back(0);
+            ++counts[std::size_t(found->second)];
+            letterAt.push_back(found->second);
         }
-        for (; j <= last; ++j) {
-            const bool same = sentLetter == copyLetters[j - 1];
-            const int diagonal = previous[j - 1] + (same ? 0 : 1);
-            const int extra = left + 1;
-            const int missed = previous[j] + 1;
-            const int cost = std::min({diagonal, extra, missed});
-            current[j] = left = cost;
-            rowLeast = std::min(rowLeast, cost);
-            if (rowBits) {
-                const Step step = same && diagonal == cost ? Diagonal
-                                  : extra == cost          ? Left
-                                  : missed == cost         ? Up
-                                                           : Diagonal;
-                setStep(rowBits, j - start, step);
+
+        // A kind of 0 or more numbers a whole mask, a negative one (~index) a list of rows; the
+        // list ~0 is empty, for letters never sent.
+        std::vector<int> kinds(counts.size());
+        int masks = 0;
+        m_listStarts = {0, 0};
+        for (std::size_t letter = 0; letter < counts.size(); ++letter) {
+            if (counts[letter] >= m_words) {
+                kinds[letter] = masks++;
+            } else {
+                kinds[letter] = ~int(m_listStarts.size() - 1);
+                m_listStarts.push_back(m_listStarts.back() + counts[letter]);
             }
         }
-        // The next row reads one cell past this row's band, which holds an older row's cost.
-        if (last < columns)
-            current[last + 1] = unreachable;
-        // Costs never fall along a reading, so no reading through this row ends cheaper.
-        if (rowLeast > giveUpAbove)
-            return rowLeast;
-        std::swap(previous, current);
+        m_masks.assign(std::size_t(masks) * std::size_t(m_words), 0);
+        m_listRows.resize(std::size_t(m_listStarts.back()));
+        std::vector<int> listEnds(m_listStarts.begin(), m_listStarts.end() - 1);
+        for (qsizetype row = 0; row < sent.size(); ++row) {
+            const int kind = kinds[std::size_t(letterAt[std::size_t(row)])];
+            if (kind >= 0)
+                maskOf(kind)[row / wordBits] |= Word(1) << (row % wordBits);
+            else
+                m_listRows[std::size_t(listEnds[std::size_t(~kind)]++)] = row;
+        }
+
+        m_kindTyped.reserve(std::size_t(copy.size()));
+        for (const QChar letter : copy) {
+            const auto found = letterNumbers.find(letter.unicode());
+            m_kindTyped.push_back(found == letterNumbers.end() ? ~0
+                                                               : kinds[std::size_t(found->second)]);
+        }
+        m_spread.assign(std::size_t(m_words), 0);
     }
-    return previous[columns];
+
+    int words() const { return m_words; }
+
+    // The rows holding the letter typed in column `column` (from 1); good until the next call.
+    const Word *matching(qsizetype column)
+    {
+        const int kind = m_kindTyped[std::size_t(column - 1)];
+        if (kind >= 0)
+            return maskOf(kind);
+        if (~kind != m_spreadList) {
+            toggle(m_spreadList);
+            toggle(~kind);
+            m_spreadList = ~kind;
+        }
+        return m_spread.data();
+    }
+
+private:
+    Word *maskOf(int kind) { return &m_masks[std::size_t(kind) * std::size_t(m_words)]; }
+
+    void toggle(int list)
+    {
+        for (int i = m_listStarts[std::size_t(list)]; i < m_listStarts[std::size_t(list) + 1];
+             ++i) {
+            const qsizetype row = m_listRows[std::size_t(i)];
+            m_spread[std::size_t(row / wordBits)] ^= Word(1) << (row % wordBits);
+        }
+    }
+
+    int m_words;
+    std::vector<Word> m_masks;
+    std::vector<int> m_listStarts;
+    std::vector<qsizetype> m_listRows;
+    std::vector<int> m_kindTyped;
+    std::vector<Word> m_spread; // the rows of list m_spreadList
+    int m_spreadList = 0;
+};
+
+// How the distances of one column differ from the row above: bit r of word w for row
+// 64 w + r + 1, set in `plus` where D grows by one going down, in `minus` where it falls by one.
+// A column of no letter typed (D[i][0] = i) grows all the way.
+struct ColumnSteps
+{
+    explicit ColumnSteps(int words) : plus(std::size_t(words), ~Word(0)), minus(std::size_t(words))
+    {}
+
+    std::vector<Word> plus;
+    std::vector<Word> minus;
+};
+
+// Moves `column`'s first `words` words on by one letter typed, whose rows are `matching`, and
+// if asked keeps where the new column is one more than the old one in the same row.
+void advance(ColumnSteps &column, const Word *matching, int words, Word *growsAcross)
+{
+    // Along the top row D grows by one a letter typed: every letter before any sent is extra.
+    Word carryPlus = 1;
+    Word carryMinus = 0;
+    for (int w = 0; w < words; ++w) {
+        const Word plus = column.plus[std::size_t(w)];
+        const Word minus = column.minus[std::size_t(w)];
+        const Word match = matching[w] | carryMinus;
+        const Word crossVertical = matching[w] | minus;
+        const Word crossHorizontal = (((match & plus) + plus) ^ plus) | match;
+        Word acrossPlus = minus | ~(crossHorizontal | plus);
+        Word acrossMinus = plus & crossHorizontal;
+        if (growsAcross)
+            growsAcross[w] = acrossPlus;
+        const Word outPlus = acrossPlus >> (wordBits - 1);
+        const Word outMinus = acrossMinus >> (wordBits - 1);
+        acrossPlus = (acrossPlus << 1) | carryPlus;
+        acrossMinus = (acrossMinus << 1) | carryMinus;
+        carryPlus = outPlus;
+        carryMinus = outMinus;
+        column.plus[std::size_t(w)] = acrossMinus | ~(crossVertical | acrossPlus);
+        column.minus[std::size_t(w)] = acrossPlus & crossVertical;
+    }
+}
+
+bool bitOfRow(const Word *words, qsizetype row)
+{
+    return (words[(row - 1) / wordBits] >> ((row - 1) % wordBits)) & 1;
 }
 
 } // namespace
 
 std::vector<AlignedLetter> alignCopy(QStringView sent, QStringView copy)
 {
-    const int rows = int(sent.size());
-    const int columns = int(copy.size());
+    const qsizetype rows = sent.size();
+    const qsizetype columns = copy.size();
+    LetterRows letterRows(sent, copy);
+    const int words = letterRows.words();
+    const qsizetype block =
+        std::max<qsizetype>(64, qsizetype(std::ceil(std::sqrt(double(columns)))));
+    const qsizetype blocks = (columns + block - 1) / block;
+    const std::size_t stepsWords = std::size_t(words);
 
-    // No reading costs more than reading every letter wrong and the rest missed or extra.
-    const int mostCost = std::max(rows, columns);
-    int limit = std::min(std::abs(columns - rows) + 1, mostCost);
-    int cost = fill(sent, copy, bandFor(limit, rows, columns), limit, nullptr);
-    while (cost > limit) {
-        limit = std::min(2 * limit, mostCost);
-        cost = fill(sent, copy, bandFor(limit, rows, columns), limit, nullptr);
+    // The first pass: kept column b is column b x block, both its words of steps.
+    std::vector<Word> kept(std::size_t(blocks) * 2 * stepsWords);
+    ColumnSteps column(words);
+    for (qsizetype b = 0; b < blocks; ++b) {
+        Word *keep = kept.data() + std::size_t(b) * 2 * stepsWords;
+        std::copy(column.plus.begin(), column.plus.end(), keep);
+        std::copy(column.minus.begin(), column.minus.end(), keep + stepsWords);
+        if (b + 1 < blocks) {
+            for (qsizetype j = b * block + 1; j <= (b + 1) * block; ++j)
+                advance(column, letterRows.matching(j), words, nullptr);
+        }
     }
 
-    const Band band = bandFor(cost, rows, columns);
-    StepTable steps(rows, columns, band);
-    fill(sent, copy, band, unreachable, &steps);
-
+    // The way back, a block at a time. For each column of the block and each row above the
+    // way: is extra a cheapest step into the cell (D[i][j] = D[i][j-1] + 1), is missed
+    // (D[i][j] = D[i-1][j] + 1)?
+    std::vector<Word> extraCheapest(std::size_t(block) * stepsWords);
+    std::vector<Word> missedCheapest(std::size_t(block) * stepsWords);
     std::vector<AlignedLetter> aligned;
-    aligned.reserve(std::size_t(std::max(rows, columns)) + std::size_t(cost));
-    int i = rows;
-    int j = columns;
-    while (i > 0 || j > 0) {
-        switch (steps.at(i, j)) {
-        case Diagonal:
-            --i;
-            --j;
-            aligned.push_back({sent[i] == copy[j] ? Mark::Right : Mark::Wrong, sent[i], copy[j]});
-            break;
-        case Up:
-            --i;
-            aligned.push_back({Mark::Missed, sent[i], QChar()});
-            break;
-        case Left:
-            --j;
-            aligned.push_back({Mark::Extra, QChar(), copy[j]});
-            break;
+    aligned.reserve(std::size_t(rows + columns));
+    qsizetype i = rows;
+    qsizetype j = columns;
+    for (qsizetype b = blocks - 1; b >= 0 && i > 0; --b) {
+        const qsizetype start = b * block;
+        const int used = wordsFor(i);
+        const Word *keep = kept.data() + std::size_t(b) * 2 * stepsWords;
+        std::copy(keep, keep + used, column.plus.begin());
+        std::copy(keep + stepsWords, keep + stepsWords + used, column.minus.begin());
+        for (qsizetype c = start + 1; c <= j; ++c) {
+            const std::size_t at = std::size_t(c - start - 1) * std::size_t(used);
+            advance(column, letterRows.matching(c), used, &extraCheapest[at]);
+            std::copy(column.plus.begin(), column.plus.begin() + used, &missedCheapest[at]);
         }
+        while (j > start && i > 0) {
+            const std::size_t at = std::size_t(j - start - 1) * std::size_t(used);
+            if (sent[i - 1] == copy[j - 1]) {
+                --i;
+                --j;
+                aligned.push_back({Mark::Right, sent[i], copy[j]});
+            } else if (bitOfRow(&extraCheapest[at], i)) {
+                --j;
+                aligned.push_back({Mark::Extra, QChar(), copy[j]});
+            } else if (bitOfRow(&missedCheapest[at], i)) {
+                --i;
+                aligned.push_back({Mark::Missed, sent[i], QChar()});
+            } else {
+                --i;
+                --j;
+                aligned.push_back({Mark::Wrong, sent[i], copy[j]});
+            }
+        }
+    }
+    // Along the top row only extra letters are left, down the first column only missed ones.
+    while (j > 0) {
+        --j;
+        aligned.push_back({Mark::Extra, QChar(), copy[j]});
+    }
+    while (i > 0) {
+        --i;
+        aligned.push_back({Mark::Missed, sent[i], QChar()});
     }
     std::reverse(aligned.begin(), aligned.end());
     return aligned;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
+#include "practice/alignment.h"
 #include "practice/copyscore.h"
 #include "practice/runrecord.h"
 
@@ -9,6 +10,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <random>
 
 using namespace blinket;
@@ -53,6 +55,7 @@ private slots:
     void summarises_data();
     void summarises();
     void summarisesACopyWithNothingSent();
+    void agreesWithTheFullTable_data();
     void agreesWithTheFullTable();
     void scoresALongCopyWithinTheErrorsPutIn();
 };
@@ -221,30 +224,79 @@ void TestCopyScore::summarisesACopyWithNothingSent()
     QCOMPARE(score.summary(), QStringLiteral("0 of 0 right (0 %)"));
 }
 
+void TestCopyScore::agreesWithTheFullTable_data()
+{
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<QList<int>>("sentLengths");
+    QTest::addColumn<QList<int>>("copyLengths"); // none: one at random and the longest, 2 n + 50
+    QTest::addColumn<int>("rounds");
+    const auto upTo = [](int last) {
+        QList<int> lengths;
+        for (int length = 0; length <= last; ++length)
+            lengths << length;
+        return lengths;
+    };
+    // The scorer works 64 rows (letters sent) to a word, and walks back through blocks of 64
+    // columns (letters typed), or of the square root of the letters typed for longer copies:
+    // 64 x 64 and 65 x 65 letters fill their last block, one more letter starts a new one.
+    const QList<int> wordEdges{63, 64, 65, 127, 128, 129, 191, 192, 193};
+    const QList<int> blockEdges{0, 1, 63, 64, 65, 127, 128, 129, 4096, 4097, 4225, 4226};
+    const QString aToZ = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    // Few letters make many readings of the same cost, where only the order of preference
+    // decides.
+    QTest::newRow("one letter") << QStringLiteral("A") << upTo(12) << QList<int>() << 8;
+    QTest::newRow("two letters") << QStringLiteral("AB") << upTo(12) << QList<int>() << 8;
+    QTest::newRow("four letters") << QStringLiteral("ABCD") << upTo(12) << QList<int>() << 8;
+    QTest::newRow("three letters, word edges")
+        << QStringLiteral("ABC") << wordEdges << QList<int>() << 4;
+    QTest::newRow("A to Z, word edges") << aToZ << wordEdges << QList<int>() << 4;
+    QTest::newRow("A to Z, longer") << aToZ << QList<int>{300, 500} << QList<int>() << 4;
+    QTest::newRow("two letters, block edges")
+        << QStringLiteral("AB") << QList<int>{0, 1, 40, 64, 129} << blockEdges << 1;
+    QTest::newRow("figures, punctuation, other letters")
+        << QStringLiteral("AE0159./=+\u00DF\u05D0") << QList<int>{1, 17, 64, 65, 150}
+        << QList<int>() << 4;
+}
+
 void TestCopyScore::agreesWithTheFullTable()
 {
+    QFETCH(QString, alphabet);
+    QFETCH(QList<int>, sentLengths);
+    QFETCH(QList<int>, copyLengths);
+    QFETCH(int, rounds);
+    const int letters = int(alphabet.size());
+    // The first letters of A to Z drawn stand for the alphabet's letters.
+    const auto spelled = [&](const QString &drawn) {
+        QString text;
+        for (const QChar letter : drawn)
+            text.append(alphabet[letter.unicode() - u'A']);
+        return text;
+    };
+    const std::array rates{0.0, 0.05, 0.2, 0.5};
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> alphabet(1, 4);
-    std::uniform_int_distribution<int> shortLength(0, 12);
-    // Short texts of few letters have many readings of the same cost.
-    for (int round = 0; round < 400; ++round) {
-        const int letters = alphabet(random);
-        const QString sent = randomLetters(shortLength(random), random, letters);
-        const QString copy = randomLetters(shortLength(random), random, letters);
-        const QString expected = describe(fullTableAlignment(sent, copy));
-        QVERIFY2(describe(scoreCopy(sent, copy).aligned) == expected,
-                 qPrintable(sent + QLatin1Char(' ') + copy + QStringLiteral(": ") + expected));
-    }
-    // Longer copies with errors, where the band is narrower than the table.
-    std::uniform_int_distribution<int> longerLength(20, 300);
-    std::uniform_real_distribution<double> rate(0.02, 0.4);
-    for (int round = 0; round < 100; ++round) {
-        const int letters = round % 2 == 0 ? 3 : 26;
-        const QString sent = randomLetters(longerLength(random), random, letters);
-        const QString copy = copyWithErrors(sent, rate(random), random, letters).copy;
-        const QString expected = describe(fullTableAlignment(sent, copy));
-        QVERIFY2(describe(scoreCopy(sent, copy).aligned) == expected,
-                 qPrintable(sent + QLatin1Char(' ') + copy));
+    for (const int sentLength : sentLengths) {
+        const int longest = 2 * sentLength + 50;
+        for (int round = 0; round < rounds; ++round) {
+            const QString sent = randomLetters(sentLength, random, letters);
+            const double rate = rates[std::size_t(round) % rates.size()];
+            const QString typed =
+                letters > 1 ? copyWithErrors(sent, rate, random, letters).copy : sent;
+            const QString tail = randomLetters(longest, random, letters);
+            QList<int> lengths = copyLengths;
+            if (lengths.isEmpty())
+                lengths = {std::uniform_int_distribution<int>(0, longest)(random), longest};
+            for (const int length : lengths) {
+                // The copy cut short or followed by extra letters, and one unrelated to it.
+                for (const QString &drawn :
+                     {(typed + tail).left(length), randomLetters(length, random, letters)}) {
+                    const QString sentText = spelled(sent);
+                    const QString copy = spelled(drawn);
+                    const QString expected = describe(fullTableAlignment(sentText, copy));
+                    QVERIFY2(describe(alignCopy(sentText, copy)) == expected,
+                             qPrintable(sentText + QLatin1Char(' ') + copy));
+                }
+            }
+        }
     }
 }
 
