@@ -58,11 +58,12 @@ bool readable(const QString &path)
     return file.open(QIODevice::ReadOnly);
 }
 
-// Whether this process may write into a folder. The effective user is the one opening files;
-// QFileInfo::isWritable asks for the real one, which differs in a program run set-user-id.
-bool writable(const QString &folder)
+// Whether this process may write a file or into a folder. The effective user is the one
+// opening files; QFileInfo::isWritable asks for the real one, which differs in a program run
+// set-user-id.
+bool writable(const QString &path)
 {
-    return faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK, AT_EACCESS) == 0;
+    return faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
 }
 
 // Runs one statement; the error is kept for the caller.
@@ -119,15 +120,26 @@ std::optional<qint64> PracticeHistory::store(const RunRecord &run)
         m_lastError = QStringLiteral("This run could not be stored: %1.").arg(problem);
         return std::nullopt;
     }
+    // Every store starts from the beginning, opening and checking the file again: a
+    // connection made while the file could not be written (one SQLite opened read-only, say)
+    // would otherwise fail every run after the file is mended. Opening costs a few
+    // milliseconds, and a run is stored once every few minutes.
+    close();
     const QString notStored = QStringLiteral("This run could not be stored");
     // A file found damaged only now is kept aside, and the run goes into a fresh history.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!open(Need::Write, notStored))
             break;
         QSqlError error;
-        if (const std::optional<qint64> id = insert(run, error)) {
+        bool forgotten = false;
+        if (const std::optional<qint64> id = insert(run, error, forgotten)) {
             m_lastError.clear();
             return id;
+        }
+        if (forgotten) {
+            m_lastError = QStringLiteral(
+                "This run is not kept: the practice history was forgotten after it.");
+            return std::nullopt;
         }
         if (attempt > 0 || stateAfter(error) != FileState::Unreadable) {
             fail(notStored, error);
@@ -140,7 +152,8 @@ std::optional<qint64> PracticeHistory::store(const RunRecord &run)
     return std::nullopt;
 }
 
-std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError &error)
+std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError &error,
+                                              bool &forgotten)
 {
     QSqlQuery begin(m_database);
     // Taking the write lock at the start lets the busy timeout wait for another writer; a
@@ -148,13 +161,18 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     if (!run(begin, QStringLiteral("BEGIN IMMEDIATE"), error))
         return std::nullopt;
     QSqlQuery insert(m_database);
-    // A run checked again keeps its id and takes the place of what was stored for it.
-    insert.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO runs (id, started, kind, lesson, speed, unit, minutes, "
-        "elapsed_seconds, sent, copy, right_count, wrong_count, missed_count, extra_count, "
-        "readings) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    insert.addBindValue(record.id > 0 ? QVariant(record.id)
-                                      : QVariant(QMetaType::fromType<qint64>()));
+    // A run checked again keeps its id and takes the place of what was stored for it, if it
+    // is still there: one forgotten since stays forgotten.
+    const bool again = record.id > 0;
+    insert.prepare(
+        again ? QStringLiteral("UPDATE runs SET started = ?, kind = ?, lesson = ?, speed = ?, "
+                               "unit = ?, minutes = ?, elapsed_seconds = ?, sent = ?, copy = ?, "
+                               "right_count = ?, wrong_count = ?, missed_count = ?, "
+                               "extra_count = ?, readings = ? WHERE id = ?")
+              : QStringLiteral("INSERT INTO runs (started, kind, lesson, speed, unit, minutes, "
+                               "elapsed_seconds, sent, copy, right_count, wrong_count, "
+                               "missed_count, extra_count, readings) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(startedText(record.startedUtc));
     insert.addBindValue(kindWord(record.kind));
     insert.addBindValue(record.lesson);
@@ -169,11 +187,15 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     insert.addBindValue(record.missed);
     insert.addBindValue(record.extra);
     insert.addBindValue(readingsText(record.outcomes));
+    if (again)
+        insert.addBindValue(record.id);
     QSqlQuery end(m_database);
     if (!insert.exec()) {
         error = insert.lastError();
+    } else if (again && insert.numRowsAffected() == 0) {
+        forgotten = true;
     } else {
-        const qint64 id = insert.lastInsertId().toLongLong();
+        const qint64 id = again ? record.id : insert.lastInsertId().toLongLong();
         insert.finish();
         if (run(end, QStringLiteral("COMMIT"), error))
             return id;
@@ -325,6 +347,7 @@ bool PracticeHistory::open(Need need, const QString &what)
                 return false;
             }
         }
+        mendCompanions();
         QSqlError error;
         const FileState state = openConnection(error);
         if (state == FileState::Usable)
@@ -418,6 +441,20 @@ PracticeHistory::FileState PracticeHistory::upgrade(QSqlError &error)
     }
     query.exec(QStringLiteral("ROLLBACK"));
     return stateAfter(error);
+}
+
+void PracticeHistory::mendCompanions() const
+{
+    // A connection made while the history could not be written leaves its write-ahead log and
+    // shared-memory files behind as read-only as the history was; once the history may be
+    // written again they must follow it, or no run could ever be stored in it again.
+    if (!writable(m_path))
+        return;
+    for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const QString companion = m_path + suffix;
+        if (QFileInfo::exists(companion) && !writable(companion))
+            QFile::setPermissions(companion, QFile::permissions(m_path));
+    }
 }
 
 PracticeHistory::FileState PracticeHistory::stateAfter(const QSqlError &error) const

@@ -37,7 +37,8 @@ public:
 
     // Stores a run in one transaction and returns its id; nothing when it could not be
     // stored, and then the history is as it was. A run with an id (one stored before, whose
-    // copy was checked again) replaces what was stored under that id.
+    // copy was checked again) replaces what was stored under that id; when the history was
+    // forgotten since, it is not stored again.
     std::optional<qint64> store(const RunRecord &run);
     // Every run, in the order they started (oldest first); empty before the first store.
     std::optional<std::vector<RunRecord>> allRuns();
@@ -62,8 +63,10 @@ private:
     bool open(Need need, const QString &what);
     FileState openConnection(QSqlError &error);
     FileState upgrade(QSqlError &error);
+    void mendCompanions() const;
     FileState stateAfter(const QSqlError &error) const;
-    std::optional<qint64> insert(const RunRecord &record, QSqlError &error);
+    // forgotten: the run had an id, and no run is stored under it any more.
+    std::optional<qint64> insert(const RunRecord &record, QSqlError &error, bool &forgotten);
     bool recover(const QSqlError &error);
     bool setAside(FileState why);
     void fail(const QString &what, const QSqlError &error);

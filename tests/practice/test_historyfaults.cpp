@@ -120,6 +120,7 @@ private slots:
     void fileThatCannotBeOpenedIsKeptAside();
     void readOnlyFolderBeforeTheFirstStore();
     void readOnlyFolderWithAHistory();
+    void storeAfterAFailedOneStartsAfresh();
     void storeThatOverrunsTheFileSizeLimitLeavesTheHistory();
     void storeOnAFullDiskLeavesTheHistory();
     void failureInsideTheTransactionRollsBack();
@@ -362,6 +363,28 @@ void TestHistoryFaults::readOnlyFolderWithAHistory()
     QCOMPARE(history.runCount(), std::optional<int>(1));
     QCOMPARE(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))),
              std::optional<qint64>(2));
+}
+
+void TestHistoryFaults::storeAfterAFailedOneStartsAfresh()
+{
+    QVERIFY(QFile::setPermissions(m_dir->path(), openFolder));
+    QVERIFY(QFile::setPermissions(m_folder, openFolder));
+    OrdinaryUser user;
+    {
+        PracticeHistory history(m_folder);
+        QVERIFY(history.store(madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"))));
+    }
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path(), readable));
+    // One program: its store meets a file it may not write, then the file is mended.
+    PracticeHistory history(m_folder);
+    QVERIFY(!history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))));
+    QVERIFY(QFile::setPermissions(path(), readable | QFile::WriteOwner));
+    const std::optional<qint64> id =
+        history.store(madeRun(QStringLiteral("T"), QStringLiteral("T")));
+    QVERIFY2(id, qPrintable(history.lastError()));
+    QCOMPARE(*id, 2);
+    QCOMPARE(history.runCount(), std::optional<int>(2));
 }
 
 void TestHistoryFaults::storeThatOverrunsTheFileSizeLimitLeavesTheHistory()

@@ -276,6 +276,12 @@ void TestHistoryStorage::countAndForget()
     // Ids are not given twice.
     QCOMPARE(history.store(madeRun(QStringLiteral("E"), QStringLiteral("E"))),
              std::optional<qint64>(4));
+    // A forgotten run checked again stays forgotten.
+    RunRecord forgotten = madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"), 2);
+    forgotten.id = 3;
+    QCOMPARE(history.store(forgotten), std::nullopt);
+    QCOMPARE(history.lastError(),
+             QStringLiteral("This run is not kept: the practice history was forgotten after it."));
     PracticeHistory other(m_folder);
     QCOMPARE(other.runCount(), std::optional<int>(1));
 }
