@@ -101,7 +101,7 @@ void TestTextSource::keepsTheWordsThatCanBeSent_data()
                                      << words("FIRST WORD") << 0;
     QTest::newRow("invalid UTF-8")
         << QByteArray("GOOD \xFF\xFE BAD\xC3 \xC2 \xE2\x80 END \xE2\x80") << words("GOOD END") << 5;
-    QTest::newRow("binary bytes") << QByteArray("\x00\x01\x02 TEXT \x7F\x80\x00", 14)
+    QTest::newRow("binary bytes") << QByteArrayLiteral("\x00\x01\x02 TEXT \x7F\x80\x00")
                                   << words("TEXT") << 2;
     QTest::newRow("the longest word") << QByteArray(50, 'A') + ' ' + QByteArray(51, 'B') + "\nC"
                                       << QStringList{QString(50, u'A'), QStringLiteral("C")} << 1;
@@ -175,7 +175,7 @@ void TestTextSource::badFilesAreExplained_data()
     QTest::newRow("white space only") << Make::File << QByteArray(" \r\n\t\xC2\xA0\r\n")
                                       << QStringLiteral("holds only white space, no words.");
     QTest::newRow("no word that can be sent")
-        << Make::File << QByteArray("\xC2\xA1Hola! se\xC3\xB1or\r\n\xFF\xFE\x00\x01", 20)
+        << Make::File << QByteArrayLiteral("\xC2\xA1Hola! se\xC3\xB1or\r\n\xFF\xFE\x00\x01")
         << QStringLiteral("holds no word that can be sent");
 }
 
