@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "runs/builtinwords.h"
+#include "runs/textsource.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace blinket;
+
+namespace {
+
+// The characters the program can send.
+const QString sendable = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/=:'\"()@^+&%");
+
+QStringList take(TextSource &source, qsizetype count)
+{
+    QStringList words;
+    for (qsizetype i = 0; i < count; ++i)
+        words << source.nextWord();
+    return words;
+}
+
+// "W00000 W00001 ...": words that say where they stand.
+QByteArray numberedWords(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += 'W' + QByteArray::number(i).rightJustified(5, '0') + ' ';
+    return text;
+}
+
+QStringList words(const char *text)
+{
+    return QString::fromLatin1(text).split(u' ');
+}
+
+enum class Make { Nothing, Folder, File, Pipe, Unreadable };
+
+} // namespace
+
+class TestTextSource : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void keepsTheWordsThatCanBeSent_data();
+    void keepsTheWordsThatCanBeSent();
+    void wordsAcrossReadsAndLongLines();
+    void readsOnlyTheStartOfAHugeFile();
+    void badFilesAreExplained_data();
+    void badFilesAreExplained();
+    void runsFromTheDrawnWordAndWrapsAround_data();
+    void runsFromTheDrawnWordAndWrapsAround();
+    void survivesAFileChangedWhileOpen_data();
+    void survivesAFileChangedWhileOpen();
+    void builtInWordsAreSendableAndDistinct();
+
+private:
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath(QStringLiteral("text.txt")); }
+};
+
+void TestTextSource::keepsTheWordsThatCanBeSent_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("skipped");
+    QTest::newRow("ASCII white space") << QByteArray("  ONE TWO\tTHREE\nFOUR\vFIVE\fSIX  ")
+                                       << words("ONE TWO THREE FOUR FIVE SIX") << 0;
+    QTest::newRow("Windows line ends")
+        << QByteArray("CQ CQ DE\r\nSHIP\r\n\r\nK\r\n") << words("CQ CQ DE SHIP K") << 0;
+    QTest::newRow("lower case") << QByteArray("Anchor aweigh at 0600")
+                                << words("ANCHOR AWEIGH AT 0600") << 0;
+    QTest::newRow("punctuation that can be sent")
+        << QByteArray("ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S")
+        << words("ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S") << 0;
+    QTest::newRow("characters that cannot be sent")
+        << QByteArray("STOP! caf\xC3\xA9 \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D OK ~ ok_ok")
+        << words("OK") << 5;
+    QTest::newRow("white space beyond ASCII") << QByteArray("A\xC2\xA0"
+                                                            "B\xE2\x80\x80"
+                                                            "C\xE2\x80\x8A"
+                                                            "D\xE2\x80\x8B"
+                                                            "E\xE3\x80\x80"
+                                                            "F\xE2\x80\xAF"
+                                                            "G\xC2\x85"
+                                                            "H\xE2\x80\xA8"
+                                                            "I\xE1\x9A\x80"
+                                                            "J")
+                                              << words("A B C D E F G H I J") << 0;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "FIRST WORD")
+                                     << words("FIRST WORD") << 0;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("GOOD \xFF\xFE BAD\xC3 \xC2 \xE2\x80 END \xE2\x80") << words("GOOD END") << 5;
+    QTest::newRow("binary bytes") << QByteArrayLiteral("\x00\x01\x02 TEXT \x7F\x80\x00")
+                                  << words("TEXT") << 2;
+    QTest::newRow("the longest word") << QByteArray(50, 'A') + ' ' + QByteArray(51, 'B') + "\nC"
+                                      << QStringList{QString(50, u'A'), QStringLiteral("C")} << 1;
+}
+
+void TestTextSource::keepsTheWordsThatCanBeSent()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, words);
+    QFETCH(int, skipped);
+    QVERIFY(writeFile(path(), bytes));
+    QString error;
+    std::optional<TextSource> source = TextSource::fromFile(path(), sendable, &error);
+    QVERIFY2(source, qPrintable(error));
+    QCOMPARE(source->skippedCount(), skipped);
+    QCOMPARE(source->wordCount(), words.size());
+    source->startAt(0);
+    QCOMPARE(take(*source, words.size()), words);
+}
+
+void TestTextSource::wordsAcrossReadsAndLongLines()
+{
+    // A file is read 64 KiB at a time: white space and words cut by the end of a read.
+    for (int padding = 65536 - 8; padding <= 65536 + 2; ++padding) {
+        QVERIFY(writeFile(path(), QByteArray(padding, ' ') + "ONE\xE3\x80\x80TWO\xC2\xA0THREE"));
+        std::optional<TextSource> source = TextSource::fromFile(path(), sendable, nullptr);
+        QVERIFY(source);
+        QCOMPARE(take(*source, 3), words("ONE TWO THREE"));
+        QCOMPARE(source->skippedCount(), 0);
+    }
+    // A line of 200,000 words, and one "word" of 3 MB.
+    QVERIFY(writeFile(path(), QByteArray("WORD ").repeated(200000) + QByteArray(3 << 20, 'X')));
+    std::optional<TextSource> source = TextSource::fromFile(path(), sendable, nullptr);
+    QVERIFY(source);
+    QCOMPARE(source->wordCount(), 200000);
+    QCOMPARE(source->skippedCount(), 1);
+}
+
+void TestTextSource::readsOnlyTheStartOfAHugeFile()
+{
+    // Mostly a hole of zero bytes, which takes no room on the disk; the last word in what is
+    // read is cut by its end.
+    const qint64 end = TextSource::largestText;
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("FIRST "), 6);
+        QVERIFY(file.seek(end - 4));
+        QCOMPARE(file.write(" LASTWORD AFTER"), 15);
+    }
+    std::optional<TextSource> source = TextSource::fromFile(path(), sendable, nullptr);
+    QVERIFY(source);
+    QCOMPARE(source->wordCount(), 1);
+    QCOMPARE(source->skippedCount(), 2);
+}
+
+void TestTextSource::badFilesAreExplained_data()
+{
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << Make::Nothing << QByteArray()
+                             << QStringLiteral("could not be read: No such file or directory.");
+    QTest::newRow("folder") << Make::Folder << QByteArray()
+                            << QStringLiteral("is a folder, not a file.");
+    QTest::newRow("named pipe") << Make::Pipe << QByteArray()
+                                << QStringLiteral("is not an ordinary file");
+    QTest::newRow("unreadable") << Make::Unreadable << QByteArray("WORDS")
+                                << QStringLiteral("could not be read: Permission denied.");
+    QTest::newRow("0 bytes") << Make::File << QByteArray() << QStringLiteral("is empty.");
+    QTest::newRow("white space only") << Make::File << QByteArray(" \r\n\t\xC2\xA0\r\n")
+                                      << QStringLiteral("holds only white space, no words.");
+    QTest::newRow("no word that can be sent")
+        << Make::File << QByteArrayLiteral("\xC2\xA1Hola! se\xC3\xB1or\r\n\xFF\xFE\x00\x01")
+        << QStringLiteral("holds no word that can be sent");
+}
+
+void TestTextSource::badFilesAreExplained()
+{
+    QFETCH(Make, make);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, why);
+    const QString name = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    if (make == Make::Folder)
+        QVERIFY(QDir().mkdir(name));
+    if (make == Make::Pipe)
+        QCOMPARE(mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    if (make == Make::File || make == Make::Unreadable)
+        QVERIFY(writeFile(name, bytes));
+    if (make == Make::Unreadable) {
+        QVERIFY(QFile::setPermissions(name, {}));
+        QVERIFY(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ExeOwner | QFile::ExeOther));
+    }
+    // Root may read anything; as root, read as an ordinary user.
+    std::optional<OrdinaryUser> user;
+    if (make == Make::Unreadable)
+        user.emplace();
+    QString error;
+    const std::optional<TextSource> source = TextSource::fromFile(name, sendable, &error);
+    QVERIFY(!source);
+    QCOMPARE(error.left(error.indexOf(name) + name.size()),
+             QStringLiteral("The text file %1").arg(name));
+    QVERIFY2(error.contains(why), qPrintable(error));
+}
+
+void TestTextSource::runsFromTheDrawnWordAndWrapsAround_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<QStringList>("words");
+    const QByteArray five = "ONE TWO THREE\r\nFOUR FIVE\r\n";
+    QTest::newRow("first") << five << 0.0f << words("ONE TWO THREE FOUR FIVE ONE TWO");
+    QTest::newRow("middle") << five << 0.5f << words("THREE FOUR FIVE ONE TWO THREE");
+    QTest::newRow("a word's first draw") << five << 0.2f << words("TWO THREE");
+    QTest::newRow("last") << five << 0.99f << words("FIVE ONE TWO");
+    // Far into a long text, past the places it notes, and round its end.
+    const QByteArray long100k = numberedWords(100000);
+    QTest::newRow("long, middle") << long100k << 0.5f << words("W50000 W50001");
+    QTest::newRow("long, 3/8") << long100k << 0.375f << words("W37500 W37501");
+    QTest::newRow("long, 1/128") << long100k << 0.0078125f << words("W00781 W00782");
+    QTest::newRow("long, end") << long100k << 1.0f - 1.0f / 65536
+                               << words("W99998 W99999 W00000 W00001");
+}
+
+void TestTextSource::runsFromTheDrawnWordAndWrapsAround()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(float, draw);
+    QFETCH(QStringList, words);
+    QVERIFY(writeFile(path(), bytes));
+    std::optional<TextSource> source = TextSource::fromFile(path(), sendable, nullptr);
+    QVERIFY(source);
+    source->nextWord(); // a run already under way starts again at the draw
+    source->startAt(draw);
+    QCOMPARE(take(*source, words.size()), words);
+}
+
+void TestTextSource::survivesAFileChangedWhileOpen_data()
+{
+    // The file holds 20,000 words of 7 bytes.
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("lastWords"); // what the words end on, as a pattern
+    QTest::newRow("cut to nothing") << qint64(0) << QByteArray() << QStringLiteral("W00[0-4]..");
+    QTest::newRow("cut in half") << qint64(70000) << QByteArray() << QStringLiteral("W0....");
+    QTest::newRow("overwritten with binary")
+        << qint64(140000) << QByteArray(140000, '\xFF') << QStringLiteral("W00[0-4]..");
+    QTest::newRow("replaced by other words")
+        << qint64(0) << QByteArray("NEW ").repeated(30000) << QStringLiteral("NEW");
+}
+
+void TestTextSource::survivesAFileChangedWhileOpen()
+{
+    QFETCH(qint64, size);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, lastWords);
+    QVERIFY(writeFile(path(), numberedWords(20000)));
+    std::optional<TextSource> source = TextSource::fromFile(path(), sendable, nullptr);
+    QVERIFY(source);
+    source->startAt(0.5f);
+    QCOMPARE(source->nextWord(), QStringLiteral("W10000"));
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(size));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    // Several passes over what is left: every word one of the file's, then or now.
+    const QRegularExpression fileWord(QStringLiteral("^(W[0-9]{5}|NEW)$"));
+    const QStringList words = take(*source, 50000);
+    for (const QString &word : words)
+        QVERIFY2(fileWord.match(word).hasMatch(), qPrintable(word));
+    const QRegularExpression last(QRegularExpression::anchoredPattern(lastWords));
+    for (const QString &word : words.mid(words.size() - 1000))
+        QVERIFY2(last.match(word).hasMatch(), qPrintable(word));
+}
+
+void TestTextSource::builtInWordsAreSendableAndDistinct()
+{
+    const auto words = builtInWords();
+    QVERIFY2(words.size() >= 300 && words.size() <= 500, qPrintable(QString::number(words.size())));
+    TextSource source = TextSource::builtIn(sendable);
+    QCOMPARE(source.skippedCount(), 0);
+    QCOMPARE(source.wordCount(), qsizetype(words.size()));
+    source.startAt(0);
+    const QRegularExpression upperCase(QStringLiteral("^[A-Z0-9]+$"));
+    QSet<QString> seen;
+    for (const std::string_view word : words) {
+        const QString expected = QString::fromLatin1(word.data(), qsizetype(word.size()));
+        QVERIFY2(upperCase.match(expected).hasMatch(), qPrintable(expected));
+        QVERIFY2(!seen.contains(expected), qPrintable(expected));
+        seen.insert(expected);
+        QCOMPARE(source.nextWord(), expected);
+    }
+    // Letters only: every word is kept.
+    QCOMPARE(TextSource::builtIn(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ").wordCount(),
+             qsizetype(words.size()));
+}
+
+QTEST_GUILESS_MAIN(TestTextSource)
+#include "test_textsource.moc"
