@@ -9,10 +9,12 @@
 // Usage: bench_longrun [letters]     (default 12000, at least 2000)
 
 #include "platform/qtplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -79,7 +81,8 @@ int main(int argc, char *argv[])
     const std::size_t steps = letters + letters / 5;
 
     SteppingPlatform platform(steps);
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath()); // nothing is typed: nothing is kept
+    Form1 form(platform, session);
     form.show();
     QCoreApplication::processEvents();
     platform.stop = form.findChild<QPushButton *>(QStringLiteral("cmdStop"));

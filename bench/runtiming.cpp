@@ -11,11 +11,13 @@
 // Without a display it runs on Qt's offscreen platform; under Xvfb or a desktop it paints.
 
 #include "platform/qtplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -124,7 +126,9 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
              bool typing = false)
 {
     MeasuringPlatform platform(sleeper, typing);
-    Form1 form(platform);
+    // Whatever is typed is kept in the practice history under XDG_DATA_HOME.
+    PracticeSession session(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    Form1 form(platform, session);
     form.show();
     QCoreApplication::processEvents();
     form.findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(speed);

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "platform/qtplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/fontconfiguration.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -16,7 +18,11 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(BLINKET_APP_ID));
     blinket::QtPlatform platform;
-    blinket::Form1 window(platform);
+    // The practice history's folder follows XDG_DATA_HOME; the session outlives every window
+    // that shows it.
+    blinket::PracticeSession session(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    blinket::Form1 window(platform, session);
     window.show();
     const int status = QApplication::exec();
     blinket::finishReadingFonts();

@@ -6,6 +6,7 @@
 #include "practice/accuracy.h"
 #include "practice/alignment.h"
 #include "practice/alphabet.h"
+#include "practice/copytext.h"
 
 namespace blinket {
 
@@ -33,23 +34,13 @@ QString CopyScore::summary() const
         .arg(QString::number(right), QString::number(sent), percentText(percent()));
 }
 
-QString lettersOnly(const QString &text)
-{
-    QString letters;
-    letters.reserve(text.size());
-    for (const QChar c : text) {
-        if (c >= u'A' && c <= u'Z')
-            letters.append(c);
-        else if (c >= u'a' && c <= u'z')
-            letters.append(QChar(c.unicode() - u'a' + u'A'));
-    }
-    return letters;
-}
-
-CopyScore scoreCopy(const QString &sent, const QString &copy)
+CopyScore scoreCopy(const QString &sent, const QString &copy, QStringView runCharacters)
 {
     CopyScore score;
-    score.aligned = alignCopy(lettersOnly(sent), lettersOnly(copy));
+    const QString sentCharacters = copyCharacters(sent, runCharacters);
+    const QString copied =
+        copyCharacters(copy, runCharacters, copyLimit(sentCharacters.size()), &score.leftOut);
+    score.aligned = alignCopy(sentCharacters, copied);
     for (const AlignedLetter &place : score.aligned) {
         if (place.mark == Mark::Extra) {
             ++score.extra;

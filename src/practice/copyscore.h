@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <vector>
@@ -47,6 +48,7 @@ struct CopyScore
     int wrong = 0;
     int missed = 0;
     int extra = 0;
+    int leftOut = 0; // characters of the copy past its limit (copyLimit), not scored
     std::array<LetterTally, 26> letters{}; // by sent letter, A = 0
 
     // The accuracy in whole percent (wholePercent): right letters in hundredths of the letters
@@ -56,11 +58,11 @@ struct CopyScore
     QString summary() const;
 };
 
-// The letters A to Z of a text, upper-cased, in order; everything else is dropped.
-QString lettersOnly(const QString &text);
-
-// Aligns the copy with the letters sent at the least number of edits (a wrong, missed or
-// extra letter each cost one) and scores it. Both texts go through lettersOnly first.
-CopyScore scoreCopy(const QString &sent, const QString &copy);
+// Aligns a copy with what a run sent at the least number of edits (a wrong, missed or extra
+// character each cost one) and scores it. Both texts count only the characters that stand for
+// something in a copy of the run (copyCharacters with runCharacters, what the run draws from
+// besides the letters A to Z), and of the copy no more than copyLimit of the characters sent:
+// checking stays quick whatever the copy holds.
+CopyScore scoreCopy(const QString &sent, const QString &copy, QStringView runCharacters = {});
 
 } // namespace blinket

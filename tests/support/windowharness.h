@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "recordingreporter.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
@@ -49,7 +50,8 @@ struct WindowHarness
 
     QTemporaryDir dataHome;
     FakePlatform platform;
-    Form1 form{platform};
+    PracticeSession session{historyFolder()};
+    Form1 form{platform, session};
     RecordingReporter reporter;
 };
 

@@ -4,12 +4,14 @@
 #include "fakeplatform.h"
 #include "platform/runtimeerror.h"
 #include "platform/urlopener.h"
+#include "practice/practicesession.h"
 #include "recordingreporter.h"
 #include "ui/main/form1.h"
 #include "ui/main/publisher.h"
 #include "windowcontrols.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -61,7 +63,8 @@ struct Window
     FakePlatform platform;
     RecordingReporter reporter;
     RecordingOpener opener;
-    Form1 form{platform};
+    PracticeSession session{QDir::tempPath()};
+    Form1 form{platform, session};
 };
 
 ClickLabel *link(Form1 &form, const char *name)

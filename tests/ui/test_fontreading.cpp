@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/fontconfiguration.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
@@ -39,7 +40,8 @@ private slots:
 void TestFontReading::theWindowBuiltDuringTheReadingHasItsFonts()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QCOMPARE(QFontInfo(control<QPlainTextEdit>(form, "Text1")->font()).family(),
              QStringLiteral("DejaVu Sans"));
     QCOMPARE(QFontInfo(control<QPushButton>(form, "Command2")->font()).family(),
@@ -74,7 +76,8 @@ void TestFontReading::waitingForAReadingNeverStartedReturnsAtOnce()
     // As in every other test, where the window is built with no reading started.
     waitForFontConfiguration();
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QVERIFY(control<QPlainTextEdit>(form, "Text1"));
 }
 

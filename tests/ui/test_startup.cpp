@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/colours.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace blinket;
@@ -26,7 +28,8 @@ private slots:
 void TestStartup::fillsTheSpeedList()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QStringList items;
     for (int i = 0; i < control<QComboBox>(form, "Combo1")->count(); ++i)
         items << control<QComboBox>(form, "Combo1")->itemText(i);
@@ -40,7 +43,8 @@ void TestStartup::seedsTheRandomNumbersFromTheClock()
     const auto firstDraws = [&seeds](double timeOfDay) {
         FakePlatform platform;
         platform.setTimeOfDay(timeOfDay);
-        Form1 form(platform);
+        PracticeSession session(QDir::tempPath());
+        Form1 form(platform, session);
         seeds << platform.lastSeed();
         QList<float> draws;
         for (int i = 0; i < 8; ++i)
@@ -58,7 +62,8 @@ void TestStartup::seedsTheRandomNumbersFromTheClock()
 void TestStartup::panelsTakeTheWindowColour()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QCOMPARE(backColour(control<QFrame>(form, "Frame1")), backColour(&form));
     QCOMPARE(backColour(control<QFrame>(form, "Frame2")), backColour(&form));
     QCOMPARE(control<QFrame>(form, "Frame1")->palette().color(QPalette::Window),
@@ -68,14 +73,16 @@ void TestStartup::panelsTakeTheWindowColour()
 void TestStartup::putsTheHintInTheResultsBox()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QCOMPARE(resultsText(form), QStringLiteral("בתום השידור יפיעו כאן האותיות ששודרו"));
 }
 
 void TestStartup::anchorsTheLampAtItsStoredCorner()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     auto *lamp = control<CircleShape>(form, "pic1");
     // The slider's value is not applied at start-up.
     QCOMPARE(lamp->Width(), 615.0f);
@@ -89,7 +96,8 @@ void TestStartup::anchorsTheLampAtItsStoredCorner()
 void TestStartup::opensAtRest()
 {
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     QVERIFY(!control<CircleShape>(form, "pic1")->isHidden());
     QVERIFY(control<QLabel>(form, "Image1")->isHidden());
     QVERIFY(control<QPushButton>(form, "Command6")->isHidden());
@@ -104,7 +112,8 @@ void TestStartup::startsWithoutATimeUnit()
     // No run has set the unit yet, so a lesson's lead-in, which runs on the unit of the run
     // before, has no length at all.
     FakePlatform platform;
-    Form1 form(platform);
+    PracticeSession session(QDir::tempPath());
+    Form1 form(platform, session);
     control<QLineEdit>(form, "Text2")->setText(QStringLiteral("0"));
     control<QPushButton>(form, "Command3", 3)->click();
     QCOMPARE(platform.durations(), (QList<qint32>{0, 0}));

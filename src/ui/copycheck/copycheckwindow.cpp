@@ -3,12 +3,13 @@
 
 #include "ui/copycheck/copycheckwindow.h"
 
+#include "practice/practicesession.h"
+#include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copymarks.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -35,7 +36,8 @@ QTableWidgetItem *cell(const QString &text)
 
 } // namespace
 
-CopyCheckWindow::CopyCheckWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("CopyCheck"));
     setWindowTitle(QStringLiteral("Copy check"));
@@ -66,9 +68,13 @@ CopyCheckWindow::CopyCheckWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_letters->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_letters->horizontalHeader()->setStretchLastSection(true);
 
-    m_copy = new QPlainTextEdit(this);
+    m_copy = new CopyBox(this);
     m_copy->setObjectName(QStringLiteral("copy"));
     m_copy->setTabChangesFocus(true);
+    m_leftOut = caption(QString(), this);
+    m_leftOut->setObjectName(QStringLiteral("leftOut"));
+    m_leftOut->setWordWrap(true);
+    m_leftOut->hide();
     m_check = new QPushButton(QStringLiteral("&Check  בדוק"), this);
     m_check->setObjectName(QStringLiteral("check"));
     auto *progress = new QPushButton(QStringLiteral("&Progress  התקדמות"), this);
@@ -81,6 +87,7 @@ CopyCheckWindow::CopyCheckWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *copyColumn = new QVBoxLayout;
     copyColumn->addWidget(caption(QStringLiteral("Your copy  ההעתקה שלך"), this));
     copyColumn->addWidget(m_copy);
+    copyColumn->addWidget(m_leftOut);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_check);
     buttons->addWidget(progress);
@@ -101,75 +108,78 @@ CopyCheckWindow::CopyCheckWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addLayout(lower, 2);
     layout->addWidget(m_status);
 
-    connect(m_check, &QPushButton::clicked, this, &CopyCheckWindow::check);
+    connect(m_copy, &QPlainTextEdit::textChanged, this,
+            [this] { m_session.setCopy(m_copy->toPlainText()); });
+    connect(m_copy, &CopyBox::leftOutChanged, this, &CopyCheckWindow::showLeftOut);
+    connect(m_check, &QPushButton::clicked, &m_session, &PracticeSession::storeNow);
     connect(progress, &QPushButton::clicked, this, &CopyCheckWindow::progressRequested);
+    connect(&m_session, &PracticeSession::scored, this, &CopyCheckWindow::showScore);
+    connect(&m_session, &PracticeSession::storeStatus, m_status, &QLabel::setText);
 }
 
-void CopyCheckWindow::showRun(const QString &sent, const QString &copy)
+void CopyCheckWindow::showLastRun()
 {
-    m_sent = sent;
-    m_copy->setEnabled(true);
-    m_check->setEnabled(true);
-    m_copy->setPlainText(copy);
+    m_status->clear();
+    const bool run = m_session.hasLastRun();
+    m_copy->setEnabled(run);
+    m_check->setEnabled(run);
+    if (!run) {
+        m_score->setText(QStringLiteral("Nothing to check yet."));
+        m_counts->setText(QStringLiteral(
+            "Start a run of A to Z or a lesson; the letters it sends are checked here."));
+        m_marks->clear();
+        m_letters->setRowCount(0);
+        m_copy->clear();
+        return;
+    }
+    m_copy->setRun(m_session.runCharacters(), m_session.copyLimit());
+    if (m_copy->toPlainText() != m_session.copy())
+        m_copy->setPlainText(m_session.copy());
     m_copy->moveCursor(QTextCursor::End);
     // Typing goes on where the run left off.
     m_copy->setFocus();
-    m_status->clear();
-    if (!lettersOnly(copy).isEmpty()) {
-        check();
+    showScore();
+    showLeftOut();
+}
+
+void CopyCheckWindow::showScore()
+{
+    if (!m_session.hasLastRun())
+        return;
+    const CopyScore &score = m_session.score();
+    if (score.right + score.wrong + score.extra == 0) {
+        // Nothing typed yet: the letters sent, with nothing under them, and what to do.
+        m_score->setText(QStringLiteral("Type what you read; it is checked as you type."));
+        m_counts->setText(QStringLiteral("%1 letters were sent.").arg(score.sent));
+        std::vector<AlignedLetter> sentOnly;
+        for (const AlignedLetter &place : score.aligned)
+            sentOnly.push_back({Mark::Right, place.sent, QLatin1Char(' ')});
+        m_marks->setHtml(copyMarksHtml(sentOnly));
+        m_letters->setRowCount(0);
         return;
     }
-    // Nothing typed yet: the letters sent, with nothing under them, and what to do.
-    const CopyScore unscored = scoreCopy(sent, QString());
-    m_score->setText(QStringLiteral("Type what you read, then press Check."));
-    m_counts->setText(QStringLiteral("%1 letters were sent.").arg(unscored.sent));
-    std::vector<AlignedLetter> sentOnly;
-    for (const QChar letter : lettersOnly(sent))
-        sentOnly.push_back({Mark::Right, letter, QLatin1Char(' ')});
-    m_marks->setHtml(copyMarksHtml(sentOnly));
-    m_letters->setRowCount(0);
-}
-
-void CopyCheckWindow::showNothingToCheck()
-{
-    m_sent.clear();
-    m_score->setText(QStringLiteral("Nothing to check yet."));
-    m_counts->setText(QStringLiteral(
-        "Start a run of A to Z or a lesson; the letters it sends are checked here."));
-    m_marks->clear();
-    m_letters->setRowCount(0);
-    m_copy->clear();
-    m_copy->setEnabled(false);
-    m_check->setEnabled(false);
-    m_status->clear();
-}
-
-void CopyCheckWindow::setStatus(const QString &text)
-{
-    m_status->setText(text);
-}
-
-void CopyCheckWindow::check()
-{
-    const QString copy = m_copy->toPlainText();
-    const CopyScore score = scoreCopy(m_sent, copy);
-    showScore(score);
-    showLetters(score);
-    emit scored(copy, score);
-}
-
-void CopyCheckWindow::showScore(const CopyScore &score)
-{
     m_score->setText(score.summary());
     m_counts->setText(QStringLiteral("%1 wrong, %2 missed, %3 extra")
                           .arg(score.wrong)
                           .arg(score.missed)
                           .arg(score.extra));
     m_marks->setHtml(copyMarksHtml(score.aligned));
+    showLetters();
 }
 
-void CopyCheckWindow::showLetters(const CopyScore &score)
+void CopyCheckWindow::showLeftOut()
 {
+    const int count = m_session.leftOut() + m_copy->leftOut();
+    m_leftOut->setVisible(count > 0);
+    m_leftOut->setText(QStringLiteral("%1 letters were left out: a copy of this run takes at "
+                                      "most %2.")
+                           .arg(count)
+                           .arg(m_session.copyLimit()));
+}
+
+void CopyCheckWindow::showLetters()
+{
+    const CopyScore &score = m_session.score();
     m_letters->setRowCount(0);
     for (int i = 0; i < int(score.letters.size()); ++i) {
         const LetterTally &tally = score.letters[std::size_t(i)];

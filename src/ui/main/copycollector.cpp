@@ -3,14 +3,20 @@
 
 #include "ui/main/copycollector.h"
 
+#include "practice/practicesession.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace blinket {
 
+CopyCollector::CopyCollector(QWidget &window, PracticeSession &session)
+    : QObject(&window), m_window(window), m_session(session)
+{}
+
 void CopyCollector::start()
 {
-    m_copy.clear();
     if (!m_collecting)
         QCoreApplication::instance()->installEventFilter(this);
     m_collecting = true;
@@ -27,6 +33,10 @@ bool CopyCollector::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
+    // Keys go to the widget with the focus; only those inside the main window are the copy's.
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (!widget || widget->window() != &m_window)
+        return false;
     const auto *key = static_cast<const QKeyEvent *>(event);
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return false;
@@ -35,17 +45,12 @@ bool CopyCollector::eventFilter(QObject *watched, QEvent *event)
     // Tab, Return, Escape, arrows, function keys and the like keep their work.
     if (!backspace && (text.isEmpty() || !text.front().isPrint()))
         return false;
-    // A key held down repeats; one press is one letter.
+    // A key held down repeats; one press is one character.
     if (!key->isAutoRepeat()) {
-        if (backspace) {
-            m_copy.chop(1);
-        } else if (text.size() == 1) {
-            const QChar c = text.front();
-            if (c >= u'A' && c <= u'Z')
-                m_copy += c;
-            else if (c >= u'a' && c <= u'z')
-                m_copy += QChar(c.unicode() - u'a' + u'A');
-        }
+        if (backspace)
+            m_session.takeBack();
+        else
+            m_session.type(text);
     }
     return true;
 }

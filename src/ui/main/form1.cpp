@@ -4,7 +4,6 @@
 #include "ui/main/form1.h"
 
 #include "platform/numeric.h"
-#include "practice/practicehistory.h"
 #include "ui/fonts.h"
 #include "ui/main/colours.h"
 
@@ -12,9 +11,10 @@
 
 namespace blinket {
 
-Form1::Form1(Platform &platform, QWidget *parent)
+Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     : QWidget(parent), m_platform(platform), m_guard(m_messageBoxes, &platform),
-      m_elements(*this, platform, m_state.Unit), m_runs(*this, m_elements, platform, m_state)
+      m_elements(*this, platform, m_state.Unit), m_runs(*this, m_elements, platform, m_state),
+      m_session(session)
 {
     installFontSubstitutions();
     buildControls();
@@ -42,7 +42,6 @@ void Form1::Form_Load()
     m_state.AnchorLeft = toInt16(pic1->Left());
 }
 
-// Out of line, where the practice history's type is complete.
 Form1::~Form1() = default;
 
 bool Form1::event(QEvent *event)

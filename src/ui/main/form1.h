@@ -6,7 +6,6 @@
 #include "platform/desktopurlopener.h"
 #include "platform/errorguard.h"
 #include "platform/platform.h"
-#include "practice/copyscore.h"
 #include "practice/runrecord.h"
 #include "runs/rundriver.h"
 #include "runs/runview.h"
@@ -35,7 +34,7 @@
 namespace blinket {
 
 class CopyCheckWindow;
-class PracticeHistory;
+class PracticeSession;
 class ProgressView;
 
 // The program's main window: its controls, the window-level state, and the handlers of its
@@ -45,7 +44,8 @@ class Form1 : public QWidget, private Lamp, private RunView
 {
     Q_OBJECT
 public:
-    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+    // What the learner reads and types is kept in session, which outlives the window.
+    Form1(Platform &platform, PracticeSession &session, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Errors that escape a handler go here (a message box unless a test says otherwise).
@@ -93,15 +93,12 @@ private:
 
     // The copy the learner types, and checking it (form1practice.cpp).
     void connectPractice();
-    void beginCopy(RunRecord run);
+    void beginCopy(const RunRecord &run);
     void endCopy(bool completed);
     void checkCopy();
     CopyCheckWindow &copyCheckWindow();
     // Shows the Copy check window beside this one, or brings it to the front.
     void showCopyCheck();
-    // Keeps the last run, as its copy was just scored, in the practice history.
-    void keepCheckedRun(const QString &copy, const CopyScore &score);
-    PracticeHistory &history();
     void showProgress();
     // A run like A to Z whose letters come more often the more often they were read wrong.
     void weakLetters();
@@ -165,13 +162,10 @@ private:
     // What a run has added to the results box while the box was hidden: laying out one
     // growing paragraph at every step would make each step slower than the one before.
     QString m_pendingText1;
-    CopyCollector m_copyCollector;
-    // The run being sent, and the last run that sent letters, with the copy last checked.
-    std::optional<RunRecord> m_runBeingSent;
-    std::optional<RunRecord> m_lastRun;
+    PracticeSession &m_session;
+    CopyCollector *m_copyCollector = nullptr;
     CopyCheckWindow *m_copyCheck = nullptr;
     ProgressView *m_progress = nullptr;
-    std::unique_ptr<PracticeHistory> m_history;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-// What the learner read: the copy typed during a run, the Copy check window, the practice
-// history with its Progress window, and the run of weak letters.
+// What the learner read: the copy typed during a run, the Copy check window, the Progress
+// window, and the run of weak letters. The practice session does the work; the window starts
+// and ends collecting and shows the windows.
 
-#include "practice/practicehistory.h"
+#include "practice/practicesession.h"
 #include "practice/weakletters.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "ui/fonts.h"
@@ -12,12 +13,12 @@
 #include "ui/progressopener.h"
 
 #include <QScreen>
-#include <QStandardPaths>
 
 namespace blinket {
 
 void Form1::connectPractice()
 {
+    m_copyCollector = new CopyCollector(*this, m_session);
     connect(m_checkCopyButton, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { checkCopy(); }); });
     connect(m_progressButton, &QPushButton::clicked, this,
@@ -27,57 +28,49 @@ void Form1::connectPractice()
         run.kind = RunKind::WeakLetters;
         startRun([this] { weakLetters(); }, run);
     });
+    connect(&m_session, &PracticeSession::runEnded, this, [this] {
+        copyCheckWindow().showLastRun();
+        showCopyCheck();
+    });
 }
 
-void Form1::beginCopy(RunRecord run)
+void Form1::beginCopy(const RunRecord &run)
 {
     // A new run makes the check of the last one stale.
     if (m_copyCheck)
         m_copyCheck->hide();
-    run.startedUtc = QDateTime::currentDateTimeUtc();
-    m_runBeingSent = run;
-    m_copyCollector.start();
+    m_session.beginRun(run, QString());
+    m_copyCollector->start();
 }
 
 void Form1::endCopy(bool completed)
 {
-    m_copyCollector.stop();
-    if (!completed || !m_runBeingSent)
+    // Before anything is reported: a key meant for a message box is the message box's.
+    m_copyCollector->stop();
+    if (!completed) {
+        m_session.abandonRun();
         return;
-    RunRecord run = *m_runBeingSent;
-    m_runBeingSent.reset();
+    }
     const RunDriver::Result &result = m_runs.lastResult();
+    RunRecord run;
     run.speed = m_state.Speed;
     run.unit = m_state.Unit;
     run.minutes = Text2->text();
     run.elapsedSeconds = result.seconds;
-    run.sent = result.lettersSent;
-    m_lastRun = run;
-    const QString copy = m_copyCollector.copy();
-    if (copy.isEmpty())
-        return;
-    copyCheckWindow().showRun(run.sent, copy);
-    showCopyCheck();
+    m_session.endRun(run, result.lettersSent);
 }
 
 void Form1::checkCopy()
 {
-    // For a learner who wrote on paper: the last run, with an empty copy to type into.
-    if (m_lastRun)
-        copyCheckWindow().showRun(m_lastRun->sent, QString());
-    else
-        copyCheckWindow().showNothingToCheck();
+    // For a learner who wrote on paper: the last run, with the copy to type into.
+    copyCheckWindow().showLastRun();
     showCopyCheck();
 }
 
 CopyCheckWindow &Form1::copyCheckWindow()
 {
     if (!m_copyCheck) {
-        m_copyCheck = new CopyCheckWindow(this);
-        connect(m_copyCheck, &CopyCheckWindow::scored, this,
-                [this](const QString &copy, const CopyScore &score) {
-                    m_guard.run([&] { keepCheckedRun(copy, score); });
-                });
+        m_copyCheck = new CopyCheckWindow(m_session, this);
         connect(m_copyCheck, &CopyCheckWindow::progressRequested, this,
                 [this] { m_guard.run([this] { showProgress(); }); });
     }
@@ -100,54 +93,15 @@ void Form1::showCopyCheck()
     window.activateWindow();
 }
 
-void Form1::keepCheckedRun(const QString &copy, const CopyScore &score)
-{
-    // Only a run the learner typed a copy of is kept: one who never types finds nothing on
-    // disk.
-    const QString letters = lettersOnly(copy);
-    if (!m_lastRun || letters.isEmpty())
-        return;
-    RunRecord &run = *m_lastRun;
-    run.copy = letters;
-    run.right = score.right;
-    run.wrong = score.wrong;
-    run.missed = score.missed;
-    run.extra = score.extra;
-    run.outcomes.clear();
-    for (const AlignedLetter &place : score.aligned) {
-        if (place.mark != Mark::Extra)
-            run.outcomes.push_back({place.sent, place.typed});
-    }
-    const std::optional<qint64> id = history().store(run);
-    QStringList status;
-    if (const QString problem = history().takeProblem(); !problem.isEmpty())
-        status << problem;
-    if (id) {
-        run.id = *id;
-        status << QStringLiteral("Kept in your practice history.");
-    } else {
-        status << history().lastError();
-    }
-    m_copyCheck->setStatus(status.join(u' '));
-    if (m_progress && m_progress->isVisible())
-        m_progress->refresh();
-}
-
-PracticeHistory &Form1::history()
-{
-    // The folder follows XDG_DATA_HOME; nothing is made there before a run is stored.
-    if (!m_history) {
-        m_history = std::make_unique<PracticeHistory>(
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    }
-    return *m_history;
-}
-
 void Form1::showProgress()
 {
     if (!m_progress) {
-        m_progress = openProgressWindow(history(), this);
+        m_progress = openProgressWindow(m_session.history(), this);
         m_progress->setFont(dialogFont());
+        connect(&m_session, &PracticeSession::historyChanged, m_progress, [this] {
+            if (m_progress->isVisible())
+                m_progress->refresh();
+        });
     }
     m_progress->refresh();
     m_progress->show();
@@ -158,7 +112,8 @@ void Form1::showProgress()
 void Form1::weakLetters()
 {
     // A history that cannot be read gives no weights: the run is then even, like A to Z.
-    const std::vector<RunRecord> runs = history().allRuns().value_or(std::vector<RunRecord>{});
+    const std::vector<RunRecord> runs =
+        m_session.history().allRuns().value_or(std::vector<RunRecord>{});
     const std::array<double, alphabetSize> weights = letterWeights(runs);
     m_state.RunMode = 0;
     m_runs.RunDrill([&weights](float r) { return weightedLetter(weights, r); });

@@ -55,6 +55,9 @@ void Form1::startRun(const std::function<void()> &handler, std::optional<RunReco
     bool failed = false;
     m_guard.run(handler, [this, &failed] {
         failed = true;
+        // Collecting ends before the error is told: a key pressed to close the message is
+        // the message's.
+        m_copyCollector->stop();
         m_runs.restoreAfterError();
     });
     const bool completed = !failed && !m_platform.endRequested();

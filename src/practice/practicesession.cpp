@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "practice/practicesession.h"
+
+#include "practice/copytext.h"
+
+#include <QDateTime>
+
+namespace blinket {
+
+PracticeSession::PracticeSession(const QString &historyFolder, QObject *parent)
+    : QObject(parent), m_history(historyFolder)
+{
+    m_storeTimer.setSingleShot(true);
+    m_storeTimer.setInterval(storeDelayMs);
+    connect(&m_storeTimer, &QTimer::timeout, this, &PracticeSession::store);
+}
+
+PracticeSession::~PracticeSession()
+{
+    // A learner who corrects the copy and closes the program at once loses nothing.
+    if (m_storeTimer.isActive())
+        store();
+}
+
+void PracticeSession::beginRun(const RunRecord &run, const QString &runCharacters)
+{
+    m_runBeingSent = run;
+    m_runBeingSent.startedUtc = QDateTime::currentDateTimeUtc();
+    m_runBeingSentCharacters = runCharacters;
+    m_typed.clear();
+    m_collecting = true;
+}
+
+void PracticeSession::type(const QString &text)
+{
+    if (!m_collecting || text.size() != 1)
+        return;
+    const QChar counted = copyCharacter(text.front(), m_runBeingSentCharacters);
+    if (!counted.isNull())
+        m_typed.append(counted);
+}
+
+void PracticeSession::takeBack()
+{
+    if (m_collecting)
+        m_typed.chop(1);
+}
+
+void PracticeSession::endRun(RunRecord finished, const QString &sent)
+{
+    if (!m_collecting)
+        return;
+    m_collecting = false;
+    // The check of the run before is over: whatever it still waited to store goes now.
+    if (m_storeTimer.isActive())
+        store();
+    finished.kind = m_runBeingSent.kind;
+    finished.lesson = m_runBeingSent.lesson;
+    finished.startedUtc = m_runBeingSent.startedUtc;
+    finished.id = 0;
+    m_lastRun = finished;
+    m_lastRunCharacters = m_runBeingSentCharacters;
+    m_sentText = sent;
+    // Typed beyond what could belong to the run: not taken, and said so.
+    m_copy = copyCharacters(m_typed, m_lastRunCharacters,
+                            blinket::copyLimit(copyCharacters(sent, m_lastRunCharacters).size()),
+                            &m_leftOut);
+    rescore();
+    if (m_score.right + m_score.wrong + m_score.extra == 0)
+        return;
+    emit runEnded();
+    store();
+}
+
+void PracticeSession::abandonRun()
+{
+    m_collecting = false;
+}
+
+int PracticeSession::copyLimit() const
+{
+    return blinket::copyLimit(m_score.sent);
+}
+
+void PracticeSession::setCopy(const QString &copy)
+{
+    if (!m_lastRun || copy == m_copy)
+        return;
+    m_copy = copy;
+    rescore();
+    m_storeTimer.start();
+}
+
+void PracticeSession::storeNow()
+{
+    store();
+}
+
+bool PracticeSession::forgetHistory()
+{
+    // A scoring still waiting is part of the history being forgotten.
+    if (m_storeTimer.isActive())
+        store();
+    const bool forgotten = m_history.forgetAll();
+    emit historyChanged();
+    return forgotten;
+}
+
+void PracticeSession::rescore()
+{
+    m_score = scoreCopy(m_sentText, m_copy, m_lastRunCharacters);
+    emit scored();
+}
+
+void PracticeSession::store()
+{
+    m_storeTimer.stop();
+    // Only a run the learner typed a copy of is kept: one who never types finds nothing on
+    // disk.
+    if (!m_lastRun || m_score.right + m_score.wrong + m_score.extra == 0)
+        return;
+    RunRecord &run = *m_lastRun;
+    run.sent = copyCharacters(m_sentText, m_lastRunCharacters);
+    run.copy = copyCharacters(m_copy, m_lastRunCharacters, copyLimit());
+    run.right = m_score.right;
+    run.wrong = m_score.wrong;
+    run.missed = m_score.missed;
+    run.extra = m_score.extra;
+    run.outcomes.clear();
+    for (const AlignedLetter &place : m_score.aligned) {
+        if (place.mark != Mark::Extra)
+            run.outcomes.push_back({place.sent, place.typed});
+    }
+    const std::optional<qint64> id = m_history.store(run);
+    QStringList status;
+    if (const QString problem = m_history.takeProblem(); !problem.isEmpty())
+        status << problem;
+    if (id) {
+        run.id = *id;
+        status << tr("Kept in your practice history.");
+    } else {
+        status << m_history.lastError();
+    }
+    emit storeStatus(status.join(u' '));
+    if (id)
+        emit historyChanged();
+}
+
+} // namespace blinket
