@@ -37,7 +37,7 @@ void RunDriver::setOptions(const RunOptions &options)
         if (characterIndex(c) >= 0)
             m_options.characters += c;
     }
-    if (m_options.characters == sendableCharacters().left(26))
+    if (m_options.characters == charactersOf(CharacterChoice{}))
         m_options.characters.clear();
 }
 

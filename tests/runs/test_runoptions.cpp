@@ -68,26 +68,32 @@ private slots:
 
 void TestRunOptions::lampDurations_data()
 {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("letterSpeed");
     // The lead-in's two pauses, then the letter A: dot, inner gap, dash, closing gap.
     QTest::addColumn<QList<qint32>>("durations");
-    const auto row = [](const char *speed, const char *letterSpeed, const QList<qint32> &ms) {
-        QTest::addRow("%s at '%s'", speed, letterSpeed)
-            << QString::fromLatin1(speed) << QString::fromLatin1(letterSpeed) << ms;
+    const auto row = [](const char *kind, const char *speed, const char *letterSpeed,
+                        const QList<qint32> &ms) {
+        QTest::addRow("%s, %s at '%s'", kind, speed, letterSpeed)
+            << QString::fromLatin1(kind) << QString::fromLatin1(speed)
+            << QString::fromLatin1(letterSpeed) << ms;
     };
-    row("5", "", {1280, 1280, 160, 160, 800, 800});
-    row("5", "  ", {1280, 1280, 160, 160, 800, 800});
-    row("5", "5", {1280, 1280, 160, 160, 800, 800});
-    row("10", "5", {640, 640, 80, 80, 400, 400});
-    row("4", "20", {2709, 2709, 40, 40, 200, 1693});
-    row("5", "15", {2016, 2016, 54, 54, 268, 1260});
-    row("6", "18", {1689, 1689, 44, 44, 222, 1056});
-    row("4", "3200", {2987, 2987, 0, 0, 0, 1867}); // letters too fast to see
+    row("a to z", "5", "", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "5", "  ", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "5", "5", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "10", "5", {640, 640, 80, 80, 400, 400});
+    row("a to z", "4", "20", {2709, 2709, 40, 40, 200, 1693});
+    row("a to z", "5", "15", {2016, 2016, 54, 54, 268, 1260});
+    row("a to z", "6", "18", {1689, 1689, 44, 44, 222, 1056});
+    row("a to z", "4", "3200", {2987, 2987, 0, 0, 0, 1867}); // letters too fast to see
+    // A lesson's shorter pause takes more of the time saved; its lead-in is the run's before.
+    row("lesson", "4", "20", {0, 0, 40, 40, 200, 1891});
 }
 
 void TestRunOptions::lampDurations()
 {
+    QFETCH(QString, kind);
     QFETCH(QString, speed);
     QFETCH(QString, letterSpeed);
     QFETCH(QList<qint32>, durations);
@@ -95,8 +101,13 @@ void TestRunOptions::lampDurations()
     run.view.combo1 = speed;
     run.view.text2 = QStringLiteral("0.001");
     run.runs.setOptions({letterSpeed, {}});
-    run.platform.scriptDraws({drawFor('A')});
-    run.aToZ();
+    if (kind == u"lesson") {
+        run.platform.scriptDraws({drawForPlace(0, 3)});
+        run.runs.Command3_Click(0); // AUV
+    } else {
+        run.platform.scriptDraws({drawFor('A')});
+        run.aToZ();
+    }
     QCOMPARE(run.platform.durations(), durations);
 }
 
