@@ -4,17 +4,20 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "runs/runoptions.h"
 #include "runs/runview.h"
 #include "runs/windowstate.h"
+#include "runs/wordsource.h"
 #include "signal/signalelements.h"
 
 #include <functional>
 
 namespace blinket {
 
-// The timed training runs: random letters from A to Z, the speed check that sends PARIS,
-// and the lessons that draw from a small group of letters. A run holds the thread until its
-// result line is written; events are handled only inside the signal elements.
+// The timed training runs: random letters from A to Z (or from the characters chosen), the
+// speed check that sends PARIS, the lessons that draw from a small group of letters, and text
+// runs that send words. A run holds the thread until its result line is written; events are
+// handled only inside the signal elements.
 class RunDriver
 {
 public:
@@ -22,25 +25,33 @@ public:
         : m_view(view), m_elements(elements), m_platform(platform), m_state(state)
     {}
 
-    // What a uniform draw r, 0 <= r < 1, makes a letter A to Z.
+    // What a uniform draw r, 0 <= r < 1, makes a character to send.
     using LetterChoice = std::function<QChar(float r)>;
+
+    // Taken by every run from its start on.
+    void setOptions(const RunOptions &options);
 
     // A run of random letters (RunMode 0) or the speed check (RunMode 1).
     void RunDrill();
-    // The same, its random letters chosen by choice instead of evenly.
+    // The same, its random characters chosen by choice instead of evenly.
     void RunDrill(const LetterChoice &choice);
     // A lesson run drawing from the letters of button Index.
     void Command3_Click(qint16 Index);
+    // A run that sends words, one after another with a group pause between them, until the
+    // minutes have passed or Stop; Stop is also seen after each character of a word.
+    void TextRun(WordSource &words);
 
     // Puts the window back as it is between runs after an error cut a run short. The time
-    // unit goes back to none, as at start-up, so that the unit that failed does not carry
-    // into the lead-in of the next lesson.
+    // unit goes back to none, as at start-up, and the letter timing with it, so that the unit
+    // that failed does not carry into the lead-in of the next lesson.
     void restoreAfterError();
 
     // What the last run that wrote its result line sent and took.
     struct Result
     {
-        QString lettersSent;  // in order, without the gaps; none for the speed check
+        // In order, without the gaps; none for the speed check; a text run's words with one
+        // space between them.
+        QString lettersSent;
         float seconds = 0.0f; // as the result line shows them
     };
     const Result &lastResult() const { return m_result; }
@@ -48,12 +59,20 @@ public:
 private:
     using Control = RunView::Control;
 
+    // Everything a random run or a text run does before its first character.
+    void startRun(double groupPauseUnits);
     // Hides the two banners, the results box (emptied first) and both panels.
     void hideBannersResultsAndPanels();
     void leadIn();
     void startClock();
-    void computeUnit();
+    // The time unit from the speed box, and the letter timing from the letter speed for a run
+    // whose group pause is groupPauseUnits long.
+    void computeUnit(double groupPauseUnits);
+    // Whether the run goes on for another step: time left and no Stop.
+    bool anotherStep();
     void sendLetters(const std::function<QString()> &drawLetter, int gapPauses);
+    void sendGroupPause(int gapPauses);
+    void sendWords(WordSource &words);
     void sendTryWords();
     void restoreWindow();
     void writeResultLine();
@@ -65,6 +84,7 @@ private:
     SignalElements &m_elements;
     Platform &m_platform;
     WindowState &m_state;
+    RunOptions m_options;
     double m_startSeconds = 0.0;
     QString m_lettersSent;
     Result m_result;

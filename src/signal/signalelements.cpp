@@ -4,6 +4,7 @@
 #include "signal/signalelements.h"
 
 #include "platform/numeric.h"
+#include "signal/characters.h"
 #include "signal/lettercode.h"
 
 namespace blinket {
@@ -12,9 +13,12 @@ void SignalElements::element(bool lit, double units)
 {
     m_lamp.setLit(lit);
     m_platform.processEvents();
-    // Every 16-bit unit times 0.5 or 2.5 is exact in a double, and odd units land exactly
-    // halfway, where the even neighbour is taken.
-    m_platform.Sleep(toInt32(static_cast<double>(m_unit) * units));
+    m_platform.Sleep(elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
+}
+
+qint32 SignalElements::spacingMs(double units) const
+{
+    return toInt32(roundHalfEven(m_timing->spacingUnit * units));
 }
 
 void SignalElements::Nekuda()
@@ -34,14 +38,16 @@ void SignalElements::Dark_nek()
 
 void SignalElements::Dark_Kav()
 {
-    element(false, 2.5);
+    m_lamp.setLit(false);
+    m_platform.processEvents();
+    m_platform.Sleep(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
 }
 
 void SignalElements::Dark_word()
 {
     m_lamp.setLit(false);
     m_platform.processEvents();
-    m_platform.Sleep(multiply16(m_unit, 4));
+    m_platform.Sleep(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
 }
 
 void SignalElements::AtoZ(const QString &letter)
@@ -50,13 +56,33 @@ void SignalElements::AtoZ(const QString &letter)
     const std::optional<LetterCode> code = letterCode(copy);
     if (!code)
         return;
+    sendElements(code->elements, code->extraClosingGap);
+}
+
+void SignalElements::sendCharacter(const QString &character)
+{
+    const QString copy = character;
+    if (letterCode(copy)) {
+        AtoZ(copy);
+        return;
+    }
+    if (copy.size() != 1)
+        return;
+    // Any other character closes without the extra gap, a procedure sign too: it is one sign.
+    const std::string_view elements = morseElements(copy.front());
+    if (!elements.empty())
+        sendElements(elements, false);
+}
+
+void SignalElements::sendElements(std::string_view elements, bool extraClosingGap)
+{
     const auto send = [this](void (SignalElements::*call)()) {
         m_platform.processEvents();
         (this->*call)();
     };
-    for (std::size_t i = 0; i < code->elements.size(); ++i) {
-        send(code->elements[i] == '.' ? &SignalElements::Nekuda : &SignalElements::Kav);
-        if (i + 1 < code->elements.size() || code->extraClosingGap)
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        send(elements[i] == '.' ? &SignalElements::Nekuda : &SignalElements::Kav);
+        if (i + 1 < elements.size() || extraClosingGap)
             send(&SignalElements::Dark_nek);
     }
     send(&SignalElements::Dark_Kav);

@@ -5,14 +5,20 @@
 
 #include "platform/platform.h"
 #include "signal/lamp.h"
+#include "signal/lettertiming.h"
 
 #include <QString>
+
+#include <optional>
+#include <string_view>
 
 namespace blinket {
 
 // The timed signal elements and the letter sender. Each element switches the lamp, lets
 // pending events run, reads the time unit afresh (an event handled just now may have
-// changed it) and holds the lamp for a whole number of milliseconds.
+// changed it) and holds the lamp for a whole number of milliseconds. With a letter timing,
+// the elements inside a letter take its letter unit and the closing gap and the long pause its
+// spacing unit, in place of the time unit.
 class SignalElements
 {
 public:
@@ -29,13 +35,24 @@ public:
 
     // Sends one letter A to Z; any other text sends nothing and touches nothing.
     void AtoZ(const QString &letter);
+    // Sends one character the program can send (a letter as AtoZ does); any other text sends
+    // nothing and touches nothing.
+    void sendCharacter(const QString &character);
+
+    // Letters faster than the time unit, kept until changed; nothing sends at the unit alone.
+    void setLetterTiming(std::optional<LetterTiming> timing) { m_timing = timing; }
 
 private:
+    // A dot, a dash or a gap inside a letter.
     void element(bool lit, double units);
+    // A dark gap between letters or words, of the given units at the spacing unit.
+    qint32 spacingMs(double units) const;
+    void sendElements(std::string_view elements, bool extraClosingGap);
 
     Lamp &m_lamp;
     Platform &m_platform;
     const qint16 &m_unit;
+    std::optional<LetterTiming> m_timing;
 };
 
 } // namespace blinket

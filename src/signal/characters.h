@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <string_view>
+
+namespace blinket {
+
+// The groups a learner can choose characters from. A character may belong to two: the
+// procedure signs BT and KN are sent as the same codes as = and (.
+enum class CharacterGroup { Letters, Figures, Punctuation, Procedure };
+
+// Which groups a run draws from; with none chosen, the letters alone.
+struct CharacterChoice
+{
+    bool letters = true;
+    bool figures = false;
+    bool punctuation = false;
+    bool procedure = false;
+};
+
+// Every character the program can send, each once: A to Z, 0 to 9, the punctuation marks,
+// then the procedure signs that are no punctuation mark (^ AA, + AR, & AS, % SK).
+QStringView sendableCharacters();
+
+// The place of c in sendableCharacters(), or -1 when it cannot be sent.
+int characterIndex(QChar c);
+
+// The dots ('.') and dashes ('-') of c, a procedure sign as one sign without a letter gap
+// inside; empty for anything that cannot be sent.
+std::string_view morseElements(QChar c);
+
+// Whether c is sent and belongs to group.
+bool belongsTo(QChar c, CharacterGroup group);
+
+// The characters of the chosen groups, in the order of sendableCharacters(), each once.
+QString charactersOf(const CharacterChoice &choice);
+
+// The two letters a procedure sign is known by ("AR" for '+'); empty for any other character.
+QString procedureSignName(QChar c);
+
+} // namespace blinket

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "fakerunview.h"
+#include "platform/numeric.h"
+#include "platform/runtimeerror.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+namespace {
+
+// Milliseconds from the first flash of PARIS to the first flash after its group pause, in a
+// run of the given kind that sends PARIS, the pause and one more letter.
+qint64 parisSpan(const QString &kind, const QString &speed, const QString &letterSpeed)
+{
+    RunHarness run;
+    run.view.combo1 = speed;
+    run.view.text2 = QStringLiteral("2");
+    run.runs.setOptions({letterSpeed, {}});
+    if (kind == u"try") {
+        run.tryRun();
+    } else if (kind == u"a to z") {
+        run.platform.scriptDraws({drawFor('P'), drawFor('A'), drawFor('R'), drawFor('I'),
+                                  drawFor('S'), drawFor('E'), drawFor('E')});
+        run.aToZ();
+    } else { // a lesson's pause, one block
+        const auto unitOf = [](const QString &wpm) { return toInt16(1600.0 / wpm.toDouble()); };
+        run.state.Unit = unitOf(speed);
+        if (!letterSpeed.isEmpty())
+            run.elements.setLetterTiming(letterTiming(run.state.Unit, unitOf(letterSpeed), 5.0));
+        for (const QChar letter : QStringLiteral("PARISE")) {
+            if (letter == u'E') {
+                run.elements.Dark_Kav();
+                run.elements.Dark_Kav();
+            }
+            run.elements.sendCharacter(letter);
+        }
+    }
+    // PARIS has fourteen flashes, each after the events before its element (the lamp shown
+    // with the window is none).
+    std::vector<qint64> flashes;
+    const auto &steps = run.platform.steps();
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        if (steps[i].kind == FakePlatform::Kind::Lit &&
+            steps[i - 1].kind == FakePlatform::Kind::Events)
+            flashes.push_back(steps[i].at);
+    }
+    return flashes.size() < 15 ? -1 : flashes[14] - flashes[0];
+}
+
+} // namespace
+
+class TestRunOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lampDurations_data();
+    void lampDurations();
+    void parisKeepsThePace_data();
+    void parisKeepsThePace();
+    void badLetterSpeedFailsAndIsForgotten();
+    void randomRunsDrawFromTheChosenCharacters_data();
+    void randomRunsDrawFromTheChosenCharacters();
+    void weakLetterRunsSendAnyCharacter();
+};
+
+void TestRunOptions::lampDurations_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("letterSpeed");
+    // The lead-in's two pauses, then the letter A: dot, inner gap, dash, closing gap.
+    QTest::addColumn<QList<qint32>>("durations");
+    const auto row = [](const char *kind, const char *speed, const char *letterSpeed,
+                        const QList<qint32> &ms) {
+        QTest::addRow("%s, %s at '%s'", kind, speed, letterSpeed)
+            << QString::fromLatin1(kind) << QString::fromLatin1(speed)
+            << QString::fromLatin1(letterSpeed) << ms;
+    };
+    row("a to z", "5", "", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "5", "  ", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "5", "5", {1280, 1280, 160, 160, 800, 800});
+    row("a to z", "10", "5", {640, 640, 80, 80, 400, 400});
+    row("a to z", "4", "20", {2709, 2709, 40, 40, 200, 1693});
+    row("a to z", "5", "15", {2016, 2016, 54, 54, 268, 1260});
+    row("a to z", "6", "18", {1689, 1689, 44, 44, 222, 1056});
+    row("a to z", "4", "3200", {2987, 2987, 0, 0, 0, 1867}); // letters too fast to see
+    // A lesson's shorter pause takes more of the time saved; its lead-in is the run's before.
+    row("lesson", "4", "20", {0, 0, 40, 40, 200, 1891});
+}
+
+void TestRunOptions::lampDurations()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, speed);
+    QFETCH(QString, letterSpeed);
+    QFETCH(QList<qint32>, durations);
+    RunHarness run;
+    run.view.combo1 = speed;
+    run.view.text2 = QStringLiteral("0.001");
+    run.runs.setOptions({letterSpeed, {}});
+    if (kind == u"lesson") {
+        run.platform.scriptDraws({drawForPlace(0, 3)});
+        run.runs.Command3_Click(0); // AUV
+    } else {
+        run.platform.scriptDraws({drawFor('A')});
+        run.aToZ();
+    }
+    QCOMPARE(run.platform.durations(), durations);
+}
+
+void TestRunOptions::parisKeepsThePace_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("letterSpeed");
+    QTest::addColumn<qint64>("without");
+    QTest::addColumn<int>("gaps"); // closing gaps and pauses in the span, each rounded alone
+    const auto row = [](const char *kind, const char *speed, const char *letterSpeed,
+                        qint64 without, int gaps) {
+        QTest::addRow("%s, %s at %s", kind, speed, letterSpeed)
+            << QString::fromLatin1(kind) << QString::fromLatin1(speed)
+            << QString::fromLatin1(letterSpeed) << without << gaps;
+    };
+    row("a to z", "5", "15", 42 * 320, 9);
+    row("lesson", "5", "15", 37 * 320, 7);
+    row("try", "5", "15", 36 * 320, 6);
+    // At odd units the elements round halfway to even, at the speed and the letter speed.
+    row("a to z", "6", "18", 11230, 9);
+    row("lesson", "6", "18", 9894, 7);
+}
+
+void TestRunOptions::parisKeepsThePace()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, speed);
+    QFETCH(QString, letterSpeed);
+    QFETCH(qint64, without);
+    QFETCH(int, gaps);
+    const qint64 with = parisSpan(kind, speed, letterSpeed);
+    qInfo("%s at %s: PARIS and its pause take %lld ms, with letters at %s %lld ms",
+          qPrintable(kind), qPrintable(speed), parisSpan(kind, speed, {}), qPrintable(letterSpeed),
+          with);
+    QCOMPARE(parisSpan(kind, speed, {}), without);
+    // At most half a millisecond for each gap rounded, at the speed and at the letter speed.
+    QVERIFY(std::abs(with - without) <= gaps);
+}
+
+void TestRunOptions::badLetterSpeedFailsAndIsForgotten()
+{
+    for (const auto &[letterSpeed, error] : {std::pair(u"fast", 13), {u"0", 11}, {u"0.01", 6}}) {
+        RunHarness run;
+        run.view.text2 = QStringLiteral("0");
+        run.runs.setOptions({QStringLiteral("20"), {}});
+        run.aToZ();
+        run.runs.setOptions({QString::fromUtf16(letterSpeed), {}});
+        try {
+            run.aToZ();
+            QFAIL("no error");
+        } catch (const RuntimeError &failed) {
+            QCOMPARE(failed.number(), error);
+        }
+        // After the error the next lesson's lead-in is as short as after start-up.
+        run.runs.restoreAfterError();
+        run.runs.setOptions({});
+        run.platform.clearLog();
+        run.runs.Command3_Click(3);
+        QCOMPARE(run.platform.durations().mid(0, 2), (QList<qint32>{0, 0}));
+    }
+}
+
+void TestRunOptions::randomRunsDrawFromTheChosenCharacters_data()
+{
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<std::vector<float>>("draws");
+    QTest::addColumn<QString>("text1");
+    // At a unit of 400 ms, 5 takes 2.8 s, ? 4.8 s, + (AR) 4.4 s and 9 6 s.
+    QTest::newRow("figure, mark and sign")
+        << QStringLiteral("5?+") << QStringLiteral("0.2")
+        << std::vector<float>{drawForPlace(0, 3), drawForPlace(1, 3), drawForPlace(2, 3)}
+        << QStringLiteral("5?+\r\n12  Sec.");
+    QTest::newRow("the largest draw takes the last")
+        << QStringLiteral("0123456789") << QStringLiteral("0.001")
+        << std::vector<float>{std::nextafter(1.0f, 0.0f)} << QStringLiteral("9\r\n6  Sec.");
+    QTest::newRow("what cannot be sent is never drawn")
+        << QStringLiteral("e-5!") << QStringLiteral("0.08") << std::vector<float>{0.0f, 0.99f}
+        << QStringLiteral("55\r\n5.6  Sec.");
+}
+
+void TestRunOptions::randomRunsDrawFromTheChosenCharacters()
+{
+    QFETCH(QString, characters);
+    QFETCH(QString, minutes);
+    QFETCH(std::vector<float>, draws);
+    QFETCH(QString, text1);
+    RunHarness run;
+    run.view.text2 = minutes;
+    run.runs.setOptions({{}, characters});
+    run.platform.scriptDraws(draws);
+    run.aToZ();
+    QCOMPARE(run.view.text1Value, text1);
+}
+
+void TestRunOptions::weakLetterRunsSendAnyCharacter()
+{
+    RunHarness run;
+    run.view.text2 = QStringLiteral("0.001");
+    run.runs.RunDrill([](float) { return QLatin1Char('/'); });
+    // -..-. : two dashes, three dots, four inner gaps and the closing gap.
+    QCOMPARE(run.view.text1Value, QStringLiteral("/\r\n4.4  Sec."));
+}
+
+QTEST_GUILESS_MAIN(TestRunOptions)
+#include "test_runoptions.moc"

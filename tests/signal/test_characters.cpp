@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "fakeplatform.h"
+#include "signal/characters.h"
+#include "signal/signalelements.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+class TestCharacters : public QObject
+{
+    Q_OBJECT
+private slots:
+    void charactersAreSentAsOneSign_data();
+    void charactersAreSentAsOneSign();
+    void groupsChooseTheirCharactersOnce_data();
+    void groupsChooseTheirCharactersOnce();
+};
+
+void TestCharacters::charactersAreSentAsOneSign_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("sleeps"); // at a unit of 400 ms: + lit, - dark
+    QTest::addColumn<QString>("sign");
+    const auto row = [](const char *name, const char *text, const char *code, const char *sleeps,
+                        const char *sign = "") {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromLatin1(code)
+                            << QString::fromLatin1(sleeps) << QString::fromLatin1(sign);
+    };
+    row("0", "0", "-----", "+1000 -200 +1000 -200 +1000 -200 +1000 -200 +1000 -1000");
+    row("7", "7", "--...", "+1000 -200 +1000 -200 +200 -200 +200 -200 +200 -1000");
+    row("?", "?", "..--..", "+200 -200 +200 -200 +1000 -200 +1000 -200 +200 -200 +200 -1000");
+    row("@", "@", ".--.-.", "+200 -200 +1000 -200 +1000 -200 +200 -200 +1000 -200 +200 -1000");
+    // No letter gap between the A and the R of AR, nor between the S and the K of SK.
+    row("AR", "+", ".-.-.", "+200 -200 +1000 -200 +200 -200 +1000 -200 +200 -1000", "AR");
+    row("SK", "%", "...-.-", "+200 -200 +200 -200 +200 -200 +1000 -200 +200 -200 +1000 -1000",
+        "SK");
+    row("BT, also a mark", "=", "-...-", "+1000 -200 +200 -200 +200 -200 +200 -200 +1000 -1000",
+        "BT");
+    // Only K, D and G keep their extra gap.
+    row("K", "K", "-.-", "+1000 -200 +200 -200 +1000 -200 -1000");
+    row("6", "6", "-....", "+1000 -200 +200 -200 +200 -200 +200 -200 +200 -1000");
+    // Nothing else is sent, and no event is handled.
+    row("hyphen, a missed character", "-", "", "");
+    row("exclamation mark", "!", "", "");
+    row("lower case", "e", "", "");
+    row("accented", "É", "", "");
+    row("empty", "", "", "");
+    row("two figures", "55", "", "");
+}
+
+void TestCharacters::charactersAreSentAsOneSign()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, code);
+    QFETCH(QString, sleeps);
+    QFETCH(QString, sign);
+    FakePlatform platform;
+    qint16 unit = 400;
+    SignalElements elements(platform, platform, unit);
+    elements.sendCharacter(text);
+
+    QCOMPARE(platform.sleeps().join(QLatin1Char(' ')), sleeps);
+    // Events are processed before every element, and once more inside it.
+    QCOMPARE(platform.timeline().count(QStringLiteral("ev")), 2 * platform.sleeps().size());
+    if (text.size() == 1) {
+        QCOMPARE(QString::fromLatin1(morseElements(text.front())), code);
+        QCOMPARE(characterIndex(text.front()) >= 0, !code.isEmpty());
+        QCOMPARE(procedureSignName(text.front()), sign);
+    }
+}
+
+void TestCharacters::groupsChooseTheirCharactersOnce_data()
+{
+    QTest::addColumn<CharacterChoice>("choice");
+    QTest::addColumn<QString>("characters");
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    QTest::newRow("letters") << CharacterChoice{true, false, false, false} << letters;
+    QTest::newRow("none: the letters") << CharacterChoice{false, false, false, false} << letters;
+    QTest::newRow("figures") << CharacterChoice{false, true, false, false}
+                             << QStringLiteral("0123456789");
+    QTest::newRow("signs") << CharacterChoice{false, false, false, true}
+                           << QStringLiteral("=(^+&%");
+    QTest::newRow("marks and signs")
+        << CharacterChoice{false, false, true, true} << QStringLiteral(R"(.,?/=:'"()@^+&%)");
+    QTest::newRow("all") << CharacterChoice{true, true, true, true}
+                         << letters + QStringLiteral(R"(0123456789.,?/=:'"()@^+&%)");
+}
+
+void TestCharacters::groupsChooseTheirCharactersOnce()
+{
+    QFETCH(CharacterChoice, choice);
+    QFETCH(QString, characters);
+    QCOMPARE(charactersOf(choice), characters);
+    for (const QChar c : characters)
+        QCOMPARE(sendableCharacters().at(characterIndex(c)), c);
+}
+
+QTEST_GUILESS_MAIN(TestCharacters)
+#include "test_characters.moc"
