@@ -49,7 +49,7 @@ struct ProgressFigures
 {
     std::vector<AccuracyPoint> series;
     std::array<std::vector<AccuracyPoint>, lessonCount> lessonSeries;
-    std::array<LetterAccuracy, alphabetSize> letters;
+    std::array<LetterAccuracy, sendableCount> letters;
     std::optional<QChar> weakest;
     std::vector<Confusion> confusions;
     QStringList topConfusions;
@@ -136,7 +136,7 @@ int main(int argc, char *argv[])
         PracticeHistory history(folder);
         figures = progressFigures(history.allRuns().value_or(std::vector<RunRecord>()));
     });
-    std::array<double, alphabetSize> weights{};
+    std::array<double, sendableCount> weights{};
     measure("weak-letter weights from loaded runs", tries,
             [&] { weights = letterWeights(loaded); });
     measure("open, load and weak-letter weights together", tries, [&] {

@@ -5,8 +5,8 @@
 
 #include "practice/accuracy.h"
 #include "practice/alignment.h"
-#include "practice/alphabet.h"
 #include "practice/copytext.h"
+#include "signal/characters.h"
 
 namespace blinket {
 
@@ -17,7 +17,7 @@ QChar LetterTally::mostOftenReadAs() const
     for (int i = 0; i < int(readAs.size()); ++i) {
         if (readAs[i] > best) {
             best = readAs[i];
-            letter = QChar(u'A' + i);
+            letter = characterAt(i);
         }
     }
     return letter;
@@ -47,7 +47,10 @@ CopyScore scoreCopy(const QString &sent, const QString &copy, QStringView runCha
             continue;
         }
         ++score.sent;
-        LetterTally &tally = score.letters[letterIndex(place.sent)];
+        // A character outside the table (a caller's own, in a test) is scored but not tallied.
+        const int sent = characterIndex(place.sent);
+        LetterTally unlisted;
+        LetterTally &tally = sent >= 0 ? score.letters[std::size_t(sent)] : unlisted;
         ++tally.sent;
         switch (place.mark) {
         case Mark::Right:
@@ -56,7 +59,8 @@ CopyScore scoreCopy(const QString &sent, const QString &copy, QStringView runCha
             break;
         case Mark::Wrong:
             ++score.wrong;
-            ++tally.readAs[letterIndex(place.typed)];
+            if (const int typed = characterIndex(place.typed); typed >= 0)
+                ++tally.readAs[std::size_t(typed)];
             break;
         case Mark::Missed:
             ++score.missed;

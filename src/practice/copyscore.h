@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "signal/characters.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -24,17 +26,17 @@ struct AlignedLetter
     friend bool operator==(const AlignedLetter &, const AlignedLetter &) = default;
 };
 
-// One letter's tally over a run: how often it was sent, read right, missed, and read as
-// each other letter.
+// One character's tally over a run: how often it was sent, read right, missed, and read as
+// each other character, by their places in sendableCharacters().
 struct LetterTally
 {
     int sent = 0;
     int right = 0;
     int missed = 0;
-    std::array<int, 26> readAs{}; // wrong readings, by the letter typed (A = 0)
+    std::array<int, sendableCount> readAs{}; // wrong readings, by the character typed
 
-    // The letter it was most often mistaken for, the earliest in the alphabet on a tie; null
-    // when it was never read wrong.
+    // The character it was most often mistaken for, the earliest in sendableCharacters() on a
+    // tie; null when it was never read wrong.
     QChar mostOftenReadAs() const;
 };
 
@@ -49,7 +51,7 @@ struct CopyScore
     int missed = 0;
     int extra = 0;
     int leftOut = 0; // characters of the copy past its limit (copyLimit), not scored
-    std::array<LetterTally, 26> letters{}; // by sent letter, A = 0
+    std::array<LetterTally, sendableCount> letters{}; // by character sent
 
     // The accuracy in whole percent (wholePercent): right letters in hundredths of the letters
     // sent and the extra ones typed.

@@ -42,17 +42,17 @@ std::vector<double> movingAverage(const std::vector<double> &values, int window)
     return averages;
 }
 
-std::array<LetterAccuracy, alphabetSize> letterAccuracies(const std::vector<RunRecord> &runs,
-                                                          int recent)
+std::array<LetterAccuracy, sendableCount> letterAccuracies(const std::vector<RunRecord> &runs,
+                                                           int recent)
 {
-    std::array<LetterAccuracy, alphabetSize> letters{};
-    for (int i = 0; i < alphabetSize; ++i)
-        letters[std::size_t(i)].letter = letterAt(i);
+    std::array<LetterAccuracy, sendableCount> letters{};
+    for (int i = 0; i < sendableCount; ++i)
+        letters[std::size_t(i)].letter = characterAt(i);
     // Newest first, until every letter has its fill.
     int filled = 0;
-    for (auto run = runs.rbegin(); run != runs.rend() && filled < alphabetSize; ++run) {
+    for (auto run = runs.rbegin(); run != runs.rend() && filled < sendableCount; ++run) {
         for (auto outcome = run->outcomes.rbegin(); outcome != run->outcomes.rend(); ++outcome) {
-            const int index = letterIndex(outcome->sent);
+            const int index = characterIndex(outcome->sent);
             if (index < 0)
                 continue;
             LetterAccuracy &letter = letters[std::size_t(index)];
@@ -70,7 +70,7 @@ std::array<LetterAccuracy, alphabetSize> letterAccuracies(const std::vector<RunR
     return letters;
 }
 
-std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, alphabetSize> &letters)
+std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters)
 {
     std::optional<QChar> weakest;
     int lowest = 0;
@@ -85,21 +85,21 @@ std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, alphabetSize
 
 std::vector<Confusion> confusions(const std::vector<RunRecord> &runs)
 {
-    std::array<std::array<int, alphabetSize>, alphabetSize> counts{};
+    std::array<std::array<int, sendableCount>, sendableCount> counts{};
     for (const RunRecord &run : runs) {
         for (const LetterOutcome &outcome : run.outcomes) {
-            const int sent = letterIndex(outcome.sent);
-            const int read = letterIndex(outcome.readAs);
+            const int sent = characterIndex(outcome.sent);
+            const int read = characterIndex(outcome.readAs);
             if (sent >= 0 && read >= 0 && sent != read)
                 ++counts[std::size_t(sent)][std::size_t(read)];
         }
     }
     // Gathered in alphabetical order, so a stable sort by count keeps ties that way.
     std::vector<Confusion> ranked;
-    for (int sent = 0; sent < alphabetSize; ++sent) {
-        for (int read = 0; read < alphabetSize; ++read) {
+    for (int sent = 0; sent < sendableCount; ++sent) {
+        for (int read = 0; read < sendableCount; ++read) {
             if (const int count = counts[std::size_t(sent)][std::size_t(read)])
-                ranked.push_back({letterAt(sent), letterAt(read), count});
+                ranked.push_back({characterAt(sent), characterAt(read), count});
         }
     }
     std::ranges::stable_sort(ranked, std::ranges::greater(), &Confusion::count);

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "practice/alphabet.h"
 #include "practice/runrecord.h"
+#include "signal/characters.h"
 
 #include <QChar>
 #include <QDateTime>
@@ -48,12 +48,12 @@ struct LetterAccuracy
 };
 
 // Each letter A to Z over its most recent outcomes (50 unless asked otherwise).
-std::array<LetterAccuracy, alphabetSize> letterAccuracies(const std::vector<RunRecord> &runs,
-                                                          int recent = 50);
+std::array<LetterAccuracy, sendableCount> letterAccuracies(const std::vector<RunRecord> &runs,
+                                                           int recent = 50);
 
 // The letter of lowest accuracy among those with at least one outcome, the earliest in the
 // alphabet on a tie; nothing when no letter has an outcome.
-std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, alphabetSize> &letters);
+std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters);
 
 // A letter sent and read as another, and how often.
 struct Confusion

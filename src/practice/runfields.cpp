@@ -3,7 +3,7 @@
 
 #include "practice/runfields.h"
 
-#include "practice/alphabet.h"
+#include "signal/characters.h"
 
 namespace blinket {
 
@@ -68,7 +68,7 @@ std::optional<std::vector<LetterOutcome>> outcomesFromReadings(QStringView sent,
     std::vector<LetterOutcome> outcomes(std::size_t(sent.size()));
     for (qsizetype i = 0; i < sent.size(); ++i) {
         const QChar reading = readings[i];
-        if (letterIndex(sent[i]) < 0 || (reading != missedMark && letterIndex(reading) < 0))
+        if (characterIndex(sent[i]) < 0 || (reading != missedMark && characterIndex(reading) < 0))
             return std::nullopt;
         outcomes[std::size_t(i)] = {sent[i], reading == missedMark ? QChar() : reading};
     }
@@ -107,8 +107,8 @@ QString recordProblem(const RunRecord &run)
             .arg(run.sent.size());
     for (qsizetype i = 0; i < run.sent.size(); ++i) {
         const LetterOutcome &outcome = run.outcomes[std::size_t(i)];
-        if (letterIndex(run.sent[i]) < 0 || outcome.sent != run.sent[i] ||
-            (!outcome.missed() && letterIndex(outcome.readAs) < 0))
+        if (characterIndex(run.sent[i]) < 0 || outcome.sent != run.sent[i] ||
+            (!outcome.missed() && characterIndex(outcome.readAs) < 0))
             return QStringLiteral("letter %1 of the run does not match its outcome").arg(i + 1);
     }
     return {};

@@ -14,13 +14,13 @@ constexpr double weightFloor = 0.05;
 
 } // namespace
 
-std::array<double, alphabetSize> errorEstimates(const std::vector<RunRecord> &runs)
+std::array<double, sendableCount> errorEstimates(const std::vector<RunRecord> &runs)
 {
-    std::array<double, alphabetSize> errors;
+    std::array<double, sendableCount> errors;
     errors.fill(unseenError);
     for (const RunRecord &run : runs) {
         for (const LetterOutcome &outcome : run.outcomes) {
-            const int index = letterIndex(outcome.sent);
+            const int index = characterIndex(outcome.sent);
             if (index < 0)
                 continue;
             double &error = errors[std::size_t(index)];
@@ -30,19 +30,22 @@ std::array<double, alphabetSize> errorEstimates(const std::vector<RunRecord> &ru
     return errors;
 }
 
-std::array<double, alphabetSize> letterWeights(const std::vector<RunRecord> &runs)
+std::array<double, sendableCount> letterWeights(const std::vector<RunRecord> &runs,
+                                                QStringView drawnFrom)
 {
-    std::array<double, alphabetSize> weights = errorEstimates(runs);
-    for (double &weight : weights)
-        weight += weightFloor;
+    std::array<double, sendableCount> weights = errorEstimates(runs);
+    for (int i = 0; i < sendableCount; ++i) {
+        double &weight = weights[std::size_t(i)];
+        weight = drawnFrom.contains(characterAt(i)) ? weight + weightFloor : 0.0;
+    }
     return weights;
 }
 
-QChar weightedLetter(const std::array<double, alphabetSize> &weights, float r)
+QChar weightedLetter(const std::array<double, sendableCount> &weights, float r)
 {
     double total = 0.0;
-    int lastDrawable = alphabetSize - 1;
-    for (int i = 0; i < alphabetSize; ++i) {
+    int lastDrawable = characterIndex(u'Z');
+    for (int i = 0; i < sendableCount; ++i) {
         if (weights[std::size_t(i)] > 0.0) {
             total += weights[std::size_t(i)];
             lastDrawable = i;
@@ -57,9 +60,9 @@ QChar weightedLetter(const std::array<double, alphabetSize> &weights, float r)
             continue;
         reached += weights[std::size_t(i)];
         if (point < reached)
-            return letterAt(i);
+            return characterAt(i);
     }
-    return letterAt(lastDrawable);
+    return characterAt(lastDrawable);
 }
 
 } // namespace blinket

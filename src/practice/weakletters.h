@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "practice/alphabet.h"
 #include "practice/runrecord.h"
+#include "signal/characters.h"
 
 #include <QChar>
 
@@ -16,15 +16,19 @@ namespace blinket {
 // Per letter A to Z an estimate of how often it is read wrong: 0.5 for a letter never sent,
 // then after each of its outcomes in time order e := 7/8 e + 1/8 x, with x = 1 for a letter
 // read wrong or missed and 0 for one read right. Recent outcomes count most.
-std::array<double, alphabetSize> errorEstimates(const std::vector<RunRecord> &runs);
+std::array<double, sendableCount> errorEstimates(const std::vector<RunRecord> &runs);
 
-// How strongly a weak-letter run favours each letter: its error estimate plus 0.05, so that
-// a letter always read right still comes up now and then.
-std::array<double, alphabetSize> letterWeights(const std::vector<RunRecord> &runs);
+// How strongly a weak-letter run favours each character it draws from (drawnFrom; the
+// letters A to Z unless the learner chose others): its error estimate plus 0.05, so that a
+// character always read right still comes up now and then. Characters it does not draw from
+// weigh nothing.
+std::array<double, sendableCount>
+letterWeights(const std::vector<RunRecord> &runs,
+              QStringView drawnFrom = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
-// The letter whose share of the cumulative weights holds r x the total, for a uniform
-// 0 <= r < 1; equal weights make it a uniform draw of A to Z. Letters of weight 0 are never
-// drawn. Never goes past Z, nor past the last letter with a weight.
-QChar weightedLetter(const std::array<double, alphabetSize> &weights, float r);
+// The character whose share of the cumulative weights holds r x the total, for a uniform
+// 0 <= r < 1; equal weights make it a uniform draw. Characters of weight 0 are never drawn.
+// Never goes past the last character with a weight; with no weight at all, Z.
+QChar weightedLetter(const std::array<double, sendableCount> &weights, float r);
 
 } // namespace blinket

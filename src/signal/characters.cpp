@@ -56,6 +56,8 @@ const CharacterRow *rowOf(QChar c)
     return found == rows.end() ? nullptr : &*found;
 }
 
+static_assert(26 + rows.size() == sendableCount);
+
 } // namespace
 
 QStringView sendableCharacters()
@@ -69,6 +71,11 @@ QStringView sendableCharacters()
         return text;
     }();
     return all;
+}
+
+QChar characterAt(int index)
+{
+    return sendableCharacters()[index];
 }
 
 int characterIndex(QChar c)

@@ -26,6 +26,10 @@ struct CharacterChoice
 // Every character the program can send, each once: A to Z, 0 to 9, the punctuation marks,
 // then the procedure signs that are no punctuation mark (^ AA, + AR, & AS, % SK).
 QStringView sendableCharacters();
+// How many there are, for tables with a place for each.
+inline constexpr int sendableCount = 51;
+// The character at a place of sendableCharacters().
+QChar characterAt(int index);
 
 // The place of c in sendableCharacters(), or -1 when it cannot be sent.
 int characterIndex(QChar c);

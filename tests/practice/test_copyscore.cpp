@@ -3,6 +3,7 @@
 
 #include "practice/alignment.h"
 #include "practice/copyscore.h"
+#include "practice/copytext.h"
 #include "practice/runrecord.h"
 
 #include "copywitherrors.h"
@@ -46,8 +47,8 @@ class TestCopyScore : public QObject
 {
     Q_OBJECT
 private slots:
-    void keepsOnlyLettersAToZ_data();
-    void keepsOnlyLettersAToZ();
+    void countsWhatStandsForACharacterOfTheRun_data();
+    void countsWhatStandsForACharacterOfTheRun();
     void alignsCopy_data();
     void alignsCopy();
     void talliesEachLetter();
@@ -60,27 +61,36 @@ private slots:
     void scoresALongCopyWithinTheErrorsPutIn();
 };
 
-void TestCopyScore::keepsOnlyLettersAToZ_data()
+void TestCopyScore::countsWhatStandsForACharacterOfTheRun_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("letters");
-    const auto row = [](const char *name, const char *text, const char *letters) {
-        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(letters);
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("runCharacters"); // besides A to Z
+    QTest::addColumn<QString>("counted");
+    const auto row = [](const char *name, const char *typed, const char *run, const char *counted) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(run)
+                            << QString::fromUtf8(counted);
     };
-    row("empty", "", "");
-    row("upper case", "PARIS", "PARIS");
-    row("lower case", "paris", "PARIS");
-    row("spaces, digits, punctuation", " a1b, c-d!\t\n9z ", "ABCDZ");
-    row("accented and other Latin letters", "ÄéßøA", "A");
-    row("Hebrew", "אבג B", "B");
-    row("full-width letters", "ＡＢC", "C");
+    row("empty", "", "", "");
+    row("upper case", "PARIS", "", "PARIS");
+    row("lower case", "paris", "", "PARIS");
+    row("spaces, digits, punctuation", " a1b, c-d!\t\n9z ", "", "ABCDZ");
+    row("accented and other Latin letters", "ÄéßøA", "", "A");
+    row("full-width letters", "ＡＢC", "", "C");
+    // The Israeli Hebrew keyboard: each letter is the Latin letter on its key.
+    row("Hebrew keyboard, A to M", "שנבגקכעיןחלךצ", "", "ABCDEFGHIJKLM");
+    row("Hebrew keyboard, N to Z", "מםפ/רדאוה'סטז", "", "NOPQRSTUVWXYZ");
+    row("Hebrew letters on no letter key", "ףץת", "", "");
+    row("the comma and full stop keys, when the run sends them", "תץ", ",.", ",.");
+    row("figures and marks the run sends", "a1b/=c9", "19/=", "A1B/=C9");
+    row("the run's own slash is no Q", "/'", "/'", "/'");
 }
 
-void TestCopyScore::keepsOnlyLettersAToZ()
+void TestCopyScore::countsWhatStandsForACharacterOfTheRun()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, letters);
-    QCOMPARE(lettersOnly(text), letters);
+    QFETCH(QString, typed);
+    QFETCH(QString, runCharacters);
+    QFETCH(QString, counted);
+    QCOMPARE(copyCharacters(typed, runCharacters), counted);
 }
 
 void TestCopyScore::alignsCopy_data()
@@ -113,7 +123,7 @@ void TestCopyScore::alignsCopy_data()
     row("lower case copy", "ABC", "abc", "A B C", {3, 0, 0, 0});
     row("lower case sent", "abc", "ABC", "A B C", {3, 0, 0, 0});
     row("spaces and digits", "AB CD", " a1b c-d! 7", "A B C D", {4, 0, 0, 0});
-    row("letters outside A to Z", "ABC", "AßבC", "A B- C", {2, 0, 1, 0});
+    row("letters outside A to Z", "ABC", "AßéC", "A B- C", {2, 0, 1, 0});
 }
 
 void TestCopyScore::alignsCopy()
@@ -126,7 +136,7 @@ void TestCopyScore::alignsCopy()
     QCOMPARE(describe(score.aligned), reading);
     QCOMPARE(QList<int>({score.right, score.wrong, score.missed, score.extra}),
              rightWrongMissedExtra);
-    QCOMPARE(score.sent, lettersOnly(sent).size());
+    QCOMPARE(score.sent, copyCharacters(sent, {}).size());
 }
 
 void TestCopyScore::talliesEachLetter()

@@ -72,7 +72,8 @@ void TestRunFields::readingsThatDoNotFit_data()
     QTest::newRow("shorter") << QStringLiteral("SOS") << QStringLiteral("SO");
     QTest::newRow("longer") << QStringLiteral("SOS") << QStringLiteral("SOSS");
     QTest::newRow("lower case reading") << QStringLiteral("SOS") << QStringLiteral("SoS");
-    QTest::newRow("digit sent") << QStringLiteral("S0S") << QStringLiteral("SOS");
+    QTest::newRow("a character that cannot be sent")
+        << QStringLiteral("S!S") << QStringLiteral("SOS");
     QTest::newRow("space read") << QStringLiteral("SOS") << QStringLiteral("S S");
 }
 
@@ -150,8 +151,8 @@ void TestRunFields::recordProblem_data()
     QTest::newRow("outcome of another letter")
         << otherLetter << QStringLiteral("letter 2 of the run does not match its outcome");
     RunRecord readDigit = good;
-    readDigit.outcomes[2].readAs = u'5';
-    QTest::newRow("read as a digit")
+    readDigit.outcomes[2].readAs = u'!';
+    QTest::newRow("read as a character that cannot be sent")
         << readDigit << QStringLiteral("letter 3 of the run does not match its outcome");
     RunRecord lowerCase = madeRun(QStringLiteral("SoS"), QStringLiteral("SoS"));
     QTest::newRow("lower case sent")

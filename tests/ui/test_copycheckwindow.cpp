@@ -2,9 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "draws.h"
+#include "practice/copytext.h"
+#include "typedrun.h"
+#include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "windowharness.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -52,6 +57,22 @@ QStringList letterRows(const CopyCheckWindow &window)
     return rows;
 }
 
+// The Copy check window over a session of its own.
+struct Checking
+{
+    // Shows a run that sent `sent` while the learner typed `typed`.
+    void show(const QString &sent, const QString &typed)
+    {
+        typedRun(session, sent, typed);
+        window.showLastRun();
+    }
+    CopyBox *copyBox() const { return control<CopyBox>(window, "copy"); }
+
+    QTemporaryDir folder;
+    PracticeSession session{folder.path()};
+    CopyCheckWindow window{session};
+};
+
 } // namespace
 
 class TestCopyCheckWindow : public QObject
@@ -60,8 +81,9 @@ class TestCopyCheckWindow : public QObject
 private slots:
     void showsTheScoreTheMarksAndTheLetters();
     void marksDoNotRelyOnColour();
-    void checkScoresAnEditedCopy();
+    void theScoreFollowsTheCopyAsItChanges();
     void nothingTypedYetAsksForTheCopy();
+    void aHugePasteTakesWhatTheRunAllows();
     void checkCopyBeforeAndAfterARun();
     void aSecondRunRefreshesIt();
     void exitEndsEverythingWithItOpen();
@@ -69,33 +91,30 @@ private slots:
 
 void TestCopyCheckWindow::showsTheScoreTheMarksAndTheLetters()
 {
-    CopyCheckWindow window;
-    QSignalSpy scored(&window, &CopyCheckWindow::scored);
+    Checking c;
     // S read as H, the second I missed, an X typed after the last letter.
-    window.showRun(QStringLiteral("EISHE  ISTIE"), QStringLiteral("eihhestiex"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Copy check"));
-    QCOMPARE(text(window, "score"), QStringLiteral("8 of 10 right (72 %)"));
-    QCOMPARE(text(window, "counts"), QStringLiteral("1 wrong, 1 missed, 1 extra"));
-    QCOMPARE(markRows(window),
+    c.show(QStringLiteral("EISHE  ISTIE"), QStringLiteral("eihhestiex"));
+    QCOMPARE(c.window.windowTitle(), QStringLiteral("Copy check"));
+    QCOMPARE(text(c.window, "score"), QStringLiteral("8 of 10 right (72 %)"));
+    QCOMPARE(text(c.window, "counts"), QStringLiteral("1 wrong, 1 missed, 1 extra"));
+    QCOMPARE(markRows(c.window),
              (QStringList{QStringLiteral("EISHE  ISTIE  +"), QStringLiteral("EIHHE  –STIE  X")}));
-    QCOMPARE(letterRows(window),
+    QCOMPARE(letterRows(c.window),
              (QStringList{QStringLiteral("E 3 3 0 –"), QStringLiteral("H 1 1 0 –"),
                           QStringLiteral("I 3 2 1 –"), QStringLiteral("S 2 1 0 H (1)"),
                           QStringLiteral("T 1 1 0 –")}));
-    QCOMPARE(control<QPlainTextEdit>(window, "copy")->toPlainText(), QStringLiteral("eihhestiex"));
-    QCOMPARE(scored.size(), 1);
-    QCOMPARE(scored.front().at(0).toString(), QStringLiteral("eihhestiex"));
+    QCOMPARE(c.copyBox()->toPlainText(), QStringLiteral("EIHHESTIEX"));
 }
 
 void TestCopyCheckWindow::marksDoNotRelyOnColour()
 {
-    CopyCheckWindow window;
-    window.showRun(QStringLiteral("ABCD"), QStringLiteral("AXDE"));
+    Checking c;
+    c.show(QStringLiteral("ABCD"), QStringLiteral("AXDE"));
     // A right, B read as X, C missed, D right, E extra.
-    QCOMPARE(markRows(window), (QStringList{QStringLiteral("ABCD+"), QStringLiteral("AX–DE")}));
-    const QTextCharFormat right = formatAt(window, 1, 0);
-    const QTextCharFormat wrong = formatAt(window, 1, 1);
-    const QTextCharFormat extra = formatAt(window, 1, 4);
+    QCOMPARE(markRows(c.window), (QStringList{QStringLiteral("ABCD+"), QStringLiteral("AX–DE")}));
+    const QTextCharFormat right = formatAt(c.window, 1, 0);
+    const QTextCharFormat wrong = formatAt(c.window, 1, 1);
+    const QTextCharFormat extra = formatAt(c.window, 1, 4);
     QVERIFY(!right.fontUnderline());
     QVERIFY(wrong.fontUnderline());
     QCOMPARE(wrong.fontWeight(), int(QFont::Bold));
@@ -104,33 +123,52 @@ void TestCopyCheckWindow::marksDoNotRelyOnColour()
     QVERIFY(wrong.foreground().color() != extra.foreground().color());
 }
 
-void TestCopyCheckWindow::checkScoresAnEditedCopy()
+void TestCopyCheckWindow::theScoreFollowsTheCopyAsItChanges()
 {
-    CopyCheckWindow window;
-    QSignalSpy scored(&window, &CopyCheckWindow::scored);
-    window.showRun(QStringLiteral("TMOTO"), QStringLiteral("TMO"));
-    QCOMPARE(text(window, "score"), QStringLiteral("3 of 5 right (60 %)"));
-    auto *copy = control<QPlainTextEdit>(window, "copy");
-    copy->moveCursor(QTextCursor::End);
-    QTest::keyClicks(copy, QStringLiteral("tO"));
-    QTest::mouseClick(control<QPushButton>(window, "check"), Qt::LeftButton);
-    QCOMPARE(text(window, "score"), QStringLiteral("5 of 5 right (100 %)"));
-    QCOMPARE(scored.size(), 2);
-    QCOMPARE(scored.back().at(0).toString(), QStringLiteral("TMOtO"));
+    Checking c;
+    c.show(QStringLiteral("TMOTO"), QStringLiteral("TMO"));
+    QCOMPARE(text(c.window, "score"), QStringLiteral("3 of 5 right (60 %)"));
+    // Letters typed after the run, as the learner finishes the last group.
+    c.copyBox()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(c.copyBox(), QStringLiteral("tO"));
+    QCOMPARE(text(c.window, "score"), QStringLiteral("5 of 5 right (100 %)"));
+    // Check keeps it at once, in place of what was kept for the run.
+    QTest::mouseClick(control<QPushButton>(c.window, "check"), Qt::LeftButton);
+    const auto runs = c.session.history().allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().copy, QStringLiteral("TMOTO"));
+    QCOMPARE(text(c.window, "status"), QStringLiteral("Kept in your practice history."));
 }
 
 void TestCopyCheckWindow::nothingTypedYetAsksForTheCopy()
 {
-    CopyCheckWindow window;
-    QSignalSpy scored(&window, &CopyCheckWindow::scored);
-    window.showRun(QStringLiteral("NDBBN"), QString());
-    QCOMPARE(text(window, "score"), QStringLiteral("Type what you read, then press Check."));
-    QCOMPARE(text(window, "counts"), QStringLiteral("5 letters were sent."));
-    QCOMPARE(markRows(window).front(), QStringLiteral("NDBBN  "));
-    QCOMPARE(scored.size(), 0);
-    // Check with nothing typed scores it all as missed.
-    QTest::mouseClick(control<QPushButton>(window, "check"), Qt::LeftButton);
-    QCOMPARE(text(window, "score"), QStringLiteral("0 of 5 right (0 %)"));
+    Checking c;
+    c.show(QStringLiteral("NDBBN"), QString());
+    QCOMPARE(text(c.window, "score"),
+             QStringLiteral("Type what you read; it is checked as you type."));
+    QCOMPARE(text(c.window, "counts"), QStringLiteral("5 letters were sent."));
+    QCOMPARE(markRows(c.window).front(), QStringLiteral("NDBBN  "));
+    QCOMPARE(c.session.history().runCount(), std::optional<int>(0));
+}
+
+void TestCopyCheckWindow::aHugePasteTakesWhatTheRunAllows()
+{
+    Checking c;
+    c.show(QStringLiteral("EEEEE  TTTTT"), QString());
+    // Ten letters sent: the copy takes 2 x 10 + 50 = 70 letters, spaces between them as they
+    // come, and no more, however much is pasted.
+    QApplication::clipboard()->setText(QStringLiteral("E T ") + QString(2000000, u'e'));
+    auto *box = c.copyBox();
+    box->paste();
+    QCOMPARE(copyCharacters(box->toPlainText(), {}).size(), 70);
+    QCOMPARE(text(c.window, "leftOut"),
+             QStringLiteral("1999932 letters were left out: a copy of this run takes at most 70."));
+    QVERIFY(control<QLabel>(c.window, "leftOut")->isVisibleTo(&c.window));
+    // Typing beyond it takes nothing either.
+    QTest::keyClick(box, Qt::Key_E);
+    QCOMPARE(copyCharacters(box->toPlainText(), {}).size(), 70);
+    QVERIFY(text(c.window, "leftOut").startsWith(QStringLiteral("1999933 ")));
+    QCOMPARE(c.session.score().extra, 60);
 }
 
 void TestCopyCheckWindow::checkCopyBeforeAndAfterARun()

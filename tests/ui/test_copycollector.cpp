@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
+#include "practice/practicesession.h"
 #include "ui/main/copycollector.h"
 
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -29,6 +31,23 @@ protected:
     }
 };
 
+// A window collecting the copy of a run into a session of its own.
+struct Collecting
+{
+    Collecting() { session.beginRun({}, QString()); }
+    // What the run's copy holds once it is over.
+    QString copy()
+    {
+        session.endRun({}, QStringLiteral("E"));
+        return session.copy();
+    }
+
+    QTemporaryDir folder;
+    PracticeSession session{folder.path()};
+    KeyTarget target;
+    CopyCollector collector{target, session};
+};
+
 } // namespace
 
 class TestCopyCollector : public QObject
@@ -39,6 +58,7 @@ private slots:
     void keepsLettersAndSwallowsOtherPlainKeys();
     void aHeldKeyIsOneLetter();
     void stoppedItLetsEverythingThrough();
+    void keysOfOtherWindowsAreTheirs();
 };
 
 void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys_data()
@@ -56,8 +76,8 @@ void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys_data()
                                                    << "AB" << QStringList();
     QTest::newRow("tab keeps its work") << "a\tb"
                                         << "AB" << QStringList{QStringLiteral("Tab")};
-    QTest::newRow("letters of other alphabets") << "aשb"
-                                                << "AB" << QStringList();
+    QTest::newRow("letters of another alphabet") << "aжb"
+                                                 << "AB" << QStringList();
 }
 
 void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys()
@@ -65,54 +85,62 @@ void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys()
     QFETCH(QString, typed);
     QFETCH(QString, copy);
     QFETCH(QStringList, passedOn);
-    KeyTarget target;
-    CopyCollector collector;
-    collector.start();
-    for (const QChar c : typed) {
-        if (c == u'<')
+    Collecting c;
+    KeyTarget &target = c.target;
+    c.collector.start();
+    for (const QChar key : typed) {
+        if (key == u'<')
             QTest::keyClick(&target, Qt::Key_Backspace);
-        else if (c == u'\t')
+        else if (key == u'\t')
             QTest::keyClick(&target, Qt::Key_Tab);
-        else if (c == u'\r')
+        else if (key == u'\r')
             QTest::keyClick(&target, Qt::Key_Return);
         else
-            QTest::sendKeyEvent(QTest::Click, &target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, &target, Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
     }
-    QCOMPARE(collector.copy(), copy);
+    QCOMPARE(c.copy(), copy);
     QCOMPARE(target.received, passedOn);
 }
 
 void TestCopyCollector::aHeldKeyIsOneLetter()
 {
-    KeyTarget target;
-    CopyCollector collector;
-    collector.start();
+    Collecting c;
+    c.collector.start();
     QKeyEvent first(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"));
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"), true);
-    QCoreApplication::sendEvent(&target, &first);
-    QCoreApplication::sendEvent(&target, &repeat);
-    QCoreApplication::sendEvent(&target, &repeat);
-    QCOMPARE(collector.copy(), QStringLiteral("E"));
-    // A new start begins a new copy.
-    collector.start();
-    QCOMPARE(collector.copy(), QString());
+    QCoreApplication::sendEvent(&c.target, &first);
+    QCoreApplication::sendEvent(&c.target, &repeat);
+    QCoreApplication::sendEvent(&c.target, &repeat);
+    QCOMPARE(c.copy(), QStringLiteral("E"));
 }
 
 void TestCopyCollector::stoppedItLetsEverythingThrough()
 {
-    KeyTarget target;
-    CopyCollector collector;
-    collector.start();
+    Collecting c;
+    KeyTarget &target = c.target;
+    c.collector.start();
     // Keys held with Alt or Ctrl are never kept: Alt+S stops a run.
     QTest::keyClick(&target, Qt::Key_S, Qt::AltModifier);
     QTest::keyClick(&target, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(target.received, (QStringList{QStringLiteral("Alt+S"), QStringLiteral("Ctrl+C")}));
-    QCOMPARE(collector.copy(), QString());
-    collector.stop();
+    c.collector.stop();
     QTest::keyClick(&target, Qt::Key_A);
     QTest::keyClick(&target, Qt::Key_Space);
     QCOMPARE(target.received.mid(2), (QStringList{QStringLiteral("A"), QStringLiteral("Space")}));
-    QCOMPARE(collector.copy(), QString());
+    QCOMPARE(c.copy(), QString());
+}
+
+void TestCopyCollector::keysOfOtherWindowsAreTheirs()
+{
+    Collecting c;
+    KeyTarget other; // a message box, the Copy check window
+    c.collector.start();
+    QTest::keyClick(&other, Qt::Key_Space);
+    QTest::keyClick(&other, Qt::Key_X);
+    QTest::keyClick(&c.target, Qt::Key_E);
+    QCOMPARE(other.received, (QStringList{QStringLiteral("Space"), QStringLiteral("X")}));
+    QCOMPARE(c.copy(), QStringLiteral("E"));
 }
 
 QTEST_MAIN(TestCopyCollector)

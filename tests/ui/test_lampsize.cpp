@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -65,13 +67,15 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
+    // Nothing is typed in these tests, so nothing is kept.
+    PracticeSession m_session{QDir::tempPath()};
     std::unique_ptr<Form1> m_form;
 };
 
 void TestLampSize::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_form = std::make_unique<Form1>(*m_platform);
+    m_form = std::make_unique<Form1>(*m_platform, m_session);
 }
 
 void TestLampSize::cleanup()

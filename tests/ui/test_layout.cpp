@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/colours.h"
 #include "ui/main/form1.h"
 #include "ui/main/publisher.h"
@@ -9,6 +10,7 @@
 #include "windowcontrols.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -129,13 +131,15 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
+    // Nothing is typed in these tests, so nothing is kept.
+    PracticeSession m_session{QDir::tempPath()};
     std::unique_ptr<Form1> m_form;
 };
 
 void TestLayout::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_form = std::make_unique<Form1>(*m_platform);
+    m_form = std::make_unique<Form1>(*m_platform, m_session);
 }
 
 void TestLayout::cleanup()

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakeplatform.h"
+#include "practice/practicesession.h"
 #include "ui/main/colours.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 
 using namespace blinket;
@@ -27,13 +29,15 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
+    // Nothing is typed in these tests, so nothing is kept.
+    PracticeSession m_session{QDir::tempPath()};
     std::unique_ptr<Form1> m_form;
 };
 
 void TestPalette::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_form = std::make_unique<Form1>(*m_platform);
+    m_form = std::make_unique<Form1>(*m_platform, m_session);
 }
 
 void TestPalette::cleanup()

@@ -3,6 +3,7 @@
 
 #include "fakeplatform.h"
 #include "platform/errorguard.h"
+#include "practice/practicesession.h"
 #include "recordingreporter.h"
 #include "settings/settingsfile.h"
 #include "testfiles.h"
@@ -85,6 +86,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_startDir;
     std::unique_ptr<FakePlatform> m_platform;
+    // Nothing is typed in these tests, so nothing is kept.
+    PracticeSession m_session{QDir::tempPath()};
     std::unique_ptr<Form1> m_form;
     RecordingReporter m_reporter;
 };
@@ -96,7 +99,7 @@ void TestSaveLoad::init()
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir::setCurrent(m_dir->path()));
     m_platform = std::make_unique<FakePlatform>();
-    m_form = std::make_unique<Form1>(*m_platform);
+    m_form = std::make_unique<Form1>(*m_platform, m_session);
     m_reporter.reports.clear();
     m_form->setErrorReporter(m_reporter);
 }

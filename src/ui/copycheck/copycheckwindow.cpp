@@ -191,8 +191,8 @@ void CopyCheckWindow::showLetters()
         const QString mistaken = readAs.isNull()
                                      ? QStringLiteral("–")
                                      : QStringLiteral("%1 (%2)").arg(readAs).arg(
-                                           tally.readAs[std::size_t(readAs.unicode() - u'A')]);
-        m_letters->setItem(row, 0, cell(QString(QChar(u'A' + i))));
+                                           tally.readAs[std::size_t(characterIndex(readAs))]);
+        m_letters->setItem(row, 0, cell(QString(characterAt(i))));
         m_letters->setItem(row, 1, cell(QString::number(tally.sent)));
         m_letters->setItem(row, 2, cell(QString::number(tally.right)));
         m_letters->setItem(row, 3, cell(QString::number(tally.missed)));

@@ -114,7 +114,7 @@ void Form1::weakLetters()
     // A history that cannot be read gives no weights: the run is then even, like A to Z.
     const std::vector<RunRecord> runs =
         m_session.history().allRuns().value_or(std::vector<RunRecord>{});
-    const std::array<double, alphabetSize> weights = letterWeights(runs);
+    const std::array<double, sendableCount> weights = letterWeights(runs);
     m_state.RunMode = 0;
     m_runs.RunDrill([&weights](float r) { return weightedLetter(weights, r); });
 }

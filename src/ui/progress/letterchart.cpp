@@ -24,7 +24,6 @@ QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &l
     set->setBrush(brush);
     // No outline: an empty place in the hatched set would otherwise show as a line.
     set->setPen(Qt::NoPen);
-    set->append(QList<qreal>(alphabetSize, 0.0));
     series->append(set);
     return set;
 }
@@ -56,12 +55,9 @@ LetterChart::LetterChart(QWidget *parent) : QChartView(parent)
 
     // Letters alone: Qt Charts cuts short a label that does not fit its bar's room with some to
     // spare, and at this size a count or a mark beside the letter does not.
-    auto *letterAxis = new QBarCategoryAxis(chart);
-    QStringList letters;
-    for (int i = 0; i < alphabetSize; ++i)
-        letters << QString(letterAt(i));
-    letterAxis->setCategories(letters);
-    letterAxis->setGridLineVisible(false);
+    m_letterAxis = new QBarCategoryAxis(chart);
+    m_letterAxis->setGridLineVisible(false);
+    QBarCategoryAxis *letterAxis = m_letterAxis;
     auto *percentAxis = new QValueAxis(chart);
     percentAxis->setRange(0.0, 100.0);
     percentAxis->setTickCount(6);
@@ -75,22 +71,37 @@ LetterChart::LetterChart(QWidget *parent) : QChartView(parent)
             [this](bool hovered, int index, QBarSet *) { showBarTip(hovered, index); });
 }
 
-void LetterChart::showLetters(const std::array<LetterAccuracy, alphabetSize> &letters)
+void LetterChart::showLetters(const std::array<LetterAccuracy, sendableCount> &letters)
 {
-    m_letters = letters;
-    const std::optional<QChar> weakest = weakestLetter(letters);
-    for (int i = 0; i < alphabetSize; ++i) {
-        const LetterAccuracy &letter = letters[std::size_t(i)];
-        const bool isWeakest = weakest == letter.letter;
-        m_bars->replace(i, letter.accuracy);
-        m_bars->setBarSelected(i, isWeakest);
-        m_weakest->replace(i, isWeakest ? 100.0 - letter.accuracy : 0.0);
+    // The letters always; figures, punctuation and procedure signs once they have been sent.
+    m_letters.clear();
+    for (const LetterAccuracy &letter : letters) {
+        if (letter.letter.isLetter() || letter.outcomes > 0)
+            m_letters.push_back(letter);
     }
+    const std::optional<QChar> weakest = weakestLetter(letters);
+    QStringList categories;
+    QList<qreal> accuracy;
+    QList<qreal> hatched;
+    for (std::size_t i = 0; i < m_letters.size(); ++i) {
+        const LetterAccuracy &letter = m_letters[i];
+        const bool isWeakest = weakest == letter.letter;
+        categories << QString(letter.letter);
+        accuracy << letter.accuracy;
+        hatched << (isWeakest ? 100.0 - letter.accuracy : 0.0);
+    }
+    m_letterAxis->setCategories(categories);
+    m_bars->remove(0, m_bars->count());
+    m_bars->append(accuracy);
+    m_weakest->remove(0, m_weakest->count());
+    m_weakest->append(hatched);
+    for (int i = 0; i < int(m_letters.size()); ++i)
+        m_bars->setBarSelected(i, weakest == m_letters[std::size_t(i)].letter);
 }
 
 void LetterChart::showBarTip(bool hovered, int index)
 {
-    if (!hovered || index < 0 || index >= alphabetSize) {
+    if (!hovered || index < 0 || index >= int(m_letters.size())) {
         QToolTip::hideText();
         return;
     }

@@ -59,12 +59,12 @@ QStringView lettersOf(int lesson)
     return found == lessons.end() ? QStringView() : QStringView(found->letters);
 }
 
-QString weakestText(const std::array<LetterAccuracy, alphabetSize> &letters)
+QString weakestText(const std::array<LetterAccuracy, sendableCount> &letters)
 {
     const std::optional<QChar> weakest = weakestLetter(letters);
     if (!weakest)
         return QStringLiteral("No letter sent yet.");
-    const LetterAccuracy &letter = letters[std::size_t(letterIndex(*weakest))];
+    const LetterAccuracy &letter = letters[std::size_t(characterIndex(*weakest))];
     return QStringLiteral("Weakest letter, hatched: %1, %2 of the last %3 read right (%4).")
         .arg(letter.letter)
         .arg(letter.right)
@@ -74,17 +74,20 @@ QString weakestText(const std::array<LetterAccuracy, alphabetSize> &letters)
 
 // How many readings the bars stand on, naming the letters short of the full count; nothing
 // before the first letter was sent.
-QString countsText(const std::array<LetterAccuracy, alphabetSize> &letters)
+QString countsText(const std::array<LetterAccuracy, sendableCount> &letters)
 {
     QStringList fewer;
     QStringList none;
     for (const LetterAccuracy &letter : letters) {
+        // Characters beyond the letters count once they have been sent.
+        if (letter.outcomes == 0 && !letter.letter.isLetter())
+            continue;
         if (letter.outcomes == 0)
             none << QString(letter.letter);
         else if (letter.outcomes < recentReadings)
             fewer << QStringLiteral("%1 %2").arg(letter.letter).arg(letter.outcomes);
     }
-    if (none.size() == alphabetSize)
+    if (fewer.isEmpty() && none.size() == 26)
         return QString();
     QString text =
         QStringLiteral("Each bar stands on its letter's last %1 readings").arg(recentReadings);
@@ -208,7 +211,8 @@ void ProgressWindow::refresh()
         m_series[std::size_t(lesson)] = accuracySeries(runs, lesson);
     showChosenSeries();
 
-    const std::array<LetterAccuracy, alphabetSize> letters = letterAccuracies(runs, recentReadings);
+    const std::array<LetterAccuracy, sendableCount> letters =
+        letterAccuracies(runs, recentReadings);
     m_letterChart->showLetters(letters);
     m_weakestLine->setText(weakestText(letters));
     m_countsLine->setText(countsText(letters));
