@@ -56,9 +56,15 @@ SELECT runs.id AS run_id,
 FROM runs JOIN positions ON positions.position <= length(runs.sent))"),
 };
 
+// Version 2: text runs and message drills ('text', 'drill' and 'exam' runs, their sent
+// characters beyond A to Z), and how often a drill's learner asked for a group again.
+const std::array version2 = {
+    QStringLiteral("ALTER TABLE runs ADD COLUMN repeats INTEGER NOT NULL DEFAULT 0"),
+};
+
 // Each version's statements, in order: steps[0] makes version 1 of an empty file, and the
 // next version is one more entry.
-const std::array steps = {std::span<const QString>(version1)};
+const std::array steps = {std::span<const QString>(version1), std::span<const QString>(version2)};
 
 } // namespace
 

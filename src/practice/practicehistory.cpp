@@ -168,11 +168,11 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
         again ? QStringLiteral("UPDATE runs SET started = ?, kind = ?, lesson = ?, speed = ?, "
                                "unit = ?, minutes = ?, elapsed_seconds = ?, sent = ?, copy = ?, "
                                "right_count = ?, wrong_count = ?, missed_count = ?, "
-                               "extra_count = ?, readings = ? WHERE id = ?")
+                               "extra_count = ?, readings = ?, repeats = ? WHERE id = ?")
               : QStringLiteral("INSERT INTO runs (started, kind, lesson, speed, unit, minutes, "
                                "elapsed_seconds, sent, copy, right_count, wrong_count, "
-                               "missed_count, extra_count, readings) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                               "missed_count, extra_count, readings, repeats) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(startedText(record.startedUtc));
     insert.addBindValue(kindWord(record.kind));
     insert.addBindValue(record.lesson);
@@ -187,6 +187,7 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     insert.addBindValue(record.missed);
     insert.addBindValue(record.extra);
     insert.addBindValue(readingsText(record.outcomes));
+    insert.addBindValue(record.repeats);
     if (again)
         insert.addBindValue(record.id);
     QSqlQuery end(m_database);
@@ -222,7 +223,8 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
     if (run(query,
             QStringLiteral("SELECT id, started, kind, lesson, speed, unit, minutes, "
                            "elapsed_seconds, sent, copy, right_count, wrong_count, "
-                           "missed_count, extra_count, readings FROM runs ORDER BY started, id"),
+                           "missed_count, extra_count, readings, repeats FROM runs "
+                           "ORDER BY started, id"),
             error)) {
         while (query.next()) {
             RunRecord record;
@@ -240,6 +242,7 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
             record.wrong = query.value(11).toInt();
             record.missed = query.value(12).toInt();
             record.extra = query.value(13).toInt();
+            record.repeats = query.value(15).toInt();
             std::optional<std::vector<LetterOutcome>> outcomes =
                 outcomesFromReadings(record.sent, query.value(14).toString());
             // A row edited by hand into something that is not a run is passed over.

@@ -35,6 +35,12 @@ QString kindWord(RunKind kind)
         return QStringLiteral("lesson");
     case RunKind::WeakLetters:
         return QStringLiteral("weak");
+    case RunKind::Text:
+        return QStringLiteral("text");
+    case RunKind::Drill:
+        return QStringLiteral("drill");
+    case RunKind::Exam:
+        return QStringLiteral("exam");
     }
     return QStringLiteral("atoz");
 }
@@ -47,6 +53,12 @@ std::optional<RunKind> kindFromWord(QStringView word)
         return RunKind::Lesson;
     if (word == u"weak")
         return RunKind::WeakLetters;
+    if (word == u"text")
+        return RunKind::Text;
+    if (word == u"drill")
+        return RunKind::Drill;
+    if (word == u"exam")
+        return RunKind::Exam;
     return std::nullopt;
 }
 

@@ -14,7 +14,8 @@
 
 namespace blinket {
 
-// The word a run's kind is kept as in the history and its export: "atoz", "lesson", "weak".
+// The word a run's kind is kept as in the history and its export: "atoz", "lesson", "weak",
+// "text", "drill", "exam".
 QString kindWord(RunKind kind);
 // The kind a kept word stands for; nothing for a word we do not know.
 std::optional<RunKind> kindFromWord(QStringView word);

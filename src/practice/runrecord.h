@@ -13,8 +13,9 @@
 
 namespace blinket {
 
-// What kind of run a stored run was.
-enum class RunKind { AtoZ, Lesson, WeakLetters };
+// What kind of run a stored run was: random groups (A to Z, a lesson, weak letters), words
+// (a text run), or a message received as a signal station does (a drill, or its exam form).
+enum class RunKind { AtoZ, Lesson, WeakLetters, Text, Drill, Exam };
 
 // What became of one sent letter: read right (readAs == sent), read as another letter, or
 // missed (readAs null).
@@ -45,6 +46,7 @@ struct RunRecord
     int wrong = 0;
     int missed = 0;
     int extra = 0;
+    int repeats = 0; // in a message drill, how often the learner asked for a group again
     std::vector<LetterOutcome> outcomes; // one per sent letter, in order
 
     // The run's accuracy in whole percent, extra letters counting against it (wholePercent).

@@ -25,7 +25,7 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = QStringLiteral("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,"
-                                  "sent,copy,right,wrong,missed,extra,accuracy,readings") +
+                                  "sent,copy,right,wrong,missed,extra,accuracy,readings,repeats") +
                    lineEnd;
     for (const RunRecord &run : runs) {
         const QStringList fields = {
@@ -44,7 +44,8 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
             QString::number(run.missed),
             QString::number(run.extra),
             QString::number(run.accuracy()),
-            readingsText(run.outcomes),
+            csvField(readingsText(run.outcomes)),
+            QString::number(run.repeats),
         };
         text += fields.join(u',') + lineEnd;
     }

@@ -19,7 +19,8 @@ QString csvField(const QString &text);
 // The runs as CSV in UTF-8: a header row, then one row per run, each line ended by CR LF.
 // The columns: id, started (UTC, ISO 8601), kind, lesson, speed, unit, minutes,
 // elapsed_seconds, sent, copy, right, wrong, missed, extra, accuracy (in whole percent, as the
-// windows show it) and readings (per sent letter the letter read, '-' for missed).
+// windows show it), readings (per sent character the character read, '-' for missed) and
+// repeats (how often a message drill's learner asked for a group again).
 QByteArray runsAsCsv(const std::vector<RunRecord> &runs);
 
 } // namespace blinket

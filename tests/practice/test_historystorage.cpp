@@ -38,6 +38,7 @@ RunRecord fullRun()
 
 void compareRuns(const RunRecord &got, const RunRecord &expected)
 {
+    QCOMPARE(got.repeats, expected.repeats);
     QCOMPARE(got.id, expected.id);
     QCOMPARE(got.startedUtc, expected.startedUtc);
     QVERIFY(got.startedUtc.toString(Qt::ISODateWithMs).endsWith(u'Z'));
@@ -70,7 +71,8 @@ private slots:
     void everyKindReadsBack();
     void aRunCheckedAgainReplacesItsStoredSelf();
     void runsComeBackInTheOrderTheyStarted();
-    void schemaVersionOneInWriteAheadMode();
+    void schemaVersionTwoInWriteAheadMode();
+    void aVersionOneHistoryIsUpgraded();
     void outcomesViewHasARowPerLetter();
     void startTimeIsKeptInUtc();
     void countAndForget();
@@ -171,10 +173,17 @@ void TestHistoryStorage::everyKindReadsBack()
     RunRecord empty = madeRun(QString(), QString(), 3);
     empty.speed = QString();
     empty.minutes = QString();
+    RunRecord drill =
+        madeRun(QStringLiteral("K9QRS/"), QStringLiteral("K9Q-S/"), 5, RunKind::Drill);
+    drill.repeats = 3;
     const std::vector<RunRecord> stored = {
         madeRun(QStringLiteral("AZ"), QStringLiteral("A-"), 0, RunKind::AtoZ),
         madeRun(QStringLiteral("ZJC"), QStringLiteral("ZJC"), 1, RunKind::Lesson, 12),
-        madeRun(QStringLiteral("QQQ"), QStringLiteral("QYQ"), 2, RunKind::WeakLetters), empty};
+        madeRun(QStringLiteral("QQQ"), QStringLiteral("QYQ"), 2, RunKind::WeakLetters),
+        empty,
+        madeRun(QStringLiteral("SEA5"), QStringLiteral("SEA5"), 4, RunKind::Text),
+        drill,
+        madeRun(QStringLiteral("^+=(%"), QStringLiteral("^+=-%"), 6, RunKind::Exam)};
     for (const RunRecord &run : stored)
         QVERIFY2(history.store(run), qPrintable(history.lastError()));
     const auto runs = history.allRuns();
@@ -201,18 +210,41 @@ void TestHistoryStorage::runsComeBackInTheOrderTheyStarted()
     QCOMPARE(ids, (QList<qint64>{2, 4, 3, 1}));
 }
 
-void TestHistoryStorage::schemaVersionOneInWriteAheadMode()
+void TestHistoryStorage::schemaVersionTwoInWriteAheadMode()
 {
     {
         PracticeHistory history(m_folder);
         QVERIFY(history.store(fullRun()));
     }
     const QString path = m_folder + QStringLiteral("/history.sqlite");
-    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("1\n"));
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("2\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA journal_mode;")), QStringLiteral("wal\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("SELECT name FROM sqlite_master "
                                              "WHERE type IN ('table', 'view') ORDER BY name;")),
              QStringLiteral("letter_outcomes\nruns\nsqlite_sequence\n"));
+}
+
+void TestHistoryStorage::aVersionOneHistoryIsUpgraded()
+{
+    RunRecord run = fullRun();
+    {
+        PracticeHistory history(m_folder);
+        run.id = *history.store(run);
+    }
+    // The file as the first version of the practice history wrote it.
+    const QString path = m_folder + QStringLiteral("/history.sqlite");
+    if (sqliteSays(path, QStringLiteral("ALTER TABLE runs DROP COLUMN repeats; "
+                                        "PRAGMA user_version = 1;")) != QString())
+        QSKIP("no sqlite3 tool to write a first version's file");
+    PracticeHistory history(m_folder);
+    const auto runs = history.allRuns();
+    QVERIFY2(runs, qPrintable(history.lastError()));
+    QCOMPARE(runs->size(), std::size_t(1));
+    compareRuns(runs->front(), run);
+    QCOMPARE(history.store(madeRun(QStringLiteral("E5"), QStringLiteral("E5"), 1, RunKind::Text)),
+             std::optional<qint64>(2));
+    QCOMPARE(history.takeProblem(), QString());
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("2\n"));
 }
 
 void TestHistoryStorage::outcomesViewHasARowPerLetter()
@@ -303,9 +335,9 @@ void TestHistoryStorage::csvExportBytes()
     QVERIFY2(history.exportCsv(csv), qPrintable(history.lastError()));
     QCOMPARE(contentsOf(csv),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
                         "1,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,3,180.5,TWO,"
-                        "TW,2,0,1,0,66,TW-\r\n"));
+                        "TW,2,0,1,0,66,TW-,0\r\n"));
     // A folder that is not there is an error, not a crash.
     QVERIFY(!history.exportCsv(m_dir->filePath(QStringLiteral("nowhere/runs.csv"))));
     QVERIFY(history.lastError().contains(QStringLiteral("could not be exported")));

@@ -29,12 +29,14 @@ private slots:
 
 void TestRunFields::kindWords()
 {
-    QCOMPARE(kindWord(RunKind::AtoZ), QStringLiteral("atoz"));
-    QCOMPARE(kindWord(RunKind::Lesson), QStringLiteral("lesson"));
-    QCOMPARE(kindWord(RunKind::WeakLetters), QStringLiteral("weak"));
-    QCOMPARE(kindFromWord(u"atoz"), std::optional(RunKind::AtoZ));
-    QCOMPARE(kindFromWord(u"lesson"), std::optional(RunKind::Lesson));
-    QCOMPARE(kindFromWord(u"weak"), std::optional(RunKind::WeakLetters));
+    const QList<std::pair<RunKind, QString>> kinds = {
+        {RunKind::AtoZ, QStringLiteral("atoz")},        {RunKind::Lesson, QStringLiteral("lesson")},
+        {RunKind::WeakLetters, QStringLiteral("weak")}, {RunKind::Text, QStringLiteral("text")},
+        {RunKind::Drill, QStringLiteral("drill")},      {RunKind::Exam, QStringLiteral("exam")}};
+    for (const auto &[kind, word] : kinds) {
+        QCOMPARE(kindWord(kind), word);
+        QCOMPARE(kindFromWord(word), std::optional(kind));
+    }
     QCOMPARE(kindFromWord(u"Lesson"), std::optional<RunKind>());
     QCOMPARE(kindFromWord(u""), std::optional<RunKind>());
 }

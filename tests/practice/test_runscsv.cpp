@@ -46,7 +46,7 @@ void TestRunsCsv::headerAlone()
 {
     QCOMPARE(runsAsCsv({}), QByteArray("id,started,kind,lesson,speed,unit,minutes,"
                                        "elapsed_seconds,sent,copy,right,wrong,missed,extra,"
-                                       "accuracy,readings\r\n"));
+                                       "accuracy,readings,repeats\r\n"));
 }
 
 void TestRunsCsv::oneRowPerRun()
@@ -64,11 +64,11 @@ void TestRunsCsv::oneRowPerRun()
     const std::vector<RunRecord> runs = oneMinuteApart({first, second});
     QCOMPARE(runsAsCsv(runs),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
                         "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,61.25,PARIS,PRES,"
-                        "3,1,1,2,42,P-RES\r\n"
+                        "3,1,1,2,42,P-RES,0\r\n"
                         "2,2026-12-08T15:01:00.000Z,weak,0,20,60,1,60,SOS,SOS,"
-                        "3,0,0,0,100,SOS\r\n"));
+                        "3,0,0,0,100,SOS,0\r\n"));
 }
 
 void TestRunsCsv::textFieldsWithCommasAndQuotes()
@@ -79,9 +79,15 @@ void TestRunsCsv::textFieldsWithCommasAndQuotes()
     run.minutes = QStringLiteral("1\r\n2");
     QCOMPARE(runsAsCsv({run}),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
                         "7,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,\"1\r\n2\","
-                        "180.5,TWO,TW,2,0,1,0,66,TW-\r\n"));
+                        "180.5,TWO,TW,2,0,1,0,66,TW-,0\r\n"));
+    // A drill's characters may be a comma or a quote themselves.
+    RunRecord drill = madeRun(QStringLiteral("A,\""), QStringLiteral("A,-"), 0, RunKind::Drill);
+    drill.id = 8;
+    drill.repeats = 2;
+    QVERIFY(runsAsCsv({drill}).endsWith("8,2026-12-08T15:00:00.000Z,drill,0,13,92,3,180.5,\"A,"
+                                        "\"\"\",\"A,\",2,0,1,0,66,\"A,-\",2\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestRunsCsv)
