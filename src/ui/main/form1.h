@@ -93,6 +93,11 @@ private:
 
     // The copy the learner types, and checking it (form1practice.cpp).
     void connectPractice();
+    // The practice windows hide while a run sends, and Progress comes back after it.
+    void hidePracticeWindows();
+    void showPracticeWindowsAgain();
+    // The parts of this window another window must not cover: the lamp and Stop.
+    QList<QRect> keptInSight() const;
     void beginCopy(const RunRecord &run);
     void endCopy(bool completed);
     void checkCopy();
@@ -166,6 +171,7 @@ private:
     CopyCollector *m_copyCollector = nullptr;
     CopyCheckWindow *m_copyCheck = nullptr;
     ProgressView *m_progress = nullptr;
+    bool m_progressBack = false;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

@@ -11,8 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
 #include "ui/progressopener.h"
-
-#include <QScreen>
+#include "ui/windowplace.h"
 
 namespace blinket {
 
@@ -34,11 +33,26 @@ void Form1::connectPractice()
     });
 }
 
-void Form1::beginCopy(const RunRecord &run)
+void Form1::hidePracticeWindows()
 {
-    // A new run makes the check of the last one stale.
+    // A new run makes the check of the last one stale; Progress comes back after the run, and
+    // nothing of either can be used while the lamp sends.
     if (m_copyCheck)
         m_copyCheck->hide();
+    m_progressBack = m_progress && m_progress->isVisible();
+    if (m_progressBack)
+        m_progress->hide();
+}
+
+void Form1::showPracticeWindowsAgain()
+{
+    if (m_progressBack)
+        m_progress->show();
+    m_progressBack = false;
+}
+
+void Form1::beginCopy(const RunRecord &run)
+{
     m_session.beginRun(run, QString());
     m_copyCollector->start();
 }
@@ -62,6 +76,8 @@ void Form1::endCopy(bool completed)
 
 void Form1::checkCopy()
 {
+    if (m_runUnderWay)
+        return;
     // For a learner who wrote on paper: the last run, with the copy to type into.
     copyCheckWindow().showLastRun();
     showCopyCheck();
@@ -71,6 +87,7 @@ CopyCheckWindow &Form1::copyCheckWindow()
 {
     if (!m_copyCheck) {
         m_copyCheck = new CopyCheckWindow(m_session, this);
+        new WindowPlace(*m_copyCheck, *this, [this] { return keptInSight(); });
         connect(m_copyCheck, &CopyCheckWindow::progressRequested, this,
                 [this] { m_guard.run([this] { showProgress(); }); });
     }
@@ -80,24 +97,24 @@ CopyCheckWindow &Form1::copyCheckWindow()
 void Form1::showCopyCheck()
 {
     CopyCheckWindow &window = copyCheckWindow();
-    if (!window.isVisible()) {
-        // Beside the main window, which stays as it is, as far as the screen allows.
-        const QRect screen = this->screen()->availableGeometry();
-        QPoint place = frameGeometry().topRight() + QPoint(8, 0);
-        if (place.x() + window.width() > screen.right())
-            place.setX(qMax(screen.left(), screen.right() - window.width()));
-        window.move(place);
-    }
     window.show();
     window.raise();
     window.activateWindow();
 }
 
+QList<QRect> Form1::keptInSight() const
+{
+    return {pic1->geometry(), cmdStop->geometry()};
+}
+
 void Form1::showProgress()
 {
+    if (m_runUnderWay)
+        return;
     if (!m_progress) {
         m_progress = openProgressWindow(m_session.history(), this);
         m_progress->setFont(dialogFont());
+        new WindowPlace(*m_progress, *this, [this] { return keptInSight(); });
         connect(&m_session, &PracticeSession::historyChanged, m_progress, [this] {
             if (m_progress->isVisible())
                 m_progress->refresh();

@@ -50,6 +50,7 @@ void Form1::startRun(const std::function<void()> &handler, std::optional<RunReco
     if (m_runUnderWay)
         return;
     m_runUnderWay = true;
+    hidePracticeWindows();
     if (letterRun)
         beginCopy(*letterRun);
     bool failed = false;
@@ -68,6 +69,8 @@ void Form1::startRun(const std::function<void()> &handler, std::optional<RunReco
     m_runUnderWay = false;
     if (letterRun)
         endCopy(completed && !m_platform.endRequested());
+    if (!m_platform.endRequested())
+        showPracticeWindowsAgain();
 }
 
 void Form1::setControlVisible(Control control, bool visible)

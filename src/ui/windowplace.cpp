@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "ui/windowplace.h"
+
+#include "settings/optionsfile.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace blinket {
+
+namespace {
+
+constexpr int gap = 8;
+
+QString keyOf(const QWidget &window)
+{
+    return QStringLiteral("windows/") + window.objectName();
+}
+
+// The window moved along one axis until it lies on the screen, where it fits.
+QRect keptOnScreen(QRect place, const QRect &screen)
+{
+    if (place.width() <= screen.width())
+        place.moveLeft(std::clamp(place.left(), screen.left(), screen.right() + 1 - place.width()));
+    if (place.height() <= screen.height())
+        place.moveTop(std::clamp(place.top(), screen.top(), screen.bottom() + 1 - place.height()));
+    return place;
+}
+
+} // namespace
+
+WindowPlace::WindowPlace(QWidget &window, const QWidget &main,
+                         std::function<QList<QRect>()> keepClear)
+    : QObject(&window), m_window(window), m_main(main), m_keepClear(std::move(keepClear))
+{
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(500);
+    connect(&m_writeTimer, &QTimer::timeout, this, &WindowPlace::write);
+    window.installEventFilter(this);
+}
+
+WindowPlace::~WindowPlace()
+{
+    if (m_writeTimer.isActive())
+        write();
+}
+
+QRect WindowPlace::firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
+                              QSize size)
+{
+    const int width = size.width();
+    const int height = size.height();
+    // Beside, below, to the left of and above the main window, in that order.
+    for (const QRect &side : {QRect(main.right() + 1 + gap, main.top(), width, height),
+                              QRect(main.left(), main.bottom() + 1 + gap, width, height),
+                              QRect(main.left() - gap - width, main.top(), width, height),
+                              QRect(main.left(), main.top() - gap - height, width, height)}) {
+        const QRect place = keptOnScreen(side, screen);
+        if (screen.contains(place) && !place.intersects(main))
+            return place;
+    }
+    // No room: the largest part of the screen to one side of all that must stay in sight.
+    int left = screen.right() + 1;
+    int top = screen.bottom() + 1;
+    int right = screen.left() - 1;
+    int bottom = screen.top() - 1;
+    for (const QRect &kept : keepClear) {
+        left = std::min(left, kept.left());
+        top = std::min(top, kept.top());
+        right = std::max(right, kept.right());
+        bottom = std::max(bottom, kept.bottom());
+    }
+    QRect best;
+    for (const QRect &area : {QRect(QPoint(right + 1 + gap, screen.top()), screen.bottomRight()),
+                              QRect(QPoint(screen.left(), bottom + 1 + gap), screen.bottomRight()),
+                              QRect(screen.topLeft(), QPoint(left - 1 - gap, screen.bottom())),
+                              QRect(screen.topLeft(), QPoint(screen.right(), top - 1 - gap))}) {
+        const QRect room = area.intersected(screen);
+        if (room.isEmpty())
+            continue;
+        const QRect place(room.topLeft(), size.boundedTo(room.size()));
+        if (qint64(place.width()) * place.height() > qint64(best.width()) * best.height())
+            best = place;
+    }
+    return best.isEmpty() ? keptOnScreen(QRect(screen.topLeft(), size), screen) : best;
+}
+
+bool WindowPlace::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        if (!m_placed) {
+            m_placed = true;
+            place();
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_placed && m_window.isVisible()) {
+            m_geometry = m_window.saveGeometry();
+            m_writeTimer.start();
+        }
+        break;
+    case QEvent::Hide:
+        if (m_placed) {
+            m_geometry = m_window.saveGeometry();
+            write();
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowPlace::place()
+{
+    const QByteArray kept = optionsFile()->value(keyOf(m_window)).toByteArray();
+    if (!kept.isEmpty() && m_window.restoreGeometry(kept))
+        return;
+    const QRect screen = m_main.screen()->availableGeometry();
+    QList<QRect> keepClear;
+    for (const QRect &part : m_keepClear())
+        keepClear << QRect(m_main.mapToGlobal(part.topLeft()), part.size());
+    // The frame's edges and title bar come on top of the window's own size.
+    const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
+    const QRect place = firstPlace(screen, m_main.frameGeometry(), keepClear,
+                                   m_window.size() + frame.expandedTo(QSize(0, 0)));
+    m_window.resize(place.size() - frame.expandedTo(QSize(0, 0)));
+    m_window.move(place.topLeft());
+}
+
+void WindowPlace::write()
+{
+    m_writeTimer.stop();
+    if (!m_geometry.isEmpty())
+        optionsFile()->setValue(keyOf(m_window), m_geometry);
+}
+
+} // namespace blinket

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+namespace blinket {
+
+// Where a practice window opens, and what it remembers. The first time, it opens beside or
+// below the main window without covering it where the screen has room, and where there is
+// none it covers neither the lamp nor Stop. Once the learner has moved or sized it, it keeps
+// that place and size, also after a restart: they are kept in the options file under
+// [windows] and the window's object name.
+class WindowPlace : public QObject
+{
+    Q_OBJECT
+public:
+    // keepClear: the parts of the main window that must stay in sight (the lamp and Stop), in
+    // the main window's own coordinates, asked afresh each time.
+    WindowPlace(QWidget &window, const QWidget &main, std::function<QList<QRect>()> keepClear);
+    // Keeps a place still waiting to be written.
+    ~WindowPlace() override;
+
+    // Where a window of this size opens on a screen showing the main window (frame, in screen
+    // coordinates) with the parts to keep clear (in screen coordinates too): a place beside,
+    // below, to the left of or above the main window, else the largest part of the screen
+    // clear of what must stay in sight. The size shrinks to the room there is.
+    static QRect firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
+                            QSize size);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+    void write();
+
+    QWidget &m_window;
+    const QWidget &m_main;
+    std::function<QList<QRect>()> m_keepClear;
+    bool m_placed = false;
+    // The place as the learner left it, written a moment after the last move.
+    QByteArray m_geometry;
+    QTimer m_writeTimer;
+};
+
+} // namespace blinket
