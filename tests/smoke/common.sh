@@ -7,6 +7,7 @@
 work=$(mktemp -d)
 # The practice history of the programs started here goes into the scratch folder.
 export XDG_DATA_HOME=$work/data-home
+export XDG_CONFIG_HOME=$work/config-home
 pid=
 cleanup() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi

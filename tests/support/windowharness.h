@@ -15,12 +15,14 @@
 namespace blinket {
 
 // The real window on the fake platform, its errors recorded instead of shown, and its
-// practice history in a folder of its own.
+// practice history and options in a folder of its own.
 struct WindowHarness
 {
     WindowHarness()
     {
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        // The options and the practice windows' places too: each window starts afresh.
+        qputenv("XDG_CONFIG_HOME", (dataHome.path() + QStringLiteral("/config")).toLocal8Bit());
         platform.setTimeOfDay(0.0);
         form.setErrorReporter(reporter);
     }
