@@ -35,10 +35,12 @@ QString textOf(const QSettings &file, const QString &key)
     return value.toString();
 }
 
-// Why a letter speed cannot be used, or nothing: it must be a number that makes a time unit,
-// as the speed must.
+} // namespace
+
 QString letterSpeedProblem(const QString &text)
 {
+    if (text.trimmed().isEmpty())
+        return QString();
     try {
         const double speed = textToNumber(text);
         if (speed <= 0)
@@ -49,8 +51,6 @@ QString letterSpeedProblem(const QString &text)
         return tr("the letter speed %1 cannot be used (%2)").arg(text, error.description());
     }
 }
-
-} // namespace
 
 QString optionsFilePath()
 {

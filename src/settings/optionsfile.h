@@ -34,6 +34,10 @@ struct Options
     friend bool operator==(const Options &, const Options &) = default;
 };
 
+// Why a letter speed cannot be used (it must make a time unit, as the speed must), in a
+// phrase for the learner; empty when it can, or when it is empty.
+QString letterSpeedProblem(const QString &text);
+
 // Reads the options; a value that cannot be used (not a number, too large, an unknown word)
 // is ignored, its default taken, and told in *problems, one sentence each for the learner.
 Options readOptions(QSettings &file, QStringList *problems = nullptr);

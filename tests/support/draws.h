@@ -14,5 +14,16 @@ inline float drawForPlace(int place, int n)
 {
     return (float(place) + 0.5f) / float(n);
 }
+// A draw that picks the character c of what a run draws from.
+inline float drawFrom(const char16_t *pool, char16_t c)
+{
+    int size = 0;
+    int place = -1;
+    for (; pool[size]; ++size) {
+        if (pool[size] == c)
+            place = size;
+    }
+    return drawForPlace(place, size);
+}
 
 } // namespace blinket

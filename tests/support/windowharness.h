@@ -6,10 +6,12 @@
 #include "fakeplatform.h"
 #include "practice/practicesession.h"
 #include "recordingreporter.h"
+#include "testfiles.h"
 #include "ui/main/form1.h"
 #include "windowcontrols.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace blinket {
@@ -25,6 +27,13 @@ struct WindowHarness
         qputenv("XDG_CONFIG_HOME", (dataHome.path() + QStringLiteral("/config")).toLocal8Bit());
         platform.setTimeOfDay(0.0);
         form.setErrorReporter(reporter);
+    }
+
+    // Writes the options file as a learner or a script would.
+    bool writeOptions(const QByteArray &bytes)
+    {
+        const QString folder = dataHome.filePath(QStringLiteral("config/blinket"));
+        return QDir().mkpath(folder) && writeFile(folder + QStringLiteral("/blinket.conf"), bytes);
     }
 
     // Where the practice history of this window goes.

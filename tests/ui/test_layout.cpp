@@ -346,7 +346,8 @@ void TestLayout::controlsOverlapInTheirStackingOrder()
     };
     QCOMPARE(stack(m_form.get()),
              QStringLiteral("cmdStop Frame2 Frame1 Text1 Command2 Label11 Label4(1) Label4(0) "
-                            "pic1 checkCopyButton progressButton weakLettersButton Image1")
+                            "pic1 checkCopyButton progressButton optionsButton "
+                            "weakLettersButton textRunButton drillButton typingHint Image1")
                  .split(u' '));
     const QStringList settings = stack(control<QFrame>(*m_form, "Frame2"));
     const auto below = [&settings](const char *lower, const char *upper) {

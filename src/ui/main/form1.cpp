@@ -23,6 +23,7 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     connectSettings();
     connectExitAndLinks();
     connectPractice();
+    connectOptions();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

@@ -10,6 +10,7 @@
 #include "runs/rundriver.h"
 #include "runs/runview.h"
 #include "runs/windowstate.h"
+#include "settings/optionsfile.h"
 #include "signal/lamp.h"
 #include "signal/signalelements.h"
 #include "ui/main/circleshape.h"
@@ -34,6 +35,7 @@
 namespace blinket {
 
 class CopyCheckWindow;
+class OptionsWindow;
 class PracticeSession;
 class ProgressView;
 
@@ -98,7 +100,7 @@ private:
     void showPracticeWindowsAgain();
     // The parts of this window another window must not cover: the lamp and Stop.
     QList<QRect> keptInSight() const;
-    void beginCopy(const RunRecord &run);
+    void beginCopy(const RunRecord &run, const QString &runCharacters);
     void endCopy(bool completed);
     void checkCopy();
     CopyCheckWindow &copyCheckWindow();
@@ -107,6 +109,18 @@ private:
     void showProgress();
     // A run like A to Z whose letters come more often the more often they were read wrong.
     void weakLetters();
+
+    // The options of our own and text runs (form1options.cpp).
+    void connectOptions();
+    // The options as the file holds them now, handed to the runs; a bad one is told once.
+    Options currentOptions();
+    // What a run of this kind draws from besides A to Z: a key standing for one counts in
+    // its copy.
+    QString runCharacters(RunKind kind, const Options &options) const;
+    // Tells the learner something once, in a box that does not stop the program.
+    void tell(const QString &text);
+    void showOptions();
+    void textRun();
 
     // Exit, closing the window and the web links (form1links.cpp).
     void connectExitAndLinks();
@@ -155,7 +169,11 @@ private:
     // Below the letter-training panel, hidden with it during runs.
     QPushButton *m_checkCopyButton = nullptr;
     QPushButton *m_progressButton = nullptr;
+    QPushButton *m_optionsButton = nullptr;
     QPushButton *m_weakLettersButton = nullptr;
+    QPushButton *m_textRunButton = nullptr;
+    QPushButton *m_drillButton = nullptr;
+    QLabel *m_typingHint = nullptr;
 
     WindowState m_state;
     Platform &m_platform;
@@ -171,6 +189,8 @@ private:
     CopyCollector *m_copyCollector = nullptr;
     CopyCheckWindow *m_copyCheck = nullptr;
     ProgressView *m_progress = nullptr;
+    OptionsWindow *m_optionsWindow = nullptr;
+    QStringList m_told;
     bool m_progressBack = false;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;

@@ -337,16 +337,35 @@ void Form1::buildControls()
     Image3 = picture(Frame2, QStringLiteral("Image3"), beerMugPicture(), true);
     place(Image3, 0, 5280, 345, 315);
 
-    // Ours, in the free space between the letter-training panel and the results box.
+    // Ours, in the free space between the letter-training panel and the results box: what
+    // the learner read and the options in the first row, the runs of our own in the second.
     m_checkCopyButton =
         button(this, QStringLiteral("checkCopyButton"), QStringLiteral("&Check copy  בדיקת העתקה"));
-    place(m_checkCopyButton, 120, 4380, 2415, 375);
+    place(m_checkCopyButton, 120, 4245, 2415, 315);
     m_progressButton =
         button(this, QStringLiteral("progressButton"), QStringLiteral("&Progress  התקדמות"));
-    place(m_progressButton, 2640, 4380, 2055, 375);
+    place(m_progressButton, 2640, 4245, 2055, 315);
+    m_optionsButton =
+        button(this, QStringLiteral("optionsButton"), QStringLiteral("&Options…  אפשרויות"));
+    place(m_optionsButton, 4800, 4245, 2055, 315);
     m_weakLettersButton = button(this, QStringLiteral("weakLettersButton"),
                                  QStringLiteral("&Weak letters  אותיות חלשות"));
-    place(m_weakLettersButton, 4800, 4380, 2415, 375);
+    place(m_weakLettersButton, 120, 4590, 2415, 315);
+    m_textRunButton =
+        button(this, QStringLiteral("textRunButton"), QStringLiteral("&Text run  טקסט"));
+    place(m_textRunButton, 2640, 4590, 2055, 315);
+    m_drillButton =
+        button(this, QStringLiteral("drillButton"), QStringLiteral("&Message drill  תרגיל הודעה"));
+    place(m_drillButton, 4800, 4590, 2640, 315);
+    // Between the lessons and the lamp, where even the largest lamp leaves room.
+    m_typingHint = label(this, QStringLiteral("typingHint"),
+                         QStringLiteral("<p>Type what you read during a run; your copy is "
+                                        "checked at the end</p><p dir=\"rtl\" align=\"right\">"
+                                        "הקלידו את מה שאתם קוראים במהלך הריצה; ההעתקה נבדקת "
+                                        "בסופה</p>"));
+    m_typingHint->setTextFormat(Qt::RichText);
+    setForeColour(m_typingHint, SystemColour::HighlightText);
+    place(m_typingHint, 2640, 2400, 1935, 1755);
 
     for (QLabel *caption : Label10)
         caption->raise();
@@ -362,8 +381,20 @@ void Form1::setTabOrder()
     std::ranges::sort(byTab, {}, [](const Lesson &lesson) { return placeOf(lesson).tab; });
     for (const Lesson &lesson : byTab)
         order.append(Command3.at(lesson.index));
-    order += {Text2,    Combo1,   HScroll1, Command1,         cmdStop,
-              Command4, Command5, Command6, m_checkCopyButton};
+    order += {Text2,
+              Combo1,
+              HScroll1,
+              Command1,
+              cmdStop,
+              Command4,
+              Command5,
+              Command6,
+              m_checkCopyButton,
+              m_progressButton,
+              m_optionsButton,
+              m_weakLettersButton,
+              m_textRunButton,
+              m_drillButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

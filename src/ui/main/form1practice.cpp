@@ -51,9 +51,9 @@ void Form1::showPracticeWindowsAgain()
     m_progressBack = false;
 }
 
-void Form1::beginCopy(const RunRecord &run)
+void Form1::beginCopy(const RunRecord &run, const QString &runCharacters)
 {
-    m_session.beginRun(run, QString());
+    m_session.beginRun(run, runCharacters);
     m_copyCollector->start();
 }
 
@@ -131,7 +131,8 @@ void Form1::weakLetters()
     // A history that cannot be read gives no weights: the run is then even, like A to Z.
     const std::vector<RunRecord> runs =
         m_session.history().allRuns().value_or(std::vector<RunRecord>{});
-    const std::array<double, sendableCount> weights = letterWeights(runs);
+    const std::array<double, sendableCount> weights =
+        letterWeights(runs, runCharacters(RunKind::WeakLetters, readOptions(*optionsFile())));
     m_state.RunMode = 0;
     m_runs.RunDrill([&weights](float r) { return weightedLetter(weights, r); });
 }

@@ -51,8 +51,9 @@ void Form1::startRun(const std::function<void()> &handler, std::optional<RunReco
         return;
     m_runUnderWay = true;
     hidePracticeWindows();
+    const Options options = currentOptions();
     if (letterRun)
-        beginCopy(*letterRun);
+        beginCopy(*letterRun, runCharacters(letterRun->kind, options));
     bool failed = false;
     m_guard.run(handler, [this, &failed] {
         failed = true;
@@ -96,9 +97,10 @@ void Form1::setControlVisible(Control control, bool visible)
         break;
     case Control::Frame1:
         // Our buttons below the panel come and go with it.
-        m_checkCopyButton->setVisible(visible);
-        m_progressButton->setVisible(visible);
-        m_weakLettersButton->setVisible(visible);
+        for (QWidget *ours : std::initializer_list<QWidget *>{
+                 m_checkCopyButton, m_progressButton, m_optionsButton, m_weakLettersButton,
+                 m_textRunButton, m_drillButton, m_typingHint})
+            ours->setVisible(visible);
         widget = Frame1;
         break;
     case Control::Frame2:

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "ui/options/optionswindow.h"
+
+#include "runs/textsource.h"
+#include "signal/characters.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace blinket {
+
+namespace {
+
+QLabel *note(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The characters themselves beside the group's name, so that nobody has to guess.
+QCheckBox *groupBox(QWidget *parent, const QString &name, const QString &caption,
+                    CharacterGroup group)
+{
+    QString characters;
+    for (const QChar c : sendableCharacters()) {
+        if (belongsTo(c, group))
+            characters += c;
+    }
+    auto *box = new QCheckBox(QStringLiteral("%1: %2").arg(caption, characters), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
+
+    auto *signal = new QGroupBox(tr("Letter speed"), this);
+    m_letterSpeed = new QLineEdit(signal);
+    m_letterSpeed->setObjectName(QStringLiteral("letterSpeed"));
+    m_letterSpeed->setPlaceholderText(tr("none"));
+    m_letterSpeedProblem = note(signal, QStringLiteral("letterSpeedProblem"));
+    QLabel *letterSpeedNote = note(signal, QString());
+    letterSpeedNote->setText(tr("Each letter is sent at this speed, and the gaps between letters "
+                                "and groups are longer, so that a run keeps the pace of the "
+                                "speed: the eye learns each letter's whole shape. Empty, or not "
+                                "above the speed: letters at the speed."));
+    auto *signalLayout = new QFormLayout(signal);
+    signalLayout->addRow(tr("Letters at (words a minute):"), m_letterSpeed);
+    signalLayout->addRow(letterSpeedNote);
+    signalLayout->addRow(m_letterSpeedProblem);
+
+    auto *characters = new QGroupBox(tr("Characters of A to Z and Weak letters runs"), this);
+    m_letters = new QCheckBox(tr("Letters: A to Z"), characters);
+    m_letters->setObjectName(QStringLiteral("letters"));
+    m_figures =
+        groupBox(characters, QStringLiteral("figures"), tr("Figures"), CharacterGroup::Figures);
+    m_punctuation = groupBox(characters, QStringLiteral("punctuation"), tr("Punctuation"),
+                             CharacterGroup::Punctuation);
+    // Written as one character each, so each is named beside it.
+    m_procedure =
+        new QCheckBox(tr("Procedure signs: ^ AA, + AR, && AS, = BT, ( KN, % SK"), characters);
+    m_procedure->setObjectName(QStringLiteral("procedure"));
+    auto *charactersLayout = new QVBoxLayout(characters);
+    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure})
+        charactersLayout->addWidget(box);
+
+    auto *text = new QGroupBox(tr("Text runs"), this);
+    m_textFile = new QLineEdit(text);
+    m_textFile->setObjectName(QStringLiteral("textFile"));
+    m_textFile->setReadOnly(true);
+    m_textFile->setPlaceholderText(tr("the built-in words"));
+    auto *choose = new QPushButton(tr("C&hoose a text file…"), text);
+    choose->setObjectName(QStringLiteral("chooseTextFile"));
+    auto *builtIn = new QPushButton(tr("&Built-in words"), text);
+    builtIn->setObjectName(QStringLiteral("builtInWords"));
+    m_textFileWords = note(text, QStringLiteral("textFileWords"));
+    auto *textButtons = new QHBoxLayout;
+    textButtons->addWidget(choose);
+    textButtons->addWidget(builtIn);
+    textButtons->addStretch();
+    auto *textLayout = new QVBoxLayout(text);
+    textLayout->addWidget(m_textFile);
+    textLayout->addLayout(textButtons);
+    textLayout->addWidget(m_textFileWords);
+
+    auto *drill = new QGroupBox(tr("Message drill"), this);
+    m_drillGroups = new QRadioButton(tr("Groups of five"), drill);
+    m_drillGroups->setObjectName(QStringLiteral("drillGroups"));
+    m_drillWords = new QRadioButton(tr("Words, as in text runs"), drill);
+    m_drillWords->setObjectName(QStringLiteral("drillWords"));
+    m_drillExam = new QCheckBox(tr("Exam form: five groups, each sent twice, no repeats"), drill);
+    m_drillExam->setObjectName(QStringLiteral("drillExam"));
+    auto *drillLayout = new QVBoxLayout(drill);
+    drillLayout->addWidget(m_drillGroups);
+    drillLayout->addWidget(m_drillWords);
+    drillLayout->addWidget(m_drillExam);
+
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("close"));
+    auto *where = note(this, QStringLiteral("where"));
+    where->setText(tr("Kept in %1").arg(QDir::toNativeSeparators(optionsFilePath())));
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(where, 1);
+    bottom->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(signal);
+    layout->addWidget(characters);
+    layout->addWidget(text);
+    layout->addWidget(drill);
+    layout->addStretch();
+    layout->addLayout(bottom);
+
+    connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::save);
+    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure, m_drillExam})
+        connect(box, &QCheckBox::toggled, this, &OptionsWindow::save);
+    connect(m_drillWords, &QRadioButton::toggled, this, &OptionsWindow::save);
+    connect(choose, &QPushButton::clicked, this, &OptionsWindow::chooseTextFile);
+    connect(builtIn, &QPushButton::clicked, this, [this] {
+        m_options.textFile.clear();
+        m_textFile->clear();
+        save();
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void OptionsWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void OptionsWindow::load()
+{
+    m_options = readOptions(*optionsFile());
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_letters),     QSignalBlocker(m_figures),
+                                       QSignalBlocker(m_punctuation), QSignalBlocker(m_procedure),
+                                       QSignalBlocker(m_drillWords),  QSignalBlocker(m_drillExam)};
+    m_letterSpeed->setText(m_options.letterSpeed);
+    m_letterSpeedProblem->clear();
+    m_letters->setChecked(m_options.letters);
+    m_figures->setChecked(m_options.figures);
+    m_punctuation->setChecked(m_options.punctuation);
+    m_procedure->setChecked(m_options.procedure);
+    m_drillGroups->setChecked(!m_options.drillWords);
+    m_drillWords->setChecked(m_options.drillWords);
+    m_drillExam->setChecked(m_options.drillExam);
+    showTextFile();
+}
+
+void OptionsWindow::save()
+{
+    const QString letterSpeed = m_letterSpeed->text().trimmed();
+    const QString problem = letterSpeedProblem(letterSpeed);
+    m_letterSpeedProblem->setText(problem.isEmpty() ? QString() : tr("Not kept: %1.").arg(problem));
+    if (problem.isEmpty())
+        m_options.letterSpeed = letterSpeed;
+    // A run draws from something: with every group unticked, the letters.
+    if (!m_figures->isChecked() && !m_punctuation->isChecked() && !m_procedure->isChecked()) {
+        const QSignalBlocker blocker(m_letters);
+        m_letters->setChecked(true);
+    }
+    m_options.letters = m_letters->isChecked();
+    m_options.figures = m_figures->isChecked();
+    m_options.punctuation = m_punctuation->isChecked();
+    m_options.procedure = m_procedure->isChecked();
+    m_options.drillWords = m_drillWords->isChecked();
+    m_options.drillExam = m_drillExam->isChecked();
+    writeOptions(*optionsFile(), m_options);
+    emit optionsChanged();
+}
+
+void OptionsWindow::chooseTextFile()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("A text file for text runs"), m_options.textFile,
+                                     tr("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    m_options.textFile = path;
+    showTextFile();
+    save();
+}
+
+void OptionsWindow::showTextFile()
+{
+    m_textFile->setText(QDir::toNativeSeparators(m_options.textFile));
+    if (m_options.textFile.isEmpty()) {
+        const TextSource words = TextSource::builtIn(sendableCharacters());
+        m_textFileWords->setText(tr("%n word(s) built in.", nullptr, int(words.wordCount())));
+        return;
+    }
+    QString error;
+    const std::optional<TextSource> words =
+        TextSource::fromFile(m_options.textFile, sendableCharacters(), &error);
+    if (!words) {
+        m_textFileWords->setText(error + u' ' + tr("Text runs send the built-in words."));
+        return;
+    }
+    QString counts = tr("%n word(s) to send", nullptr, int(words->wordCount()));
+    if (words->skippedCount() > 0) {
+        counts += u' ' + tr("(%n passed over: they hold characters that cannot be sent)", nullptr,
+                            int(words->skippedCount()));
+    }
+    m_textFileWords->setText(counts + u'.');
+}
+
+} // namespace blinket

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+#pragma once
+
+#include "settings/optionsfile.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace blinket {
+
+// The Options window: the options of our own, kept in the options file as they change, so
+// that the next run uses them: a letter speed (letters sent faster, the gaps between them
+// longer, the pace kept), the characters runs draw from, the text file of text runs, and how
+// the message drill sends its text.
+class OptionsWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit OptionsWindow(QWidget *parent = nullptr);
+
+    // Shows the options as the file holds them now.
+    void load();
+
+signals:
+    void optionsChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void save();
+    void chooseTextFile();
+    void showTextFile();
+
+    Options m_options;
+    QLineEdit *m_letterSpeed = nullptr;
+    QLabel *m_letterSpeedProblem = nullptr;
+    QCheckBox *m_letters = nullptr;
+    QCheckBox *m_figures = nullptr;
+    QCheckBox *m_punctuation = nullptr;
+    QCheckBox *m_procedure = nullptr;
+    QLineEdit *m_textFile = nullptr;
+    QLabel *m_textFileWords = nullptr;
+    QRadioButton *m_drillGroups = nullptr;
+    QRadioButton *m_drillWords = nullptr;
+    QCheckBox *m_drillExam = nullptr;
+};
+
+} // namespace blinket

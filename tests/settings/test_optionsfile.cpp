@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "settings/optionsfile.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace blinket;
+
+class TestOptionsFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readsWhatItCanUse_data();
+    void readsWhatItCanUse();
+    void writtenOptionsComeBack();
+};
+
+void TestOptionsFile::readsWhatItCanUse_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("letterSpeed");
+    QTest::addColumn<QString>("groups"); // l f p s: letters, figures, punctuation, procedure
+    QTest::addColumn<bool>("drillWords");
+    QTest::addColumn<int>("problems");
+    QTest::newRow("nothing set") << QByteArray() << ""
+                                 << "l" << false << 0;
+    QTest::newRow("as a script writes them")
+        << QByteArray("[signal]\nletterSpeed=15\n[runs]\ncharacters=letters,figures,procedure\n"
+                      "[drill]\ntext=words\nexam=false\n")
+        << "15"
+        << "lfs" << true << 0;
+    QTest::newRow("characters quoted, any case, spaces")
+        << QByteArray("[runs]\ncharacters=\"Figures, PUNCTUATION\"\n") << ""
+        << "fp" << false << 0;
+    QTest::newRow("an empty letter speed is none") << QByteArray("[signal]\nletterSpeed=\n") << ""
+                                                   << "l" << false << 0;
+    QTest::newRow("not a number") << QByteArray("[signal]\nletterSpeed=fast\n") << ""
+                                  << "l" << false << 1;
+    QTest::newRow("a unit out of range") << QByteArray("[signal]\nletterSpeed=0.01\n") << ""
+                                         << "l" << false << 1;
+    QTest::newRow("zero and below") << QByteArray("[signal]\nletterSpeed=-3\n") << ""
+                                    << "l" << false << 1;
+    QTest::newRow("an unknown word keeps the letters")
+        << QByteArray("[runs]\ncharacters=letters,greek\n") << ""
+        << "l" << false << 1;
+    QTest::newRow("a missing text file") << QByteArray("[runs]\ntextFile=/no/such/file.txt\n") << ""
+                                         << "l" << false << 1;
+    QTest::newRow("everything wrong at once")
+        << QByteArray("[signal]\nletterSpeed=x\n[runs]\ncharacters=x\ntextFile=/x\n"
+                      "[drill]\ntext=poems\nexam=maybe\n")
+        << ""
+        << "l" << false << 5;
+}
+
+void TestOptionsFile::readsWhatItCanUse()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, letterSpeed);
+    QFETCH(QString, groups);
+    QFETCH(bool, drillWords);
+    QFETCH(int, problems);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, file));
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList told;
+    const Options options = readOptions(settings, &told);
+    QCOMPARE(options.letterSpeed, letterSpeed);
+    QString chosen;
+    for (const auto &[on, letter] : {std::pair{options.letters, u'l'},
+                                     {options.figures, u'f'},
+                                     {options.punctuation, u'p'},
+                                     {options.procedure, u's'}}) {
+        if (on)
+            chosen += QChar(letter);
+    }
+    QCOMPARE(chosen, groups);
+    QCOMPARE(options.drillWords, drillWords);
+    QVERIFY(options.textFile.isEmpty());
+    QCOMPARE(told.size(), problems);
+}
+
+void TestOptionsFile::writtenOptionsComeBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, "[windows]\nCopyCheck=kept\n"));
+    Options options;
+    options.letterSpeed = QStringLiteral("18");
+    options.figures = true;
+    options.textFile = path;
+    options.drillExam = true;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        writeOptions(settings, options);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList told;
+    QCOMPARE(readOptions(settings, &told), options);
+    QVERIFY(told.isEmpty());
+    // Whatever else the file keeps stays.
+    QCOMPARE(settings.value(QStringLiteral("windows/CopyCheck")).toString(),
+             QStringLiteral("kept"));
+}
+
+QTEST_GUILESS_MAIN(TestOptionsFile)
+#include "test_optionsfile.moc"

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "draws.h"
+#include "practice/practicehistory.h"
+#include "ui/copycheck/copycheckwindow.h"
+#include "ui/options/optionswindow.h"
+#include "windowharness.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace blinket;
+
+namespace {
+
+void type(Form1 &form, const QString &keys)
+{
+    for (const QChar c : keys)
+        QTest::sendKeyEvent(QTest::Click, &form, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QString scoreShown(const Form1 &form)
+{
+    return control<QLabel>(*form.findChild<CopyCheckWindow *>(), "score")->text();
+}
+
+// The first dot of a run that sends E: the pause after the two of the lead-in.
+qint32 firstFlash(const FakePlatform &platform)
+{
+    return platform.durations().value(2, -1);
+}
+
+} // namespace
+
+class TestOptionsInRuns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void theLetterSpeedFromTheFile_data();
+    void theLetterSpeedFromTheFile();
+    void chosenCharactersJoinTheRunAndItsCopy();
+    void aBadOptionIsToldOnceAndTheRunGoesOn();
+    void aTextRunSendsTheWordsOfTheFile();
+    void theOptionsWindowKeepsWhatTheLearnerSets();
+};
+
+void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
+{
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<qint32>("dot");
+    // Speed 5: a unit of 320 ms, a dot of 160. Letters at 15: a unit of 107, a dot of 54.
+    QTest::newRow("none") << QByteArray() << 160;
+    QTest::newRow("letters at 15") << QByteArray("[signal]\nletterSpeed=15\n") << 54;
+    QTest::newRow("letters no faster than the speed")
+        << QByteArray("[signal]\nletterSpeed=4\n") << 160;
+}
+
+void TestOptionsInRuns::theLetterSpeedFromTheFile()
+{
+    QFETCH(QByteArray, options);
+    QFETCH(qint32, dot);
+    WindowHarness h;
+    QVERIFY(h.writeOptions(options));
+    h.setSpeedAndMinutes(QStringLiteral("5"), QStringLiteral("0.01"));
+    h.platform.scriptDraws({drawFor('E')});
+    h.click("Command1");
+    QCOMPARE(h.results().section(u'\r', 0, 0), QStringLiteral("E"));
+    QCOMPARE(firstFlash(h.platform), dot);
+}
+
+void TestOptionsInRuns::chosenCharactersJoinTheRunAndItsCopy()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[runs]\ncharacters=letters,figures\n"));
+    constexpr const char16_t *pool = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("5"));
+    h.platform.scriptDraws({drawFrom(pool, u'5'), drawFrom(pool, u'E'), drawFrom(pool, u'0')});
+    h.stopAfterTheScriptedDraws();
+    h.platform.at(10, [&h] { type(h.form, QStringLiteral("5e0")); });
+    h.click("Command1");
+    QCOMPARE(h.results().section(u'\r', 0, 0), QStringLiteral("5E0"));
+    QCOMPARE(scoreShown(h.form), QStringLiteral("3 of 3 right (100 %)"));
+    // Lessons keep their letters, and a digit typed during one is no letter of its copy.
+    QVERIFY(h.writeOptions("[runs]\ncharacters=figures\n"));
+    h.platform.scriptDraws({drawForPlace(0, 2), drawForPlace(1, 2)});
+    h.stopAfterTheScriptedDraws(h.platform.now());
+    h.platform.at(h.platform.now() + 10, [&h] { type(h.form, QStringLiteral("w7g")); });
+    h.click("Command3(4)");
+    QCOMPARE(h.results().section(u'\r', 0, 0), QStringLiteral("WG"));
+    QCOMPARE(scoreShown(h.form), QStringLiteral("2 of 2 right (100 %)"));
+}
+
+void TestOptionsInRuns::aBadOptionIsToldOnceAndTheRunGoesOn()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[signal]\nletterSpeed=fast\n"));
+    h.setSpeedAndMinutes(QStringLiteral("5"), QStringLiteral("0.01"));
+    for (int run = 0; run < 2; ++run) {
+        h.platform.scriptDraws({drawFor('E')});
+        h.click("Command1");
+        QCOMPARE(firstFlash(h.platform), 160);
+    }
+    const auto notices = h.form.findChildren<QMessageBox *>(QStringLiteral("notice"));
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices.front()->text().contains(QStringLiteral("letter speed fast")));
+    QVERIFY(h.reporter.reports.isEmpty());
+}
+
+void TestOptionsInRuns::aTextRunSendsTheWordsOfTheFile()
+{
+    WindowHarness h;
+    const QString words = h.dataHome.filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFile(words, "sea ship\r\nl'été mast\n"));
+    QVERIFY(h.writeOptions("[runs]\ntextFile=" + words.toUtf8() + '\n'));
+    // Speed 8, a unit of 200: the lead-in takes 1600 ms, SEA 2800; the run's three seconds
+    // are over after SHIP.
+    h.setSpeedAndMinutes(QStringLiteral("8"), QStringLiteral("0.05"));
+    h.platform.scriptDraws({0.0f});
+    h.platform.at(2000, [&h] { type(h.form, QStringLiteral("sea")); });
+    h.platform.at(6000, [&h] { type(h.form, QStringLiteral("shop")); });
+    h.click("textRunButton");
+    QCOMPARE(h.results().section(u'\r', 0, 0), QStringLiteral("SEA SHIP"));
+    QCOMPARE(scoreShown(h.form), QStringLiteral("6 of 7 right (85 %)"));
+    PracticeHistory history(h.historyFolder());
+    const auto runs = history.allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().kind, RunKind::Text);
+    QCOMPARE(runs->front().sent, QStringLiteral("SEASHIP"));
+}
+
+void TestOptionsInRuns::theOptionsWindowKeepsWhatTheLearnerSets()
+{
+    WindowHarness h;
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    QVERIFY(window && window->isVisible());
+    auto *letterSpeed = control<QLineEdit>(*window, "letterSpeed");
+    letterSpeed->setText(QStringLiteral("nine"));
+    emit letterSpeed->editingFinished();
+    QVERIFY(!control<QLabel>(*window, "letterSpeedProblem")->text().isEmpty());
+    letterSpeed->setText(QStringLiteral("12"));
+    emit letterSpeed->editingFinished();
+    control<QCheckBox>(*window, "punctuation")->setChecked(true);
+    QVERIFY(control<QLabel>(*window, "letterSpeedProblem")->text().isEmpty());
+    const QByteArray file =
+        contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf")));
+    QVERIFY2(file.contains("letterSpeed=12"), file.constData());
+    QVERIFY2(file.contains("characters=\"letters,punctuation\""), file.constData());
+    // Save writes the settings file as it always did: the options are not in it.
+    QVERIFY(QDir::setCurrent(h.dataHome.path()));
+    h.click("Command4");
+    QCOMPARE(contentsOf(h.dataHome.filePath(QStringLiteral("blinket.txt"))),
+             QByteArray("4\r\n3\r\n 555 \r\n-2147483643 \r\n 8421504 \r\n"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(TestOptionsInRuns)
+#include "test_optionsinruns.moc"
