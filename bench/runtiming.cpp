@@ -7,11 +7,15 @@
 // meanwhile. A plain nested event loop is measured first, for comparison, and the program is
 // measured once more with keys typed all through the run.
 //
-// Usage: bench_runtiming [speed] [seconds]     (defaults: 40 words a minute, 20 seconds)
+// Usage: bench_runtiming [speed] [seconds] [letter speed]
+//        (defaults: 40 words a minute, 20 seconds, no letter speed)
+// With a letter speed, a run with the letters sent at that speed (and the gaps lengthened to
+// keep the pace) is measured too, right after the plain one, in the same way.
 // Without a display it runs on Qt's offscreen platform; under Xvfb or a desktop it paints.
 
 #include "platform/qtplatform.h"
 #include "practice/practicesession.h"
+#include "settings/optionsfile.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -170,16 +174,28 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The run the learner types is kept in a practice history: in a folder of its own here.
+    // The run the learner types is kept in a practice history, and the options in their
+    // file: in folders of their own here.
     const QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dataHome.filePath(QStringLiteral("config")).toLocal8Bit());
     const QString speed = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("40");
     const double seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 20.0;
+    const QString letterSpeed = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
     PlainLoopPlatform plain;
     measure("plain nested event loop", plain, speed, seconds);
     QtPlatform platform;
     measure("QtPlatform", platform, speed, seconds);
+    if (!letterSpeed.isEmpty()) {
+        Options options;
+        options.letterSpeed = letterSpeed;
+        writeOptions(*optionsFile(), options);
+        QtPlatform fast;
+        measure(qPrintable(QStringLiteral("QtPlatform, letters at %1").arg(letterSpeed)), fast,
+                speed, seconds);
+        writeOptions(*optionsFile(), Options());
+    }
     QtPlatform typedOn;
     measure("QtPlatform, the learner typing", typedOn, speed, seconds, true);
     return 0;
