@@ -20,7 +20,7 @@ poll 20 titled 'Copy check' || { echo "no window titled Copy check appeared"; ex
 
 # Progress, below the letter-training panel of the main window.
 window=$main
-click_at 222 303
+click_at 244 293 # Progress
 poll 10 titled Progress || { echo "no window titled Progress appeared"; exit 1; }
 runs=$(sqlite3 "$history" "SELECT count(*) FROM runs")
 [ "$runs" = 1 ] || { echo "the history holds $runs runs, not 1"; exit 1; }
