@@ -217,6 +217,7 @@ void CopyCheckWindow::showLastRun()
         return;
     }
     m_run->setText(runDescription(m_session.lastRun()));
+    m_marks->verticalScrollBar()->setValue(0);
     m_copy->setRun(m_session.runCharacters(), m_session.copyLimit());
     if (m_copy->toPlainText() != m_session.copy())
         m_copy->setPlainText(m_session.copy());

@@ -22,7 +22,8 @@ public:
     explicit CopyMarksView(QWidget *parent = nullptr);
 
     // Shows the places of a checked copy; without marks, the characters sent alone (while
-    // nothing has been typed).
+    // nothing has been typed). The view stays where it was scrolled to, for a learner
+    // correcting a long copy.
     void showPlaces(std::vector<AlignedLetter> places, bool marks);
     void clear() { showPlaces({}, false); }
 

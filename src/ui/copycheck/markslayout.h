@@ -38,9 +38,9 @@ public:
     int lineCount() const { return int(m_lineStarts.size()); }
     std::vector<Cell> line(int index) const;
 
-    // A line as text, for reading in tests and by screen readers: the row of characters sent
-    // ('+' over an extra character) and the row of marks under it (what was typed, '_' for a
-    // missed character), with the spaces between groups.
+    // A line as text: the row of characters sent ('+' over an extra character) and the row
+    // of marks under it (what was typed, '_' for a missed character), with the spaces between
+    // groups.
     QString sentRow(int index) const;
     QString markRow(int index) const;
 
