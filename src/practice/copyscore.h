@@ -22,6 +22,8 @@ struct AlignedLetter
     Mark mark;
     QChar sent;  // null for an extra letter
     QChar typed; // null for a missed letter
+    // The first character of a group sent (a word of a text run); never an extra one.
+    bool startsGroup = false;
 
     friend bool operator==(const AlignedLetter &, const AlignedLetter &) = default;
 };
@@ -51,6 +53,10 @@ struct CopyScore
     int missed = 0;
     int extra = 0;
     int leftOut = 0; // characters of the copy past its limit (copyLimit), not scored
+    // The groups sent (a text run's words), and those read right: each of their characters
+    // right and no extra one typed between two of them.
+    int groups = 0;
+    int groupsRight = 0;
     std::array<LetterTally, sendableCount> letters{}; // by character sent
 
     // The accuracy in whole percent (wholePercent): right letters in hundredths of the letters
@@ -64,7 +70,7 @@ struct CopyScore
 // character each cost one) and scores it. Both texts count only the characters that stand for
 // something in a copy of the run (copyCharacters with runCharacters, what the run draws from
 // besides the letters A to Z), and of the copy no more than copyLimit of the characters sent:
-// checking stays quick whatever the copy holds.
+// checking stays quick whatever the copy holds. A space in what was sent starts a new group.
 CopyScore scoreCopy(const QString &sent, const QString &copy, QStringView runCharacters = {});
 
 } // namespace blinket

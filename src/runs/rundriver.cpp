@@ -189,7 +189,9 @@ void RunDriver::sendLetters(const std::function<QString()> &drawLetter, int gapP
         m_view.appendToText1(m_state.Letter);
         m_lettersSent += m_state.Letter;
         if (groupCounter == groupSize + 1) {
-            m_view.appendToText1(QStringLiteral("  "));
+            const QString gap = QStringLiteral("  ");
+            m_view.appendToText1(gap);
+            m_lettersSent += gap;
             groupCounter = 0;
         }
         groupCounter = add16(groupCounter, 1);

@@ -49,8 +49,8 @@ public:
     // What the last run that wrote its result line sent and took.
     struct Result
     {
-        // In order, without the gaps; none for the speed check; a text run's words with one
-        // space between them.
+        // In order, as the results box shows them: groups with two spaces between them, a
+        // text run's words with one; none for the speed check.
         QString lettersSent;
         float seconds = 0.0f; // as the result line shows them
     };

@@ -4,20 +4,28 @@
 #include "ui/copycheck/copycheckwindow.h"
 
 #include "practice/practicesession.h"
+#include "runs/lessons.h"
 #include "ui/copycheck/copybox.h"
-#include "ui/copycheck/copymarks.h"
+#include "ui/copycheck/copymarksview.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
-#include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace blinket {
 
 namespace {
+
+// Rows of the character table in sight at any size of the window.
+constexpr int rowsInSight = 8;
 
 QLabel *caption(const QString &text, QWidget *parent)
 {
@@ -34,39 +42,60 @@ QTableWidgetItem *cell(const QString &text)
     return item;
 }
 
+// A character as the table shows it: itself, a procedure sign with its name too.
+QString characterName(QChar c)
+{
+    const QString name = procedureSignName(c);
+    return name.isEmpty() ? QString(c) : QStringLiteral("%1 (%2)").arg(c).arg(name);
+}
+
 } // namespace
 
 CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("CopyCheck"));
-    setWindowTitle(QStringLiteral("Copy check"));
-    resize(640, 520);
+    setWindowTitle(tr("Copy check"));
+    resize(720, 660);
 
-    m_score = new QLabel(this);
+    m_run = caption(QString(), this);
+    m_run->setObjectName(QStringLiteral("run"));
+    m_run->setWordWrap(true);
+    m_score = caption(QString(), this);
     m_score->setObjectName(QStringLiteral("score"));
     QFont big = m_score->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
+    // The window's font is given in pixels beside the main window, in points on its own.
+    if (big.pixelSize() > 0)
+        big.setPixelSize(big.pixelSize() * 3 / 2);
+    else
+        big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     m_score->setFont(big);
-    m_counts = new QLabel(this);
+    m_counts = caption(QString(), this);
     m_counts->setObjectName(QStringLiteral("counts"));
+    m_words = caption(QString(), this);
+    m_words->setObjectName(QStringLiteral("words"));
+    m_words->hide();
 
-    m_marks = new QTextBrowser(this);
+    m_marks = new CopyMarksView(this);
     m_marks->setObjectName(QStringLiteral("marks"));
-    m_marks->setLineWrapMode(QTextEdit::NoWrap);
-    auto *legend = new QLabel(copyMarksLegendHtml(), this);
+    auto *legend = new QLabel(CopyMarksView::legendHtml(), this);
     legend->setObjectName(QStringLiteral("legend"));
     legend->setWordWrap(true);
 
-    m_letters = new QTableWidget(0, 5, this);
+    m_letters = new QTableWidget(0, 6, this);
     m_letters->setObjectName(QStringLiteral("letters"));
-    m_letters->setHorizontalHeaderLabels({QStringLiteral("Letter"), QStringLiteral("Sent"),
-                                          QStringLiteral("Right"), QStringLiteral("Missed"),
-                                          QStringLiteral("Read as")});
+    m_letters->setHorizontalHeaderLabels(
+        {tr("Character"), tr("Sent"), tr("Right"), tr("Wrong"), tr("Missed"), tr("Read as")});
     m_letters->verticalHeader()->hide();
+    m_letters->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_letters->verticalHeader()->setDefaultSectionSize(m_letters->fontMetrics().height() + 6);
     m_letters->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_letters->horizontalHeader()->setStretchLastSection(true);
+    m_letters->setMinimumHeight(m_letters->horizontalHeader()->sizeHint().height() +
+                                rowsInSight * m_letters->verticalHeader()->defaultSectionSize() +
+                                2 * m_letters->frameWidth() +
+                                m_letters->horizontalScrollBar()->sizeHint().height());
 
     m_copy = new CopyBox(this);
     m_copy->setObjectName(QStringLiteral("copy"));
@@ -75,46 +104,99 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     m_leftOut->setObjectName(QStringLiteral("leftOut"));
     m_leftOut->setWordWrap(true);
     m_leftOut->hide();
-    m_check = new QPushButton(QStringLiteral("&Check  בדוק"), this);
+    m_check = new QPushButton(tr("&Check"), this);
     m_check->setObjectName(QStringLiteral("check"));
-    auto *progress = new QPushButton(QStringLiteral("&Progress  התקדמות"), this);
+    auto *progress = new QPushButton(tr("&Progress"), this);
     progress->setObjectName(QStringLiteral("progress"));
-    m_status = new QLabel(this);
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("close"));
+    m_status = caption(QString(), this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
-    m_status->setTextFormat(Qt::PlainText);
 
     auto *copyColumn = new QVBoxLayout;
-    copyColumn->addWidget(caption(QStringLiteral("Your copy  ההעתקה שלך"), this));
+    copyColumn->addWidget(caption(tr("Your copy"), this));
     copyColumn->addWidget(m_copy);
     copyColumn->addWidget(m_leftOut);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_check);
     buttons->addWidget(progress);
+    buttons->addStretch();
     copyColumn->addLayout(buttons);
     auto *letterColumn = new QVBoxLayout;
-    letterColumn->addWidget(caption(QStringLiteral("This run's letters  אותיות הריצה"), this));
+    letterColumn->addWidget(caption(tr("This run's characters"), this));
     letterColumn->addWidget(m_letters);
     auto *lower = new QHBoxLayout;
     lower->addLayout(letterColumn, 3);
     lower->addLayout(copyColumn, 2);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_status, 1);
+    bottom->addWidget(close);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_run);
     layout->addWidget(m_score);
     layout->addWidget(m_counts);
-    layout->addWidget(caption(QStringLiteral("Sent, and what you typed  שודר, ומה שהקלדת"), this));
+    layout->addWidget(m_words);
+    layout->addWidget(caption(tr("Sent, and what you typed"), this));
     layout->addWidget(m_marks, 3);
     layout->addWidget(legend);
     layout->addLayout(lower, 2);
-    layout->addWidget(m_status);
+    layout->addLayout(bottom);
 
     connect(m_copy, &QPlainTextEdit::textChanged, this,
             [this] { m_session.setCopy(m_copy->toPlainText()); });
     connect(m_copy, &CopyBox::leftOutChanged, this, &CopyCheckWindow::showLeftOut);
     connect(m_check, &QPushButton::clicked, &m_session, &PracticeSession::storeNow);
     connect(progress, &QPushButton::clicked, this, &CopyCheckWindow::progressRequested);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_session, &PracticeSession::scored, this, &CopyCheckWindow::showScore);
     connect(&m_session, &PracticeSession::storeStatus, m_status, &QLabel::setText);
+}
+
+void CopyCheckWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QString CopyCheckWindow::runDescription(const RunRecord &run)
+{
+    QString kind;
+    switch (run.kind) {
+    case RunKind::AtoZ:
+        kind = tr("A to Z");
+        break;
+    case RunKind::Lesson: {
+        const auto lesson = std::find_if(lessons.begin(), lessons.end(), [&run](const Lesson &l) {
+            return l.number == run.lesson;
+        });
+        kind = lesson == lessons.end()
+                   ? tr("Lesson %1").arg(run.lesson)
+                   : tr("Lesson %1 (%2)").arg(run.lesson).arg(QString::fromUtf16(lesson->letters));
+        break;
+    }
+    case RunKind::WeakLetters:
+        kind = tr("Weak letters");
+        break;
+    case RunKind::Text:
+        kind = tr("Text run");
+        break;
+    case RunKind::Drill:
+        kind = tr("Message drill");
+        break;
+    case RunKind::Exam:
+        kind = tr("Exam");
+        break;
+    }
+    const QDateTime local = run.startedUtc.toLocalTime();
+    const QLocale locale;
+    const QString when = locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
+                         locale.toString(local.time(), QLocale::ShortFormat);
+    return tr("%1 at speed %2 for %3 min, run on %4").arg(kind, run.speed, run.minutes, when);
 }
 
 void CopyCheckWindow::showLastRun()
@@ -123,15 +205,19 @@ void CopyCheckWindow::showLastRun()
     const bool run = m_session.hasLastRun();
     m_copy->setEnabled(run);
     m_check->setEnabled(run);
+    m_run->setVisible(run);
     if (!run) {
-        m_score->setText(QStringLiteral("Nothing to check yet."));
-        m_counts->setText(QStringLiteral(
-            "Start a run of A to Z or a lesson; the letters it sends are checked here."));
+        m_score->setText(tr("Nothing to check yet."));
+        m_counts->setText(
+            tr("Start a run of A to Z or a lesson; the characters it sends are checked here."));
+        m_words->hide();
         m_marks->clear();
         m_letters->setRowCount(0);
         m_copy->clear();
         return;
     }
+    m_run->setText(runDescription(m_session.lastRun()));
+    m_marks->verticalScrollBar()->setValue(0);
     m_copy->setRun(m_session.runCharacters(), m_session.copyLimit());
     if (m_copy->toPlainText() != m_session.copy())
         m_copy->setPlainText(m_session.copy());
@@ -147,23 +233,24 @@ void CopyCheckWindow::showScore()
     if (!m_session.hasLastRun())
         return;
     const CopyScore &score = m_session.score();
-    if (score.right + score.wrong + score.extra == 0) {
-        // Nothing typed yet: the letters sent, with nothing under them, and what to do.
-        m_score->setText(QStringLiteral("Type what you read; it is checked as you type."));
-        m_counts->setText(QStringLiteral("%1 letters were sent.").arg(score.sent));
-        std::vector<AlignedLetter> sentOnly;
-        for (const AlignedLetter &place : score.aligned)
-            sentOnly.push_back({Mark::Right, place.sent, QLatin1Char(' ')});
-        m_marks->setHtml(copyMarksHtml(sentOnly));
+    const bool typed = score.right + score.wrong + score.extra > 0;
+    m_marks->showPlaces(score.aligned, typed);
+    // A text run is read word by word: whole words count as much as the letters.
+    m_words->setVisible(typed && m_session.lastRun().kind == RunKind::Text);
+    m_words->setText(tr("Words right: %1 of %n", nullptr, score.groups).arg(score.groupsRight));
+    if (!typed) {
+        // Nothing typed yet: the characters sent, with nothing under them, and what to do.
+        m_score->setText(tr("Type what you read; it is checked as you type."));
+        m_counts->setText(tr("Characters sent: %n.", nullptr, score.sent));
         m_letters->setRowCount(0);
         return;
     }
-    m_score->setText(score.summary());
-    m_counts->setText(QStringLiteral("%1 wrong, %2 missed, %3 extra")
-                          .arg(score.wrong)
-                          .arg(score.missed)
-                          .arg(score.extra));
-    m_marks->setHtml(copyMarksHtml(score.aligned));
+    m_score->setText(tr("%1 of %n right (%2)", nullptr, score.sent)
+                         .arg(QString::number(score.right), percentText(score.percent())));
+    m_counts->setText(QStringList{tr("%n wrong", nullptr, score.wrong),
+                                  tr("%n missed", nullptr, score.missed),
+                                  tr("%n extra", nullptr, score.extra)}
+                          .join(tr(", ")));
     showLetters();
 }
 
@@ -171,9 +258,7 @@ void CopyCheckWindow::showLeftOut()
 {
     const int count = m_session.leftOut() + m_copy->leftOut();
     m_leftOut->setVisible(count > 0);
-    m_leftOut->setText(QStringLiteral("%1 letters were left out: a copy of this run takes at "
-                                      "most %2.")
-                           .arg(count)
+    m_leftOut->setText(tr("Left out: %n (a copy of this run takes at most %1).", nullptr, count)
                            .arg(m_session.copyLimit()));
 }
 
@@ -190,13 +275,16 @@ void CopyCheckWindow::showLetters()
         const QChar readAs = tally.mostOftenReadAs();
         const QString mistaken = readAs.isNull()
                                      ? QStringLiteral("–")
-                                     : QStringLiteral("%1 (%2)").arg(readAs).arg(
-                                           tally.readAs[std::size_t(characterIndex(readAs))]);
-        m_letters->setItem(row, 0, cell(QString(characterAt(i))));
+                                     : tr("%1 ×%2")
+                                           .arg(characterName(readAs))
+                                           .arg(tally.readAs[std::size_t(characterIndex(readAs))]);
+        const QChar sent = characterAt(i);
+        m_letters->setItem(row, 0, cell(characterName(sent)));
         m_letters->setItem(row, 1, cell(QString::number(tally.sent)));
         m_letters->setItem(row, 2, cell(QString::number(tally.right)));
-        m_letters->setItem(row, 3, cell(QString::number(tally.missed)));
-        m_letters->setItem(row, 4, cell(mistaken));
+        m_letters->setItem(row, 3, cell(QString::number(tally.sent - tally.right - tally.missed)));
+        m_letters->setItem(row, 4, cell(QString::number(tally.missed)));
+        m_letters->setItem(row, 5, cell(mistaken));
     }
 }
 

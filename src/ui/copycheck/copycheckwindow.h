@@ -7,17 +7,19 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QTextBrowser;
 
 namespace blinket {
 
 class CopyBox;
+class CopyMarksView;
 class PracticeSession;
+struct RunRecord;
 
-// The Copy check window: the last run's characters with the learner's copy lined up under
-// them, the score, and a table of the run's characters. The copy stays editable, for a
-// learner who wrote on paper or made a slip: it is scored again as it changes, and kept in
-// the practice history a moment after the last change (Check keeps it at once).
+// The Copy check window: which run it was, the run's characters with the learner's copy lined
+// up under them, the score, and a table of the run's characters. The copy stays editable, for
+// a learner who wrote on paper or made a slip: it is scored again as it changes, and kept in
+// the practice history a moment after the last change (Check keeps it at once). Esc or Close
+// closes it.
 class CopyCheckWindow : public QWidget
 {
     Q_OBJECT
@@ -30,15 +32,22 @@ public:
 signals:
     void progressRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    // Which run it was: its kind, speed, minutes, and the local date and time it ran.
+    static QString runDescription(const RunRecord &run);
     void showScore();
     void showLetters();
     void showLeftOut();
 
     PracticeSession &m_session;
+    QLabel *m_run = nullptr;
     QLabel *m_score = nullptr;
     QLabel *m_counts = nullptr;
-    QTextBrowser *m_marks = nullptr;
+    QLabel *m_words = nullptr;
+    CopyMarksView *m_marks = nullptr;
     QTableWidget *m_letters = nullptr;
     CopyBox *m_copy = nullptr;
     QLabel *m_leftOut = nullptr;
