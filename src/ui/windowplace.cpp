@@ -51,19 +51,34 @@ WindowPlace::~WindowPlace()
 }
 
 QRect WindowPlace::firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                              QSize size)
+                              QSize size, QSize smallest)
 {
-    const int width = size.width();
-    const int height = size.height();
-    // Beside, below, to the left of and above the main window, in that order.
-    for (const QRect &side : {QRect(main.right() + 1 + gap, main.top(), width, height),
-                              QRect(main.left(), main.bottom() + 1 + gap, width, height),
-                              QRect(main.left() - gap - width, main.top(), width, height),
-                              QRect(main.left(), main.top() - gap - height, width, height)}) {
-        const QRect place = keptOnScreen(side, screen);
-        if (screen.contains(place) && !place.intersects(main))
+    // Beside, below, to the left of and above the main window, in that order: the room on
+    // each side, and the window placed there.
+    const QRect sides[] = {
+        QRect(QPoint(main.right() + 1 + gap, screen.top()), screen.bottomRight()),
+        QRect(QPoint(screen.left(), main.bottom() + 1 + gap), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(main.left() - 1 - gap, screen.bottom())),
+        QRect(screen.topLeft(), QPoint(screen.right(), main.top() - 1 - gap))};
+    QRect roomiest;
+    for (int side = 0; side < 4; ++side) {
+        const QRect room = sides[side].intersected(screen);
+        if (room.isEmpty())
+            continue;
+        const QSize fits = size.boundedTo(room.size());
+        const QPoint corners[] = {QPoint(main.right() + 1 + gap, main.top()),
+                                  QPoint(main.left(), main.bottom() + 1 + gap),
+                                  QPoint(main.left() - gap - fits.width(), main.top()),
+                                  QPoint(main.left(), main.top() - gap - fits.height())};
+        const QRect place = keptOnScreen(QRect(corners[side], fits), room);
+        if (fits == size)
             return place;
+        if (fits.width() >= smallest.width() && fits.height() >= smallest.height() &&
+            qint64(fits.width()) * fits.height() > qint64(roomiest.width()) * roomiest.height())
+            roomiest = place;
     }
+    if (!roomiest.isEmpty())
+        return roomiest;
     // No room: the largest part of the screen to one side of all that must stay in sight.
     int left = screen.right() + 1;
     int top = screen.bottom() + 1;
@@ -129,9 +144,11 @@ void WindowPlace::place()
         keepClear << QRect(m_main.mapToGlobal(part.topLeft()), part.size());
     // The frame's edges and title bar come on top of the window's own size.
     const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
-    const QRect place = firstPlace(screen, m_main.frameGeometry(), keepClear,
-                                   m_window.size() + frame.expandedTo(QSize(0, 0)));
-    m_window.resize(place.size() - frame.expandedTo(QSize(0, 0)));
+    const QSize edges = frame.expandedTo(QSize(0, 0));
+    const QRect place =
+        firstPlace(screen, m_main.frameGeometry(), keepClear, m_window.size() + edges,
+                   m_window.minimumSizeHint().expandedTo(m_window.minimumSize()) + edges);
+    m_window.resize(place.size() - edges);
     m_window.move(place.topLeft());
 }
 

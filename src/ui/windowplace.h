@@ -31,11 +31,13 @@ public:
     ~WindowPlace() override;
 
     // Where a window of this size opens on a screen showing the main window (frame, in screen
-    // coordinates) with the parts to keep clear (in screen coordinates too): a place beside,
-    // below, to the left of or above the main window, else the largest part of the screen
-    // clear of what must stay in sight. The size shrinks to the room there is.
+    // coordinates) with the parts to keep clear (in screen coordinates too): beside, below, to
+    // the left of or above the main window, the first of these with room for the whole window,
+    // else the one with the most room for it at no less than its smallest size; without such
+    // room, the largest part of the screen clear of what must stay in sight. The size shrinks
+    // to the room there is.
     static QRect firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                            QSize size);
+                            QSize size, QSize smallest);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
