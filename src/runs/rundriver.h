@@ -59,6 +59,9 @@ public:
 private:
     using Control = RunView::Control;
 
+    // The even draw of an A-to-Z run: the letters A to Z, or the characters chosen.
+    LetterChoice evenChoice() const;
+
     // Everything a random run or a text run does before its first character.
     void startRun(double groupPauseUnits);
     // Hides the two banners, the results box (emptied first) and both panels.
