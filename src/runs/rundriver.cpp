@@ -116,6 +116,7 @@ void RunDriver::restoreAfterError()
     restoreWindow();
     m_view.setControlVisible(Control::Image1, false);
     m_state.Unit = 0;
+    m_timing.reset();
     m_elements.setLetterTiming(std::nullopt);
 }
 
@@ -154,6 +155,7 @@ void RunDriver::computeUnit(double groupPauseUnits)
     }
     // Both or neither: a letter speed that fails leaves the run before as it was.
     m_state.Unit = unit;
+    m_timing = timing;
     m_elements.setLetterTiming(timing);
 }
 
@@ -264,7 +266,7 @@ void RunDriver::restoreWindow()
 
 void RunDriver::writeResultLine()
 {
-    m_result = {m_lettersSent, elapsed()};
+    m_result = {m_lettersSent, elapsed(), std::nullopt};
     m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(m_result.seconds, singleDigits) +
                          QStringLiteral("  Sec."));
 }
