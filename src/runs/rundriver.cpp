@@ -4,6 +4,7 @@
 #include "runs/rundriver.h"
 
 #include "platform/numeric.h"
+#include "runs/grouppause.h"
 #include "runs/groupsize.h"
 #include "runs/lessons.h"
 #include "signal/characters.h"
@@ -19,10 +20,6 @@ namespace {
 // The time unit is this many milliseconds divided by the speed in words a minute.
 constexpr double unitMsAtOneWordPerMinute = 1600.0;
 
-// The group pause of a random run and of a lesson: blocks of two letter-closing gaps.
-constexpr int randomRunGapPauses = 2;
-constexpr int lessonGapPauses = 1;
-constexpr double gapPauseUnits = 5.0;
 // The speed check pauses between its words for one long pause.
 constexpr double tryWordPauseUnits = 4.0;
 
@@ -43,19 +40,23 @@ void RunDriver::setOptions(const RunOptions &options)
 
 void RunDriver::RunDrill()
 {
+    RunDrill(evenChoice());
+}
+
+RunDriver::LetterChoice RunDriver::evenChoice() const
+{
     if (m_options.characters.isEmpty()) {
-        RunDrill([](float r) {
+        return [](float r) {
             // In double precision the largest draw stays below 91, one past Z.
             const double code = std::floor(double(r) * 26.0 + 65.0);
             return QChar(char16_t(toInt16(code)));
-        });
-        return;
+        };
     }
-    RunDrill([characters = m_options.characters](float r) {
+    return [characters = m_options.characters](float r) {
         const auto size = characters.size();
         const auto place = qsizetype(std::floor(double(r) * double(size)));
         return characters[std::clamp<qsizetype>(place, 0, size - 1)];
-    });
+    };
 }
 
 void RunDriver::RunDrill(const LetterChoice &choice)
@@ -115,6 +116,7 @@ void RunDriver::restoreAfterError()
     restoreWindow();
     m_view.setControlVisible(Control::Image1, false);
     m_state.Unit = 0;
+    m_timing.reset();
     m_elements.setLetterTiming(std::nullopt);
 }
 
@@ -153,6 +155,7 @@ void RunDriver::computeUnit(double groupPauseUnits)
     }
     // Both or neither: a letter speed that fails leaves the run before as it was.
     m_state.Unit = unit;
+    m_timing = timing;
     m_elements.setLetterTiming(timing);
 }
 
@@ -265,7 +268,7 @@ void RunDriver::restoreWindow()
 
 void RunDriver::writeResultLine()
 {
-    m_result = {m_lettersSent, elapsed()};
+    m_result = {m_lettersSent, elapsed(), std::nullopt};
     m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(m_result.seconds, singleDigits) +
                          QStringLiteral("  Sec."));
 }

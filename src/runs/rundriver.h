@@ -4,6 +4,8 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "runs/messagedrill.h"
+#include "runs/receiver.h"
 #include "runs/runoptions.h"
 #include "runs/runview.h"
 #include "runs/windowstate.h"
@@ -11,13 +13,15 @@
 #include "signal/signalelements.h"
 
 #include <functional>
+#include <optional>
 
 namespace blinket {
 
 // The timed training runs: random letters from A to Z (or from the characters chosen), the
 // speed check that sends PARIS, the lessons that draw from a small group of letters, and text
-// runs that send words. A run holds the thread until its result line is written; events are
-// handled only inside the signal elements.
+// runs that send words, and message drills the learner receives as a signal station does. A run
+// holds the thread until its result line is written; events are handled only inside the signal
+// elements and while a message drill waits for the learner.
 class RunDriver
 {
 public:
@@ -40,6 +44,15 @@ public:
     // A run that sends words, one after another with a group pause between them, until the
     // minutes have passed or Stop; Stop is also seen after each character of a word.
     void TextRun(WordSource &words);
+    // A message sent as a station sends it by flashing light, paced by the learner's answers:
+    // the general call (AA) until acknowledged, DE and a made-up station identity the learner
+    // types back, the text one group at a time, each waited on, and AR until acknowledged. The
+    // groups are drawn as an A-to-Z run draws its letters, as many as the minutes make at the
+    // speed, both read at the start; the exam form sends five, each twice, with no call and no
+    // waiting. Stop ends it at any step.
+    void MessageDrill(Receiver &receiver, DrillForm form);
+    // The same with words from words in place of groups.
+    void MessageDrill(Receiver &receiver, DrillForm form, WordSource &words);
 
     // Puts the window back as it is between runs after an error cut a run short. The time
     // unit goes back to none, as at start-up, and the letter timing with it, so that the unit
@@ -50,14 +63,24 @@ public:
     struct Result
     {
         // In order, as the results box shows them: groups with two spaces between them, a
-        // text run's words with one; none for the speed check.
+        // text run's words and a message drill's text as they are sent; none for the speed
+        // check.
         QString lettersSent;
         float seconds = 0.0f; // as the result line shows them
+        // A message drill's alone; nothing after any other run.
+        std::optional<DrillOutcome> drill;
     };
     const Result &lastResult() const { return m_result; }
 
 private:
     using Control = RunView::Control;
+    // The steps of a message drill, in messagedrill.cpp.
+    class Drill;
+
+    // The even draw of an A-to-Z run: the letters A to Z, or the characters chosen.
+    LetterChoice evenChoice() const;
+    void runMessageDrill(Receiver &receiver, DrillForm form, const QString &separator,
+                         const std::function<QString()> &nextText);
 
     // Everything a random run or a text run does before its first character.
     void startRun(double groupPauseUnits);
@@ -85,6 +108,8 @@ private:
     Platform &m_platform;
     WindowState &m_state;
     RunOptions m_options;
+    // The letter timing the run took, if any, for pauses the drill waits out in slices.
+    std::optional<LetterTiming> m_timing;
     double m_startSeconds = 0.0;
     QString m_lettersSent;
     Result m_result;

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace blinket {
+
+// One answer of the learner to a message drill, as a receiving station answers a lamp: an
+// acknowledgement (the receiver's T, or R at the end of the message) or a request to send the
+// last group again (RPT), with what they typed since the answer before.
+struct ReceiverAnswer
+{
+    enum class Kind { Acknowledge, Repeat };
+    Kind kind;
+    QString typed;
+};
+
+// The learner answering a message drill; the window collects the answers as they come.
+class Receiver
+{
+public:
+    virtual ~Receiver() = default;
+    // The learner's oldest answer not yet taken, with what they typed since the answer before
+    // (already as the copy counts it), or nothing.
+    virtual std::optional<ReceiverAnswer> nextAnswer() = 0;
+};
+
+} // namespace blinket

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "fakereceiver.h"
+#include "fakerunview.h"
+
+#include <QTest>
+
+using namespace blinket;
+using Kind = ReceiverAnswer::Kind;
+
+namespace {
+
+// At 4 words a minute after a lead-in of 3.2 s: E lasts 1.2 s, T 2 s, DE 4.2 s, AA 4 s, AR
+// 4.4 s, the group pause 4 s. The station is ETTE; a learner answering at once is seen 10 ms on.
+struct DrillRun : RunHarness
+{
+    explicit DrillRun(const char *groups, const char *minutes = "0.25")
+    {
+        view.text2 = QString::fromLatin1(minutes);
+        platform.scriptDraws(
+            {drawFor('E'), drawForPlace(19, 36), drawForPlace(19, 36), drawForPlace(4, 36)});
+        for (const char *letter = groups; *letter; ++letter)
+            platform.scriptDraws({drawFor(*letter)});
+        // A drill that waits on for ever is a fault to fail on, not to hang on.
+        platform.at(300000, [this] { state.Running = 0; });
+    }
+    void drill(DrillForm form = DrillForm::Practice) { runs.MessageDrill(learner, form); }
+    const DrillOutcome &outcome() const { return *runs.lastResult().drill; }
+    QString shown(QList<qint64> *times = nullptr, QChar only = {}) const
+    {
+        QString text;
+        for (const auto &[sign, at] : shownSigns(platform)) {
+            text += sign;
+            if (times && sign == only)
+                *times << at;
+        }
+        return text;
+    }
+    QList<qint64> timesOf(QChar sign) const
+    {
+        QList<qint64> times;
+        shown(&times, sign);
+        return times;
+    }
+
+    FakeReceiver learner{platform};
+};
+
+struct ListedWords : WordSource
+{
+    QStringList words{QStringLiteral("TE"), QStringLiteral("ET")};
+    QString nextWord() override { return words.takeFirst(); }
+};
+
+} // namespace
+
+class TestMessageDrill : public QObject
+{
+    Q_OBJECT
+private slots:
+    void callRepeatsUntilAnswered_data();
+    void callRepeatsUntilAnswered();
+    void wrongIdentityIsSentAgain();
+    void repeatRequestSendsTheGroupOnceMore();
+    void acknowledgedEndEndsTheDrill();
+    void stopEndsTheDrillAtEveryStep_data();
+    void stopEndsTheDrillAtEveryStep();
+    void answerIsFollowedByTheNextFlashAtOnce_data();
+    void answerIsFollowedByTheNextFlashAtOnce();
+    void examSendsEachGroupTwiceWithoutWaiting();
+};
+
+void TestMessageDrill::callRepeatsUntilAnswered_data()
+{
+    QTest::addColumn<QString>("letterSpeed");
+    QTest::addColumn<qint64>("answerAfter"); // ms after the first call ends; -1 for none
+    QTest::addColumn<QList<qint64>>("calls");
+    QTest::addColumn<qint64>("identityAt"); // D's first flash; -1 for none
+    // AA at 3.2 s and every 8 s on; the pauses from 7.2 s, 15.2 s, ...
+    QTest::newRow("answered in a pause")
+        << QString() << qint64(10003) << QList<qint64>{3200, 11200} << qint64(17210);
+    QTest::newRow("answered while calling")
+        << QString() << qint64(12003) << QList<qint64>{3200, 11200, 19200} << qint64(23200);
+    QTest::newRow("nobody answers")
+        << QString() << qint64(-1) << QList<qint64>{3200, 11200, 19200, 27200} << qint64(-1);
+    // Letters at 8: dots 100 ms, closing gaps 1433 ms, the pause four of them.
+    QTest::newRow("letters faster")
+        << QStringLiteral("8") << qint64(-1) << QList<qint64>{4586, 13251, 21916} << qint64(-1);
+}
+
+void TestMessageDrill::callRepeatsUntilAnswered()
+{
+    QFETCH(QString, letterSpeed);
+    QFETCH(qint64, answerAfter);
+    QFETCH(QList<qint64>, calls);
+    QFETCH(qint64, identityAt);
+    DrillRun run("TTTTT");
+    run.runs.setOptions({letterSpeed, {}});
+    if (answerAfter >= 0) {
+        run.learner.script(Kind::Acknowledge, "", answerAfter);
+        run.learner.acknowledge({"ETTE", "TTTTT", ""});
+    } else {
+        run.platform.at(calls.back() + 1, [&] { run.state.Running = 0; });
+    }
+    run.drill();
+    QCOMPARE(run.timesOf(u'^'), calls);
+    QCOMPARE(run.timesOf(u'D').value(0, -1), identityAt);
+    QCOMPARE(run.outcome().completed, answerAfter >= 0);
+}
+
+void TestMessageDrill::wrongIdentityIsSentAgain()
+{
+    DrillRun run("TTTTT");
+    run.learner.acknowledge({"", "ETTA", "ette", "TTTTT", ""});
+    run.drill();
+    QCOMPARE(run.shown(), QStringLiteral("^DEETTEDEETTETTTTT+"));
+}
+
+void TestMessageDrill::repeatRequestSendsTheGroupOnceMore()
+{
+    DrillRun run("TTTTTEEEEE", "0.5");
+    run.learner.acknowledge({"", "ETTE"});
+    run.learner.script(Kind::Repeat, "TT");
+    run.learner.acknowledge({"TTTTT", "EEEEX", ""});
+    run.drill();
+    QCOMPARE(run.shown(), QStringLiteral("^DEETTETTTTTTTTTTEEEEE+"));
+    QCOMPARE(run.view.text1Value, QStringLiteral("TTTTT  EEEEE\r\n49.06  Sec."));
+    QCOMPARE(run.runs.lastResult().lettersSent, QStringLiteral("TTTTT  EEEEE"));
+    QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT EEEEX"));
+    QCOMPARE(run.outcome().repeats, 1);
+}
+
+void TestMessageDrill::acknowledgedEndEndsTheDrill()
+{
+    DrillRun run("", "0.5");
+    run.learner.acknowledge({"", "ETTE", "TE", "ET"});
+    run.learner.script(Kind::Repeat); // AR is not sent again
+    run.learner.script(Kind::Acknowledge, "R", 3000);
+    ListedWords words;
+    run.runs.MessageDrill(run.learner, DrillForm::Practice, words);
+    QCOMPARE(run.shown(), QStringLiteral("^DEETTETEET+"));
+    // AR ends at 32.64 s; the window comes back as the answer is seen, 3 s after the repeat.
+    QCOMPARE(run.view.text1Value, QStringLiteral("TE ET\r\n32.45  Sec."));
+    QCOMPARE(run.platform.steps().back().at, 35650);
+    QCOMPARE(run.outcome().copy, QStringLiteral("TE ET"));
+    QVERIFY(run.outcome().completed);
+}
+
+void TestMessageDrill::stopEndsTheDrillAtEveryStep_data()
+{
+    QTest::addColumn<qint64>("stopAt");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("text1");
+    // The identity from 15.41 s, the first group's T's from 21.82 s; its answer 3 s after it
+    // ends at 31.82 s; AR from 40.83 s to 45.23 s, its answer 3 s later.
+    const auto row = [](const char *name, qint64 stopAt, const char *shown, const char *text1) {
+        QTest::newRow(name) << stopAt << QString::fromLatin1(shown) << QString::fromLatin1(text1);
+    };
+    row("calling", 5000, "^", "\r\n4  Sec.");
+    row("sending the identity", 17000, "^DEET", "\r\n15.41  Sec.");
+    row("sending a group", 26000, "^DEETTETTT", "TTT\r\n24.62  Sec.");
+    row("waiting after a group", 33000, "^DEETTETTTTT", "TTTTT\r\n29.8  Sec.");
+    row("sending AR", 43000, "^DEETTETTTTTEEEEE+", "TTTTT  EEEEE\r\n42.03  Sec.");
+    row("waiting after AR", 46000, "^DEETTETTTTTEEEEE+", "TTTTT  EEEEE\r\n42.8  Sec.");
+}
+
+void TestMessageDrill::stopEndsTheDrillAtEveryStep()
+{
+    QFETCH(qint64, stopAt);
+    QFETCH(QString, shown);
+    QFETCH(QString, text1);
+    DrillRun run("TTTTTEEEEE", "0.5");
+    run.learner.acknowledge({"", "ETTE"});
+    run.learner.script(Kind::Acknowledge, "TTTTT", 3000);
+    run.learner.acknowledge({"EEEEE"});
+    run.learner.script(Kind::Acknowledge, "", 3000);
+    run.platform.at(stopAt, [&] { run.state.Running = 0; });
+    run.drill();
+    QCOMPARE(run.shown(), shown);
+    QCOMPARE(run.view.text1Value, text1);
+    QVERIFY(run.view.isShown(RunView::Control::Command2));
+    QVERIFY(!run.outcome().completed);
+}
+
+void TestMessageDrill::answerIsFollowedByTheNextFlashAtOnce_data()
+{
+    QTest::addColumn<qint64>("answerAfter"); // ms after the lamp begins to wait
+    QTest::addColumn<qint64>("latency");     // the waits look every 10 ms
+    QTest::newRow("at once") << qint64(0) << qint64(10);
+    QTest::newRow("3 ms") << qint64(3) << qint64(7);
+    QTest::newRow("on a look") << qint64(10) << qint64(0);
+    QTest::newRow("1234 ms, in the call's pause too") << qint64(1234) << qint64(6);
+}
+
+void TestMessageDrill::answerIsFollowedByTheNextFlashAtOnce()
+{
+    QFETCH(qint64, answerAfter);
+    QFETCH(qint64, latency);
+    DrillRun run("TTTTTEEEEE", "0.5");
+    for (const Kind kind : {Kind::Acknowledge, Kind::Acknowledge, Kind::Repeat, Kind::Acknowledge,
+                            Kind::Acknowledge, Kind::Acknowledge})
+        run.learner.script(kind, "ETTE", answerAfter);
+    run.drill();
+    // The call, the identity, the repeat request and the two groups lead on to a sign.
+    for (const qint64 answer : run.learner.answeredAt.first(5)) {
+        const auto flash = std::ranges::find_if(run.platform.steps(), [answer](const auto &step) {
+            return step.kind == FakePlatform::Kind::Lit && step.at >= answer;
+        });
+        qInfo("answer at %lld ms: next flash %lld ms later", answer, flash->at - answer);
+        QVERIFY(flash->at - answer <= 50);
+        QCOMPARE(flash->at - answer, latency);
+    }
+}
+
+void TestMessageDrill::examSendsEachGroupTwiceWithoutWaiting()
+{
+    DrillRun run("TTTTTEEEEETTTTTEEEEETTTTT");
+    run.learner.acknowledge({"ETTE", "TTT EEEEE TTTTT"});
+    run.platform.at(20000, [&] { run.learner.give(Kind::Repeat, QStringLiteral("TTTTT ")); });
+    run.platform.at(60000,
+                    [&] { run.learner.give(Kind::Acknowledge, QStringLiteral("EEEEE TT")); });
+    run.drill(DrillForm::Exam);
+    const QString t = QStringLiteral("TTTTTTTTTT");
+    const QString e = QStringLiteral("EEEEEEEEEE");
+    QCOMPARE(run.shown(), QStringLiteral("DEETTE") + t + e + t + e + t + u'+');
+    // The identity answered at 17.81 s; groups of 10 s and 6 s, each followed by a 4 s pause.
+    QCOMPARE(run.timesOf(u'+'), QList<qint64>{17810 + 3 * 28000 + 2 * 20000});
+    QCOMPARE(run.view.text1Value,
+             QStringLiteral("TTTTT  EEEEE  TTTTT  EEEEE  TTTTT\r\n143.01  Sec."));
+    QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT EEEEE TTTTT EEEEE TTTTT"));
+    QCOMPARE(run.outcome().repeats, 0);
+    QVERIFY(run.outcome().completed);
+}
+
+QTEST_GUILESS_MAIN(TestMessageDrill)
+#include "test_messagedrill.moc"
