@@ -76,6 +76,9 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     m_words = caption(QString(), this);
     m_words->setObjectName(QStringLiteral("words"));
     m_words->hide();
+    m_examLine = caption(QString(), this);
+    m_examLine->setObjectName(QStringLiteral("examLine"));
+    m_examLine->hide();
 
     m_marks = new CopyMarksView(this);
     m_marks->setObjectName(QStringLiteral("marks"));
@@ -138,6 +141,7 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     layout->addWidget(m_score);
     layout->addWidget(m_counts);
     layout->addWidget(m_words);
+    layout->addWidget(m_examLine);
     layout->addWidget(caption(tr("Sent, and what you typed"), this));
     layout->addWidget(m_marks, 3);
     layout->addWidget(legend);
@@ -211,6 +215,7 @@ void CopyCheckWindow::showLastRun()
         m_counts->setText(
             tr("Start a run of A to Z or a lesson; the characters it sends are checked here."));
         m_words->hide();
+        m_examLine->hide();
         m_marks->clear();
         m_letters->setRowCount(0);
         m_copy->clear();
@@ -238,6 +243,13 @@ void CopyCheckWindow::showScore()
     // A text run is read word by word: whole words count as much as the letters.
     m_words->setVisible(typed && m_session.lastRun().kind == RunKind::Text);
     m_words->setText(tr("Words right: %1 of %n", nullptr, score.groups).arg(score.groupsRight));
+    // The watchkeeping officer's flashing-light test is passed at this score or more.
+    constexpr int examPassPercent = 70;
+    m_examLine->setVisible(typed && m_session.lastRun().kind == RunKind::Exam);
+    m_examLine->setText((score.percent() >= examPassPercent ? tr("Passed: %1 or more is needed.")
+                                                            : tr("Not passed: %1 or more is "
+                                                                 "needed."))
+                            .arg(percentText(examPassPercent)));
     if (!typed) {
         // Nothing typed yet: the characters sent, with nothing under them, and what to do.
         m_score->setText(tr("Type what you read; it is checked as you type."));

@@ -47,6 +47,7 @@ private:
     QLabel *m_score = nullptr;
     QLabel *m_counts = nullptr;
     QLabel *m_words = nullptr;
+    QLabel *m_examLine = nullptr;
     CopyMarksView *m_marks = nullptr;
     QTableWidget *m_letters = nullptr;
     CopyBox *m_copy = nullptr;

@@ -3,6 +3,7 @@
 
 #include "ui/main/copycollector.h"
 
+#include "practice/copytext.h"
 #include "practice/practicesession.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,31 @@ void CopyCollector::start()
     if (!m_collecting)
         QCoreApplication::instance()->installEventFilter(this);
     m_collecting = true;
+    m_drill = false;
+}
+
+void CopyCollector::startDrill(const QString &runCharacters)
+{
+    start();
+    m_drill = true;
+    m_runCharacters = runCharacters;
+    m_answering.clear();
+    m_answers.clear();
+}
+
+std::optional<ReceiverAnswer> CopyCollector::nextAnswer()
+{
+    if (m_answers.empty())
+        return std::nullopt;
+    ReceiverAnswer next = m_answers.front();
+    m_answers.pop_front();
+    return next;
+}
+
+void CopyCollector::answer(ReceiverAnswer::Kind kind)
+{
+    m_answers.push_back({kind, m_answering});
+    m_answering.clear();
 }
 
 void CopyCollector::stop()
@@ -38,6 +64,18 @@ bool CopyCollector::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != &m_window)
         return false;
     const auto *key = static_cast<const QKeyEvent *>(event);
+    if (m_drill && !key->isAutoRepeat()) {
+        const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+        if (held == Qt::ControlModifier && key->key() == Qt::Key_R) {
+            answer(ReceiverAnswer::Kind::Repeat);
+            return true;
+        }
+        if (held == Qt::NoModifier &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            answer(ReceiverAnswer::Kind::Acknowledge);
+            return true;
+        }
+    }
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return false;
     const bool backspace = key->key() == Qt::Key_Backspace;
@@ -46,11 +84,19 @@ bool CopyCollector::eventFilter(QObject *watched, QEvent *event)
     if (!backspace && (text.isEmpty() || !text.front().isPrint()))
         return false;
     // A key held down repeats; one press is one character.
-    if (!key->isAutoRepeat()) {
+    if (key->isAutoRepeat())
+        return true;
+    if (m_drill) {
+        const QChar counted =
+            text.size() == 1 ? copyCharacter(text.front(), m_runCharacters) : QChar();
         if (backspace)
-            m_session.takeBack();
-        else
-            m_session.type(text);
+            m_answering.chop(1);
+        else if (!counted.isNull())
+            m_answering += counted;
+    } else if (backspace) {
+        m_session.takeBack();
+    } else {
+        m_session.type(text);
     }
     return true;
 }

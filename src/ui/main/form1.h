@@ -9,6 +9,7 @@
 #include "practice/runrecord.h"
 #include "runs/rundriver.h"
 #include "runs/runview.h"
+#include "runs/textsource.h"
 #include "runs/windowstate.h"
 #include "settings/optionsfile.h"
 #include "signal/lamp.h"
@@ -120,7 +121,12 @@ private:
     // Tells the learner something once, in a box that does not stop the program.
     void tell(const QString &text);
     void showOptions();
+    // The words of a text run, or of a drill that sends words: the learner's text file, or
+    // the built-in words when there is none or it cannot be read.
+    TextSource textWords(const Options &options);
     void textRun();
+    // A message drill: the lamp as the sending station, the learner as the receiver.
+    void messageDrill(RunKind kind);
 
     // Exit, closing the window and the web links (form1links.cpp).
     void connectExitAndLinks();

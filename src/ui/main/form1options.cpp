@@ -32,6 +32,11 @@ void Form1::connectOptions()
         run.kind = RunKind::Text;
         startRun([this] { textRun(); }, run);
     });
+    connect(m_drillButton, &QPushButton::clicked, this, [this] {
+        RunRecord run;
+        run.kind = readOptions(*optionsFile()).drillExam ? RunKind::Exam : RunKind::Drill;
+        startRun([this, kind = run.kind] { messageDrill(kind); }, run);
+    });
 }
 
 Options Form1::currentOptions()
@@ -88,9 +93,8 @@ void Form1::showOptions()
     m_optionsWindow->activateWindow();
 }
 
-void Form1::textRun()
+TextSource Form1::textWords(const Options &options)
 {
-    const Options options = readOptions(*optionsFile());
     std::optional<TextSource> words;
     if (!options.textFile.isEmpty()) {
         QString error;
@@ -101,7 +105,25 @@ void Form1::textRun()
     if (!words)
         words = TextSource::builtIn(sendableCharacters());
     words->startAt(m_platform.Rnd());
-    m_runs.TextRun(*words);
+    return std::move(*words);
+}
+
+void Form1::textRun()
+{
+    TextSource words = textWords(readOptions(*optionsFile()));
+    m_runs.TextRun(words);
+}
+
+void Form1::messageDrill(RunKind kind)
+{
+    const Options options = readOptions(*optionsFile());
+    const DrillForm form = kind == RunKind::Exam ? DrillForm::Exam : DrillForm::Practice;
+    if (!options.drillWords) {
+        m_runs.MessageDrill(*m_copyCollector, form);
+        return;
+    }
+    TextSource words = textWords(options);
+    m_runs.MessageDrill(*m_copyCollector, form, words);
 }
 
 } // namespace blinket

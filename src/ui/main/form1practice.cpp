@@ -54,7 +54,10 @@ void Form1::showPracticeWindowsAgain()
 void Form1::beginCopy(const RunRecord &run, const QString &runCharacters)
 {
     m_session.beginRun(run, runCharacters);
-    m_copyCollector->start();
+    if (run.kind == RunKind::Drill || run.kind == RunKind::Exam)
+        m_copyCollector->startDrill(runCharacters);
+    else
+        m_copyCollector->start();
 }
 
 void Form1::endCopy(bool completed)
@@ -71,6 +74,13 @@ void Form1::endCopy(bool completed)
     run.unit = m_state.Unit;
     run.minutes = Text2->text();
     run.elapsedSeconds = result.seconds;
+    // A drill's copy is the answers to its text: the procedure's own signs and answers are
+    // not part of it.
+    if (result.drill) {
+        for (const QChar typed : result.drill->copy)
+            m_session.type(QString(typed));
+        run.repeats = result.drill->repeats;
+    }
     m_session.endRun(run, result.lettersSent);
 }
 
