@@ -16,6 +16,7 @@
 #include "platform/qtplatform.h"
 #include "practice/practicesession.h"
 #include "settings/optionsfile.h"
+#include "timing.h"
 #include "ui/main/form1.h"
 
 #include <QApplication>
@@ -32,7 +33,6 @@
 #include <vector>
 
 using namespace blinket;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -41,11 +41,6 @@ double cpuSeconds()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-double milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
 }
 
 // The sleep as a plain nested event loop ended by a precise timer.
@@ -119,12 +114,6 @@ private:
     Clock::time_point m_eventsStart;
     Clock::time_point m_lastKey;
 };
-
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::size_t(p * double(values.size() - 1) + 0.5)];
-}
 
 void measure(const char *name, Platform &sleeper, const QString &speed, double seconds,
              bool typing = false)

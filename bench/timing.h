@@ -18,6 +18,13 @@ inline double milliseconds(Clock::duration duration)
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
+// The value below which a share p (0 to 1) of the values lie.
+inline double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[std::size_t(p * double(values.size() - 1) + 0.5)];
+}
+
 // Prints the median, fastest and slowest of times taken, in milliseconds.
 inline void report(const char *what, std::vector<double> taken)
 {
