@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: 2026 Corvale
 # Types letters during a real lesson run, opens the Progress window from the main window,
 # and checks with the sqlite3 tool that the practice history, under XDG_DATA_HOME, holds the
-# run; a run without typing adds nothing. Usage: progress.sh <blinket>
+# run; a run without typing adds nothing, and the Progress window hides while it sends.
+# Usage: progress.sh <blinket>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 program=$1
@@ -35,9 +36,13 @@ sent=$(sqlite3 "$history" "SELECT length(sent) FROM runs")
 window=$main
 xdotool windowraise "$main"
 click_at 56 128
+# Nothing of the Progress window can be used while the lamp sends: it hides, and comes back.
+hidden() { ! titled Progress; }
+poll 5 hidden || { echo "the Progress window stayed during the run"; exit 1; }
 ended() { ! titled 'Copy check' && [ "$(pixel_now 20 470)" != 128,128,128 ]; }
 pixel_now() { capture "$work/now.png" && pixel "$work/now.png" "$@"; }
 poll 20 ended || { echo "the second run did not end"; exit 1; }
+poll 5 titled Progress || { echo "the Progress window did not come back after the run"; exit 1; }
 runs=$(sqlite3 "$history" "SELECT count(*) FROM runs")
 [ "$runs" = 1 ] || { echo "a run without a copy was kept: $runs runs"; exit 1; }
 running_program || { echo "the program died"; exit 1; }
