@@ -4,7 +4,7 @@
 # Writes NEWS.md as a Debian changelog: Debian's tools (lintian, apt changelog) read a native
 # package's changelog.gz in that form. Each "## <version> (<yyyy-mm-dd>)" heading becomes an
 # entry, each "- " point a "*" item rewrapped within 80 columns, and the entry is signed on
-# the release date, so the same NEWS.md always makes the same changelog.
+# the release date (see signature_date), so the same NEWS.md always makes the same changelog.
 # Usage: debian-changelog.sh <NEWS.md> <package> <maintainer> <changelog to write>
 set -euo pipefail
 news=$1
@@ -14,9 +14,13 @@ output=$4
 # Written aside and moved into place at the end: a failed run leaves no half changelog.
 exec > "$output.new"
 
-# The signature's date in the form Debian wants (RFC 5322), from a yyyy-mm-dd date.
+# The signature's date in the form Debian wants (RFC 5322), from a yyyy-mm-dd date and the
+# entry's place from the newest (0): noon of that day, less a second for each entry before
+# it, so that of two releases on one day the newer is signed later, as Debian's tools want.
 signature_date() {
-    LC_ALL=C date -u -d "$1" '+%a, %d %b %Y %H:%M:%S %z'
+    local seconds
+    seconds=$(($(date -u -d "$1 12:00:00" +%s) - $2))
+    LC_ALL=C date -u -d "@$seconds" '+%a, %d %b %Y %H:%M:%S %z'
 }
 
 entries=0
@@ -42,7 +46,7 @@ flush_entry() {
             }
             print line
         }'
-    printf '\n -- %s  %s\n' "$maintainer" "$(signature_date "$date")"
+    printf '\n -- %s  %s\n' "$maintainer" "$(signature_date "$date" "$entries")"
     entries=$((entries + 1))
 }
 

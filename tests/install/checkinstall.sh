@@ -64,9 +64,10 @@ check_changelog() {
     release=$(grep -m 1 -o '<release version="[^"]*" date="[^"]*"' "$metainfo")
     release_version=$(cut -d '"' -f 2 <<< "$release")
     release_date=$(cut -d '"' -f 4 <<< "$release")
+    local signed
+    signed=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
     [ "$release_version" = "$version" ] \
-        && [ "$(dpkg-parsechangelog -l "$changelog" -S Timestamp)" \
-            = "$(date -u -d "$release_date" +%s)" ] \
+        && [ "$(date -u -d "@$signed" +%F)" = "$release_date" ] \
         || { echo "the changelog's newest entry is not the metadata's $release"; exit 1; }
 }
 
