@@ -14,8 +14,8 @@
 
 #include "practice/practicehistory.h"
 #include "madeupruns.h"
-#include "practice/lessonprogress.h"
 #include "practice/practicestats.h"
+#include "practice/progressreport.h"
 #include "practice/weakletters.h"
 #include "timing.h"
 
@@ -25,7 +25,6 @@
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -42,35 +41,6 @@ long peakMemoryKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-// Everything the Progress window shows, from the runs.
-struct ProgressFigures
-{
-    std::vector<AccuracyPoint> series;
-    std::array<std::vector<AccuracyPoint>, lessonCount> lessonSeries;
-    std::array<LetterAccuracy, sendableCount> letters;
-    std::optional<QChar> weakest;
-    std::vector<Confusion> confusions;
-    QStringList topConfusions;
-    std::array<LessonProgress, lessonCount> lessons;
-    QString advice;
-};
-
-ProgressFigures progressFigures(const std::vector<RunRecord> &runs)
-{
-    ProgressFigures figures;
-    figures.series = accuracySeries(runs);
-    for (int lesson = 1; lesson <= lessonCount; ++lesson)
-        figures.lessonSeries[std::size_t(lesson - 1)] = accuracySeries(runs, lesson);
-    figures.letters = letterAccuracies(runs);
-    figures.weakest = weakestLetter(figures.letters);
-    figures.confusions = confusions(runs);
-    for (std::size_t i = 0; i < std::min<std::size_t>(10, figures.confusions.size()); ++i)
-        figures.topConfusions << confusionText(figures.confusions[i]);
-    figures.lessons = lessonProgress(runs);
-    figures.advice = adviceLine(nextLesson(figures.lessons), u"EISH");
-    return figures;
 }
 
 } // namespace
@@ -130,11 +100,11 @@ int main(int argc, char *argv[])
         loaded = history.allRuns().value_or(std::vector<RunRecord>());
     });
     measure("statistics of the Progress window from loaded runs", tries,
-            [&] { progressFigures(loaded); });
-    ProgressFigures figures;
+            [&] { progressReport(loaded); });
+    ProgressReport report;
     measure("open, load and every statistic together", tries, [&] {
         PracticeHistory history(folder);
-        figures = progressFigures(history.allRuns().value_or(std::vector<RunRecord>()));
+        report = progressReport(history.allRuns().value_or(std::vector<RunRecord>()));
     });
     std::array<double, sendableCount> weights{};
     measure("weak-letter weights from loaded runs", tries,
@@ -150,10 +120,10 @@ int main(int argc, char *argv[])
     });
 
     std::printf("\npeak memory: %.1f MB\n", double(peakMemoryKiB()) / 1024.0);
-    std::printf("weakest letter %c, %s; most frequent confusion: %s; %zu points\n",
-                figures.weakest ? char(figures.weakest->unicode()) : '-',
-                qPrintable(figures.advice),
-                figures.topConfusions.isEmpty() ? "none" : qPrintable(figures.topConfusions[0]),
-                figures.series.size());
+    std::printf(
+        "weakest letter %c, next lesson %d; most frequent confusion: %s; %zu points\n",
+        report.weakest ? char(report.weakest->unicode()) : '-', report.nextLesson.value_or(0),
+        report.confusions.empty() ? "none" : qPrintable(confusionText(report.confusions.front())),
+        report.series.front().runs.size());
     return 0;
 }

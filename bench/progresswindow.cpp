@@ -16,7 +16,9 @@
 #include "ui/progress/progresswindow.h"
 #include "madeupruns.h"
 #include "practice/practicehistory.h"
+#include "practice/practicesession.h"
 #include "timing.h"
+#include "ui/progressbridge.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -143,11 +145,16 @@ int main(int argc, char *argv[])
                 qPrintable(file.filePath()), double(file.size()) / 1e6, runCount, outcomes);
     std::printf("platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
 
+    // The window asks the program for its report as it does in the program: through a
+    // bridge over a practice session, whose history is opened afresh each time.
+    const auto nothing = [] {};
+    const auto noLesson = [](int) {};
     // A window shown once before, so that fonts and styles are loaded as they are by the time
     // a learner opens the Progress window from the main one.
     {
-        PracticeHistory history(folder);
-        ProgressWindow window(history);
+        PracticeSession session(folder);
+        ProgressBridge bridge(session, noLesson, nothing);
+        ProgressWindow window(bridge);
         window.refresh();
         if (!showAndPaint(window)) {
             std::fprintf(stderr, "the window was never painted\n");
@@ -167,8 +174,9 @@ int main(int argc, char *argv[])
     for (int i = 0; i < tries; ++i) {
         const auto start = Clock::now();
         // The history is opened afresh each time: its first read also checks the whole file.
-        PracticeHistory history(folder);
-        ProgressWindow window(history);
+        PracticeSession session(folder);
+        ProgressBridge bridge(session, noLesson, nothing);
+        ProgressWindow window(bridge);
         const auto made = Clock::now();
         window.refresh();
         const auto refreshed = Clock::now();
@@ -188,8 +196,9 @@ int main(int argc, char *argv[])
     report("open the window: all of the above", opening);
 
     {
-        PracticeHistory history(folder);
-        ProgressWindow window(history);
+        PracticeSession session(folder);
+        ProgressBridge bridge(session, noLesson, nothing);
+        ProgressWindow window(bridge);
         window.refresh();
         showAndPaint(window);
         measure("refresh an open window and paint it again", tries, [&] {

@@ -29,4 +29,9 @@ inline QString percentText(int percent)
 // A lesson is mastered at this accuracy or more in each of its last runs.
 inline constexpr int masteredPercent = 90;
 
+// How many of a character's latest readings its accuracy is judged on.
+inline constexpr int recentReadings = 50;
+// How many readings a character needs before it can be called the weakest.
+inline constexpr int weakestReadings = 10;
+
 } // namespace blinket

@@ -7,12 +7,6 @@
 
 namespace blinket {
 
-namespace {
-
-constexpr std::size_t runsToMaster = 3;
-
-} // namespace
-
 std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunRecord> &runs)
 {
     std::array<LessonProgress, lessonCount> lessons{};
@@ -31,9 +25,15 @@ std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunReco
             continue;
         lesson.best = std::ranges::max(done);
         lesson.last = done.back();
-        lesson.mastered = done.size() >= runsToMaster &&
-                          std::all_of(done.end() - runsToMaster, done.end(),
-                                      [](int accuracy) { return accuracy >= masteredPercent; });
+        // The good runs it ended on, counted back from the latest.
+        int goodInARow = 0;
+        for (auto run = done.rbegin(); run != done.rend() && goodInARow < runsToMaster; ++run) {
+            if (*run < masteredPercent)
+                break;
+            ++goodInARow;
+        }
+        lesson.moreToMaster = runsToMaster - goodInARow;
+        lesson.mastered = lesson.moreToMaster == 0;
     }
     return lessons;
 }
@@ -45,15 +45,6 @@ std::optional<int> nextLesson(const std::array<LessonProgress, lessonCount> &les
     if (open == lessons.end())
         return std::nullopt;
     return open->lesson;
-}
-
-QString adviceLine(std::optional<int> lesson, QStringView letters)
-{
-    if (!lesson)
-        return QStringLiteral("All twelve lessons are mastered.");
-    if (letters.isEmpty())
-        return QStringLiteral("Next: lesson %1.").arg(*lesson);
-    return QStringLiteral("Next: lesson %1 (%2).").arg(*lesson).arg(letters);
 }
 
 } // namespace blinket

@@ -5,9 +5,6 @@
 
 #include "practice/runrecord.h"
 
-#include <QString>
-#include <QStringView>
-
 #include <array>
 #include <optional>
 #include <vector>
@@ -15,6 +12,9 @@
 namespace blinket {
 
 inline constexpr int lessonCount = 12;
+// A lesson is mastered at masteredPercent or more in each of this many runs in a row, its
+// latest among them.
+inline constexpr int runsToMaster = 3;
 
 // How far the learner has come with one lesson.
 struct LessonProgress
@@ -25,6 +25,9 @@ struct LessonProgress
     int last = 0; // the accuracy of its latest run; 0 before the first
     // masteredPercent or more in each of its last three runs (so never before the third run).
     bool mastered = false;
+    // How many more runs at masteredPercent or more it takes to master it: 0 once mastered,
+    // fewer for each such run it ended on.
+    int moreToMaster = runsToMaster;
 };
 
 // Lessons 1 to 12 in number order, from the runs in time order.
@@ -32,11 +35,5 @@ std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunReco
 
 // The first lesson in number order not yet mastered; nothing when all are.
 std::optional<int> nextLesson(const std::array<LessonProgress, lessonCount> &lessons);
-
-// The advice under the lesson table: "Next: lesson 3 (WG)." or, when every lesson is
-// mastered, "All twelve lessons are mastered." The letters are the lesson's as its button
-// shows them; the run code owns which letters a lesson has, so the window passes them in
-// rather than this layer keeping a second copy. Without letters: "Next: lesson 3."
-QString adviceLine(std::optional<int> lesson, QStringView letters);
 
 } // namespace blinket

@@ -98,14 +98,14 @@ void PracticeSession::storeNow()
     store();
 }
 
-bool PracticeSession::forgetHistory()
+QString PracticeSession::forgetHistory()
 {
     // A scoring still waiting is part of the history being forgotten.
     if (m_storeTimer.isActive())
         store();
-    const bool forgotten = m_history.forgetAll();
+    const QString failure = m_history.forgetAll() ? QString() : m_history.lastError();
     emit historyChanged();
-    return forgotten;
+    return failure;
 }
 
 void PracticeSession::rescore()

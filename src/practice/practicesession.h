@@ -74,7 +74,9 @@ public:
     // The practice history, for the windows that show it.
     PracticeHistory &history() { return m_history; }
     // Forgets every run kept; the last run is not kept again when its copy is checked later.
-    bool forgetHistory();
+    // Empty when every run was forgotten, else what went wrong, for the learner: taken before
+    // historyChanged, since a window reading the history again clears its lastError().
+    QString forgetHistory();
 
 signals:
     // A run ended with a copy typed during it: the Copy check window shows it.

@@ -9,23 +9,6 @@
 
 namespace blinket {
 
-std::vector<AccuracyPoint> accuracySeries(const std::vector<RunRecord> &runs,
-                                          std::optional<int> lesson)
-{
-    std::vector<AccuracyPoint> series;
-    std::vector<double> accuracies;
-    for (const RunRecord &run : runs) {
-        if (lesson && (run.kind != RunKind::Lesson || run.lesson != *lesson))
-            continue;
-        series.push_back({run.id, run.startedUtc, run.accuracy(), 0.0});
-        accuracies.push_back(double(run.accuracy()));
-    }
-    const std::vector<double> averages = movingAverage(accuracies);
-    for (std::size_t i = 0; i < series.size(); ++i)
-        series[i].recentAverage = averages[i];
-    return series;
-}
-
 std::vector<double> movingAverage(const std::vector<double> &values, int window)
 {
     std::vector<double> averages;
@@ -70,12 +53,14 @@ std::array<LetterAccuracy, sendableCount> letterAccuracies(const std::vector<Run
     return letters;
 }
 
-std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters)
+std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters,
+                                   int least)
 {
     std::optional<QChar> weakest;
     int lowest = 0;
     for (const LetterAccuracy &letter : letters) {
-        if (letter.outcomes > 0 && (!weakest || letter.accuracy < lowest)) {
+        if (letter.outcomes > 0 && letter.outcomes >= least &&
+            (!weakest || letter.accuracy < lowest)) {
             weakest = letter.letter;
             lowest = letter.accuracy;
         }

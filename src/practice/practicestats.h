@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "practice/accuracy.h"
+#include "practice/confusion.h"
 #include "practice/runrecord.h"
 #include "signal/characters.h"
 
 #include <QChar>
-#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -18,20 +19,6 @@
 // as PracticeHistory::allRuns gives them.
 
 namespace blinket {
-
-// One run on the accuracy chart.
-struct AccuracyPoint
-{
-    qint64 runId = 0;
-    QDateTime startedUtc;
-    int accuracy = 0;           // RunRecord::accuracy()
-    double recentAverage = 0.0; // over this run and up to four before it in the series
-};
-
-// The accuracy of each run in time order, of every run or of one lesson's runs only, with
-// its moving average over the last five runs.
-std::vector<AccuracyPoint> accuracySeries(const std::vector<RunRecord> &runs,
-                                          std::optional<int> lesson = std::nullopt);
 
 // For each value the mean of it and the window - 1 values before it. The first window - 1
 // values have fewer before them and average those there are: the first is itself, the second
@@ -47,23 +34,16 @@ struct LetterAccuracy
     int accuracy = 0; // in whole percent of outcomes (wholePercent); 0 when there are none
 };
 
-// Each letter A to Z over its most recent outcomes (50 unless asked otherwise).
+// Each character that can be sent over its most recent outcomes (recentReadings unless asked
+// otherwise), in the order of sendableCharacters().
 std::array<LetterAccuracy, sendableCount> letterAccuracies(const std::vector<RunRecord> &runs,
-                                                           int recent = 50);
+                                                           int recent = recentReadings);
 
-// The letter of lowest accuracy among those with at least one outcome, the earliest in the
-// alphabet on a tie; nothing when no letter has an outcome.
-std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters);
-
-// A letter sent and read as another, and how often.
-struct Confusion
-{
-    QChar sent;
-    QChar readAs;
-    int count = 0;
-
-    friend bool operator==(const Confusion &, const Confusion &) = default;
-};
+// The character of lowest accuracy among those with at least `least` outcomes, the earliest in
+// the table on a tie; nothing when none has that many. A character read once or twice says
+// nothing yet: one slip would make it the weakest.
+std::optional<QChar> weakestLetter(const std::array<LetterAccuracy, sendableCount> &letters,
+                                   int least = weakestReadings);
 
 // Every confusion in the runs (missed letters are none), most frequent first; equal counts
 // in alphabetical order of the letter sent, then of the letter read.

@@ -7,29 +7,29 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace blinket {
 
 namespace {
 
-MakeProgressView loadMaker()
+ProgressModule &loadModule()
 {
     // Loaded once and never unloaded: the windows it makes live as long as the program.
-    static MakeProgressView maker = nullptr;
-    if (maker)
-        return maker;
+    static ProgressModule *module = nullptr;
+    if (module)
+        return *module;
     const QDir programs(QCoreApplication::applicationDirPath());
     QStringList tried;
     for (const QString &folder :
          {programs.path(), programs.filePath(QStringLiteral(BLINKET_MODULES_FROM_PROGRAMS))}) {
-        QLibrary module(QDir(folder).filePath(QStringLiteral("blinket-progress")));
-        if (module.load()) {
-            maker = reinterpret_cast<MakeProgressView>(module.resolve("blinketMakeProgressWindow"));
-            if (maker)
-                return maker;
-        }
-        tried << module.errorString();
+        QPluginLoader loader(QDir(folder).filePath(QStringLiteral("blinket-progress")));
+        module = qobject_cast<ProgressModule *>(loader.instance());
+        if (module)
+            return *module;
+        tried << (loader.isLoaded() ? QStringLiteral("%1 is no Progress module")
+                                          .arg(QDir::toNativeSeparators(loader.fileName()))
+                                    : loader.errorString());
     }
     throw RuntimeError(48, QStringLiteral("Error in loading DLL: the Progress window could not "
                                           "be loaded (%1)")
@@ -38,9 +38,9 @@ MakeProgressView loadMaker()
 
 } // namespace
 
-ProgressView *openProgressWindow(PracticeHistory &history, QWidget *parent)
+ProgressView *openProgressWindow(ProgressSource &source, QWidget *parent)
 {
-    return loadMaker()(history, parent);
+    return loadModule().makeWindow(source, parent);
 }
 
 } // namespace blinket

@@ -3,10 +3,27 @@
 
 #include "maderuns.h"
 #include "practice/practicestats.h"
+#include "practice/progressreport.h"
 
 #include <QTest>
 
 using namespace blinket;
+
+namespace {
+
+// The runs of one group (and lesson) in the report of these runs.
+std::vector<RunPoint> seriesOf(const std::vector<RunRecord> &runs, RunGroup group, int lesson = 0)
+{
+    const ProgressReport report = progressReport(runs);
+    const auto found = std::ranges::find_if(report.series, [&](const RunSeries &series) {
+        return series.group == group && series.lesson == lesson;
+    });
+    if (found == report.series.end())
+        qFatal("no series of group %d, lesson %d", int(group), lesson);
+    return found->runs;
+}
+
+} // namespace
 
 class TestAccuracySeries : public QObject
 {
@@ -62,14 +79,14 @@ void TestAccuracySeries::seriesOfEveryRunInTimeOrder()
         madeRun(QStringLiteral("AAAAAAAAAA"), QStringLiteral("AAAAAAAAA-")), // 90
         lessonRun(1, 4, 5),                                                  // 80
     });
-    const std::vector<AccuracyPoint> series = accuracySeries(runs);
+    const std::vector<RunPoint> series = seriesOf(runs, RunGroup::All);
     QCOMPARE(series.size(), std::size_t(6));
     const std::vector<double> accuracies = {75, 100, 50, 25, 90, 80};
     // 75, (75+100)/2, (75+100+50)/3, (75+100+50+25)/4, (75+100+50+25+90)/5,
     // (100+50+25+90+80)/5
     const std::vector<double> averages = {75, 87.5, 75, 62.5, 68, 69};
     for (std::size_t i = 0; i < series.size(); ++i) {
-        QCOMPARE(series[i].runId, qint64(i + 1));
+        QCOMPARE(series[i].id, qint64(i + 1));
         QCOMPARE(series[i].startedUtc, QDateTime(QDate(2026, 12, 8), QTime(15, int(i)), Qt::UTC));
         QCOMPARE(series[i].accuracy, accuracies[i]);
         QCOMPARE(series[i].recentAverage, averages[i]);
@@ -85,11 +102,11 @@ void TestAccuracySeries::seriesOfOneLesson()
         lessonRun(3, 1, 4),
         lessonRun(3, 3, 4),
     });
-    const std::vector<AccuracyPoint> lesson3 = accuracySeries(runs, 3);
+    const std::vector<RunPoint> lesson3 = seriesOf(runs, RunGroup::Lesson, 3);
     QCOMPARE(lesson3.size(), std::size_t(3));
-    QCOMPARE(lesson3[0].runId, qint64(2));
-    QCOMPARE(lesson3[1].runId, qint64(4));
-    QCOMPARE(lesson3[2].runId, qint64(5));
+    QCOMPARE(lesson3[0].id, qint64(2));
+    QCOMPARE(lesson3[1].id, qint64(4));
+    QCOMPARE(lesson3[2].id, qint64(5));
     QCOMPARE(lesson3[0].accuracy, 100.0);
     QCOMPARE(lesson3[1].accuracy, 25.0);
     QCOMPARE(lesson3[2].accuracy, 75.0);
@@ -97,15 +114,15 @@ void TestAccuracySeries::seriesOfOneLesson()
     QCOMPARE(lesson3[1].recentAverage, 62.5);
     QCOMPARE(lesson3[2].recentAverage, 200.0 / 3);
 
-    QVERIFY(accuracySeries(runs, 7).empty());
-    QCOMPARE(accuracySeries(runs, 1).size(), std::size_t(1));
-    QVERIFY(accuracySeries({}).empty());
+    QVERIFY(seriesOf(runs, RunGroup::Lesson, 7).empty());
+    QCOMPARE(seriesOf(runs, RunGroup::Lesson, 1).size(), std::size_t(1));
+    QVERIFY(seriesOf({}, RunGroup::All).empty());
 }
 
 void TestAccuracySeries::runWithNothingSentCountsAsNought()
 {
-    const std::vector<AccuracyPoint> series =
-        accuracySeries(oneMinuteApart({lessonRun(2, 2, 2), madeRun(QString(), QString())}));
+    const std::vector<RunPoint> series = seriesOf(
+        oneMinuteApart({lessonRun(2, 2, 2), madeRun(QString(), QString())}), RunGroup::All);
     QCOMPARE(series.size(), std::size_t(2));
     QCOMPARE(series[1].accuracy, 0.0);
     QCOMPARE(series[1].recentAverage, 50.0);

@@ -58,8 +58,8 @@ private slots:
     void masteryFromTheLastThreeRuns();
     void runsBestAndLast();
     void lessonsComeInNumberOrder();
-    void adviceLine_data();
-    void adviceLine();
+    void moreRunsToMaster_data();
+    void moreRunsToMaster();
 };
 
 void TestLessonMastery::masteryFromTheLastThreeRuns_data()
@@ -138,29 +138,44 @@ void TestLessonMastery::lessonsComeInNumberOrder()
         QCOMPARE(lessons[std::size_t(i)].lesson, i + 1);
 }
 
-void TestLessonMastery::adviceLine_data()
+void TestLessonMastery::moreRunsToMaster_data()
 {
-    QTest::addColumn<int>("lesson"); // 0: all mastered
-    QTest::addColumn<QString>("letters");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("lesson 1") << 1 << QStringLiteral("EISH")
-                              << QStringLiteral("Next: lesson 1 (EISH).");
-    QTest::newRow("lesson 3") << 3 << QStringLiteral("WG")
-                              << QStringLiteral("Next: lesson 3 (WG).");
-    QTest::newRow("lesson 12") << 12 << QStringLiteral("ZJC")
-                               << QStringLiteral("Next: lesson 12 (ZJC).");
-    QTest::newRow("no letters") << 5 << QString() << QStringLiteral("Next: lesson 5.");
-    QTest::newRow("all mastered") << 0 << QString()
-                                  << QStringLiteral("All twelve lessons are mastered.");
+    QTest::addColumn<QStringList>("runs"); // of lesson 1, and others between
+    QTest::addColumn<int>("more");
+    QTest::newRow("no runs") << QStringList() << 3;
+    QTest::newRow("one at 90") << QStringList{QStringLiteral("1:9/10")} << 2;
+    QTest::newRow("two at 90 or more")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("1:10/10")} << 1;
+    QTest::newRow("three: mastered")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("1:10/10"),
+                       QStringLiteral("1:19/20")}
+        << 0;
+    QTest::newRow("the last under 90 starts again")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("1:10/10"),
+                       QStringLiteral("1:8/10")}
+        << 3;
+    // 89.58 % is 89 % in whole percent, as the table shows it.
+    QTest::newRow("just under 90 between")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:43/48"),
+                       QStringLiteral("1:10/10")}
+        << 2;
+    QTest::newRow("other runs do not count")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("2:1/10"),
+                       QStringLiteral("atoz:1/10"), QStringLiteral("1:9/10")}
+        << 1;
+    QTest::newRow("more than three good runs")
+        << QStringList{QStringLiteral("1:9/10"), QStringLiteral("1:9/10"), QStringLiteral("1:9/10"),
+                       QStringLiteral("1:9/10")}
+        << 0;
 }
 
-void TestLessonMastery::adviceLine()
+void TestLessonMastery::moreRunsToMaster()
 {
-    QFETCH(int, lesson);
-    QFETCH(QString, letters);
-    QFETCH(QString, line);
-    const std::optional<int> next = lesson ? std::optional<int>(lesson) : std::nullopt;
-    QCOMPARE(blinket::adviceLine(next, letters), line);
+    QFETCH(QStringList, runs);
+    QFETCH(int, more);
+    const LessonProgress lesson = lessonProgress(runsOf(runs))[0];
+    QCOMPARE(lesson.moreToMaster, more);
+    QCOMPARE(lesson.mastered, more == 0);
 }
 
 QTEST_GUILESS_MAIN(TestLessonMastery)

@@ -122,17 +122,32 @@ void TestLetterAccuracy::weakestLetter_data()
     QTest::addColumn<QStringList>("runs");
     QTest::addColumn<QString>("weakest"); // empty: none
 
+    const QString tenK = times(10, QStringLiteral("K"));
     QTest::newRow("no runs") << QStringList() << QString();
     QTest::newRow("nothing sent") << QStringList{QStringLiteral("/")} << QString();
-    QTest::newRow("one letter") << QStringList{QStringLiteral("K/K")} << QStringLiteral("K");
-    QTest::newRow("lowest accuracy")
-        << QStringList{QStringLiteral("KKRRMM/KKR-TT")} << QStringLiteral("M");
-    QTest::newRow("letters never sent are not weak")
-        << QStringList{QStringLiteral("EEEE/EEEE")} << QStringLiteral("E");
+    QTest::newRow("nine readings are too few")
+        << QStringList{times(9, QStringLiteral("Z")) + u'/' + times(9, QStringLiteral("-"))}
+        << QString();
+    QTest::newRow("ten are enough") << QStringList{tenK + u'/' + tenK} << QStringLiteral("K");
+    QTest::newRow("ten over two runs")
+        << QStringList{QStringLiteral("KKKK/KKKK"), QStringLiteral("KKKKKK/KKKKKK")}
+        << QStringLiteral("K");
+    QTest::newRow("a single reading read wrong is passed over")
+        << QStringList{tenK + QStringLiteral("Z/") + tenK + u'-'} << QStringLiteral("K");
+    // K 10 of 10, R 5 of 10, M 8 of 10.
+    QTest::newRow("lowest accuracy of those with ten")
+        << QStringList{tenK + times(10, QStringLiteral("R")) + times(10, QStringLiteral("M")) +
+                       u'/' + tenK + times(5, QStringLiteral("R")) + times(5, QStringLiteral("T")) +
+                       times(8, QStringLiteral("M")) + times(2, QStringLiteral("-"))}
+        << QStringLiteral("R");
     QTest::newRow("a tie goes to the earlier letter")
-        << QStringList{QStringLiteral("SHSH/SSHH")} << QStringLiteral("H");
+        << QStringList{times(10, QStringLiteral("S")) + times(10, QStringLiteral("H")) + u'/' +
+                       times(5, QStringLiteral("S")) + times(5, QStringLiteral("-")) +
+                       times(5, QStringLiteral("H")) + times(5, QStringLiteral("-"))}
+        << QStringLiteral("H");
     QTest::newRow("all read wrong, earliest")
-        << QStringList{QStringLiteral("ZYX/---")} << QStringLiteral("X");
+        << QStringList{times(10, QStringLiteral("ZYX")) + u'/' + times(30, QStringLiteral("-"))}
+        << QStringLiteral("X");
 }
 
 void TestLetterAccuracy::weakestLetter()

@@ -7,11 +7,16 @@
 
 #include "practice/practicesession.h"
 #include "practice/weakletters.h"
+#include "runs/lessons.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/progressbridge.h"
 #include "ui/progressopener.h"
 #include "ui/windowplace.h"
+
+#include <algorithm>
+#include <memory>
 
 namespace blinket {
 
@@ -122,11 +127,28 @@ void Form1::showProgress()
     if (m_runUnderWay)
         return;
     if (!m_progress) {
-        m_progress = openProgressWindow(m_session.history(), this);
+        // The runs the Progress window advises start as this window's own buttons start them,
+        // at the speed and minutes shown here. The press waits for the event loop, so that the
+        // Progress window's click is over before the run holds the thread.
+        const auto press = [this](const QString &name) {
+            if (auto *button = findChild<QPushButton *>(name))
+                QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+        };
+        auto bridge = std::make_unique<ProgressBridge>(
+            m_session,
+            [press](int number) {
+                const auto lesson = std::ranges::find(lessons, number, &Lesson::number);
+                if (lesson != lessons.end())
+                    press(QStringLiteral("Command3(%1)").arg(lesson->index));
+            },
+            [press] { press(QStringLiteral("weakLettersButton")); });
+        m_progress = openProgressWindow(*bridge, this);
+        bridge.release()->setParent(m_progress);
         m_progress->setFont(dialogFont());
         new WindowPlace(*m_progress, *this, [this] { return keptInSight(); });
+        // Also while a run hides it: it comes back after the run, with the run in it.
         connect(&m_session, &PracticeSession::historyChanged, m_progress, [this] {
-            if (m_progress->isVisible())
+            if (m_progress->isVisible() || m_progressBack)
                 m_progress->refresh();
         });
     }

@@ -3,13 +3,16 @@
 
 #include "ui/progress/accuracychart.h"
 
-#include "practice/accuracy.h"
-
 #include <QGraphicsLayout>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLineSeries>
+#include <QPainter>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace blinket {
 
@@ -17,6 +20,8 @@ namespace {
 
 // Up to this many runs each is drawn as a dot too: a single run is otherwise no line at all.
 constexpr qsizetype dottedRuns = 60;
+constexpr int dotSize = 9;
+const QColor runColour(0x8c, 0xb4, 0xe0);
 
 QLineSeries *lineSeries(QChart *chart, const QString &name, const QString &legend, const QPen &pen)
 {
@@ -28,45 +33,61 @@ QLineSeries *lineSeries(QChart *chart, const QString &name, const QString &legen
     return series;
 }
 
-// A step of 1, 2 or 5 times a power of ten that puts at most ten ticks on the run axis.
+// A step of 1, 2 or 5 times a power of ten that puts at most six ticks on the run axis: the
+// chart shares its row with the lessons, and a label wider than its room is cut short.
 double runStep(qsizetype runs)
 {
     for (double power = 1.0;; power *= 10.0) {
         for (const double step : {power, 2.0 * power, 5.0 * power}) {
-            if (double(runs) / step <= 10.0)
+            if (double(runs) / step <= 6.0)
                 return step;
         }
     }
+}
+
+// The dot each run is drawn with, at twice its size so that it stays round on a screen of
+// two pixels to the point.
+QImage runDot()
+{
+    QImage image(2 * dotSize, 2 * dotSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(runColour);
+    painter.drawEllipse(image.rect());
+    return image;
 }
 
 } // namespace
 
 AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
 {
-    auto *chart = new QChart();
-    setChart(chart);
+    // The view's own chart: one set in its place would leave this one to nobody.
+    QChart *chart = this->chart();
     // Nothing to do with the keyboard here; Tab goes on to the controls.
     setFocusPolicy(Qt::NoFocus);
-    setRenderHint(QPainter::Antialiasing);
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
     // The average and the 90 % line are drawn over the runs: with thousands of runs the runs
     // alone fill the band they lie in.
-    m_accuracy = lineSeries(chart, QStringLiteral("accuracy"), QStringLiteral("Accuracy  דיוק"),
-                            QPen(QColor(0x8c, 0xb4, 0xe0), 1.0));
-    m_accuracy->setMarkerSize(5.0);
-    m_average = lineSeries(chart, QStringLiteral("recentAverage"),
-                           QStringLiteral("Last five runs  חמש הריצות האחרונות"),
-                           QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
+    m_accuracy =
+        lineSeries(chart, QStringLiteral("accuracy"), tr("Accuracy"), QPen(runColour, 1.0));
+    m_accuracy->setMarkerSize(dotSize);
+    m_average =
+        lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of the last five runs"),
+                   QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
     m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), percentText(masteredPercent),
                             QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
 
     // The run's place in the series rather than its date: runs come seconds or weeks apart,
-    // and on a time axis a day's practice would be one smudge between empty months.
+    // and on a time axis a day's practice would be one smudge between empty months. Pointing
+    // at a run tells its date.
     m_runAxis = new QValueAxis(chart);
-    m_runAxis->setTitleText(QStringLiteral("Run  ריצה"));
+    m_runAxis->setTitleText(tr("Run"));
     m_runAxis->setLabelFormat(QStringLiteral("%d"));
     m_runAxis->setTickType(QValueAxis::TicksDynamic);
     m_runAxis->setTickAnchor(0.0);
@@ -84,30 +105,85 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
         series->attachAxis(m_runAxis);
         series->attachAxis(percentAxis);
     }
-    showSeries({});
+    showRuns({});
 }
 
-void AccuracyChart::showSeries(const std::vector<AccuracyPoint> &points)
+void AccuracyChart::showRuns(const std::vector<RunPoint> &runs)
 {
+    m_runs = runs;
     QList<QPointF> accuracy;
     QList<QPointF> average;
-    accuracy.reserve(qsizetype(points.size()));
-    average.reserve(qsizetype(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i) {
+    accuracy.reserve(qsizetype(runs.size()));
+    average.reserve(qsizetype(runs.size()));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
         const double run = double(i + 1);
-        accuracy.append({run, double(points[i].accuracy)});
-        average.append({run, points[i].recentAverage});
+        accuracy.append({run, double(runs[i].accuracy)});
+        average.append({run, runs[i].recentAverage});
     }
     // Half a run of room at each end, so that the first and last dots are not cut in half.
-    const qsizetype runs = std::max<qsizetype>(accuracy.size(), 1);
+    const qsizetype count = std::max<qsizetype>(accuracy.size(), 1);
     const double first = 0.5;
-    const double last = double(runs) + 0.5;
+    const double last = double(count) + 0.5;
     m_runAxis->setRange(first, last);
-    m_runAxis->setTickInterval(runStep(runs));
-    m_accuracy->setPointsVisible(accuracy.size() <= dottedRuns);
+    m_runAxis->setTickInterval(runStep(count));
+    // The dots are a light marker, not the series' own points: Qt Charts repaints a line
+    // series within the outline of its line, which leaves out its own points (a lone run's
+    // dot lies wholly outside it), so the old dots stayed on screen when the runs changed.
+    // A light marker is part of that outline.
+    static const QImage dot = runDot();
+    m_accuracy->setLightMarker(accuracy.size() <= dottedRuns ? dot : QImage());
     m_accuracy->replace(accuracy);
     m_average->replace(average);
     m_mastered->replace({{first, double(masteredPercent)}, {last, double(masteredPercent)}});
+}
+
+bool AccuracyChart::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = runTip(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
+    return QChartView::viewportEvent(event);
+}
+
+QString AccuracyChart::runTip(QPoint at) const
+{
+    const QPointF onChart = chart()->mapFromScene(mapToScene(at));
+    if (m_runs.empty() || !chart()->plotArea().contains(onChart))
+        return QString();
+    const double x = chart()->mapToValue(onChart, m_accuracy).x();
+    const auto index = qsizetype(std::lround(x)) - 1;
+    if (index < 0 || index >= qsizetype(m_runs.size()))
+        return QString();
+    const RunPoint &run = m_runs[std::size_t(index)];
+    return tr("Run %1, %2\n%3, speed %4: %5")
+        .arg(index + 1)
+        .arg(locale().toString(run.startedUtc.toLocalTime(), QLocale::ShortFormat))
+        .arg(kindText(run), run.speed, percentText(run.accuracy));
+}
+
+QString AccuracyChart::kindText(const RunPoint &run) const
+{
+    switch (run.kind) {
+    case RunKind::AtoZ:
+        return tr("A to Z");
+    case RunKind::Lesson:
+        return tr("Lesson %1").arg(run.lesson);
+    case RunKind::WeakLetters:
+        return tr("Weak letters");
+    case RunKind::Text:
+        return tr("Text run");
+    case RunKind::Drill:
+        return tr("Message drill");
+    case RunKind::Exam:
+        return tr("Message exam");
+    }
+    return QString();
 }
 
 } // namespace blinket

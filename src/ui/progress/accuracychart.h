@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "practice/practicestats.h"
+#include "practice/progressreport.h"
 
 #include <QChartView>
 
@@ -16,16 +16,26 @@ namespace blinket {
 
 // The accuracy of each run of a series, with the average of the last five runs and the 90 %
 // line a lesson is mastered at. The lines are the chart's series named "accuracy",
-// "recentAverage" and "masteredLine".
+// "recentAverage" and "masteredLine". Pointing at a run tells its date, kind, speed and
+// score.
 class AccuracyChart : public QChartView
 {
     Q_OBJECT
 public:
     explicit AccuracyChart(QWidget *parent = nullptr);
 
-    void showSeries(const std::vector<AccuracyPoint> &points);
+    // The runs of one series, oldest first.
+    void showRuns(const std::vector<RunPoint> &runs);
+
+protected:
+    bool viewportEvent(QEvent *event) override;
 
 private:
+    // What the pointer at this place of the chart points at; empty away from every run.
+    QString runTip(QPoint at) const;
+    QString kindText(const RunPoint &run) const;
+
+    std::vector<RunPoint> m_runs;
     QLineSeries *m_accuracy = nullptr;
     QLineSeries *m_average = nullptr;
     QLineSeries *m_mastered = nullptr;

@@ -3,9 +3,6 @@
 
 #include "ui/progress/lessontable.h"
 
-#include "practice/accuracy.h"
-#include "runs/lessons.h"
-
 #include <QHeaderView>
 
 namespace blinket {
@@ -16,22 +13,15 @@ enum Column { LessonName, Runs, Best, Last, Mastered, ColumnCount };
 
 } // namespace
 
-LessonTable::LessonTable(QWidget *parent) : QTableWidget(lessonCount, ColumnCount, parent)
+LessonTable::LessonTable(QWidget *parent) : QTableWidget(0, ColumnCount, parent)
 {
-    setHorizontalHeaderLabels({QStringLiteral("Lesson  שיעור"), QStringLiteral("Runs  ריצות"),
-                               QStringLiteral("Best  שיא"), QStringLiteral("Last  אחרונה"),
-                               QStringLiteral("Mastered  נשלט")});
+    setHorizontalHeaderLabels({tr("Lesson"), tr("Runs"), tr("Best"), tr("Last"), tr("Mastered")});
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::TabFocus);
-    // As the lesson switch names them.
-    for (const Lesson &lesson : lessons) {
-        setCell(lesson.number - 1, LessonName,
-                QStringLiteral("%1 (%2)").arg(lesson.number).arg(QStringView(lesson.letters)));
-    }
     // Rows as tall as the text needs, and the table as big as its rows and columns, so that
     // all twelve lessons show without scrolling.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -41,15 +31,21 @@ LessonTable::LessonTable(QWidget *parent) : QTableWidget(lessonCount, ColumnCoun
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void LessonTable::showLessons(const std::array<LessonProgress, lessonCount> &progress)
+void LessonTable::showLessons(const std::vector<LessonReport> &lessons)
 {
-    for (const LessonProgress &lesson : progress) {
-        const int row = lesson.lesson - 1;
+    setRowCount(int(lessons.size()));
+    for (int row = 0; row < rowCount(); ++row) {
+        const LessonReport &lesson = lessons[std::size_t(row)];
         const bool done = lesson.runs > 0;
+        // As the lesson's button names it.
+        setCell(row, LessonName, QStringLiteral("%1 (%2)").arg(lesson.lesson).arg(lesson.letters));
         setCell(row, Runs, QString::number(lesson.runs));
         setCell(row, Best, done ? percentText(lesson.best) : QStringLiteral("–"));
         setCell(row, Last, done ? percentText(lesson.last) : QStringLiteral("–"));
-        setCell(row, Mastered, lesson.mastered ? QStringLiteral("✓") : QString());
+        setCell(row, Mastered,
+                lesson.moreToMaster == 0
+                    ? QStringLiteral("✓")
+                    : tr("%n more", "runs at 90 % or more", lesson.moreToMaster));
     }
 }
 
@@ -58,7 +54,7 @@ void LessonTable::setCell(int row, int column, const QString &text)
     QTableWidgetItem *cell = item(row, column);
     if (!cell) {
         cell = new QTableWidgetItem();
-        // Figures line up on the right, names on the left, the check mark in the middle.
+        // Figures line up on the right, names on the left, the mastery in the middle.
         const Qt::Alignment across = column == LessonName ? Qt::AlignLeft
                                      : column == Mastered ? Qt::AlignHCenter
                                                           : Qt::AlignRight;

@@ -3,18 +3,25 @@
 
 #include "ui/progress/letterchart.h"
 
-#include "practice/accuracy.h"
-
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QGraphicsLayout>
+#include <QHelpEvent>
+#include <QScatterSeries>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace blinket {
 
 namespace {
+
+const QColor barColour(0x1f, 0x5f, 0xa8);
+const QColor weakestColour(0xd9, 0x5f, 0x02);
+// Where a character never read has its ring: on the base line, clear of the axis.
+constexpr double notReadHeight = 3.0;
 
 QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &legend,
                 const QBrush &brush)
@@ -22,7 +29,7 @@ QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &l
     auto *set = new QBarSet(legend, series);
     set->setObjectName(name);
     set->setBrush(brush);
-    // No outline: an empty place in the hatched set would otherwise show as a line.
+    // No outline: the empty places of each set would otherwise show as lines.
     set->setPen(Qt::NoPen);
     series->append(set);
     return set;
@@ -32,88 +39,108 @@ QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &l
 
 LetterChart::LetterChart(QWidget *parent) : QChartView(parent)
 {
-    auto *chart = new QChart();
-    setChart(chart);
+    // The view's own chart: one set in its place would leave this one to nobody.
+    QChart *chart = this->chart();
     // Nothing to do with the keyboard here; Tab goes on to the controls.
     setFocusPolicy(Qt::NoFocus);
+    setRenderHint(QPainter::Antialiasing);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    // The weakest letter's column is hatched above its bar up to 100 %: a mark that does not
-    // rely on colour, and that shows even when the letter was never read right. Stacked, so
-    // that the hatching stands on the bar and as wide.
-    auto *series = new QStackedBarSeries(chart);
-    series->setBarWidth(0.75);
-    m_bars = barSet(series, QStringLiteral("letterAccuracy"), QStringLiteral("Accuracy  דיוק"),
-                    QColor(0x1f, 0x5f, 0xa8));
-    m_bars->setSelectedColor(QColor(0xd9, 0x5f, 0x02));
-    m_weakest = barSet(series, QStringLiteral("weakestLetter"),
-                       QStringLiteral("Weakest letter  האות החלשה ביותר"),
-                       QBrush(QColor(0xd9, 0x5f, 0x02), Qt::BDiagPattern));
-    chart->addSeries(series);
+    // The weakest character's bar as high as the others would draw it, hatched: a mark that
+    // does not rely on colour alone. Stacked, so that each column holds one bar of either set.
+    auto *bars = new QStackedBarSeries(chart);
+    bars->setBarWidth(0.75);
+    m_bars = barSet(bars, QStringLiteral("plainBars"), tr("Accuracy"), barColour);
+    m_weakestBar = barSet(bars, QStringLiteral("weakestBar"), tr("Weakest"),
+                          QBrush(weakestColour, Qt::BDiagPattern));
+    chart->addSeries(bars);
 
-    // Letters alone: Qt Charts cuts short a label that does not fit its bar's room with some to
-    // spare, and at this size a count or a mark beside the letter does not.
-    m_letterAxis = new QBarCategoryAxis(chart);
-    m_letterAxis->setGridLineVisible(false);
-    QBarCategoryAxis *letterAxis = m_letterAxis;
+    // An empty ring, as the chart draws nothing at all for a character read but never right.
+    m_notRead = new QScatterSeries(chart);
+    m_notRead->setObjectName(QStringLiteral("notReadMarks"));
+    m_notRead->setName(tr("Not read yet"));
+    m_notRead->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    m_notRead->setMarkerSize(8.0);
+    m_notRead->setBrush(Qt::NoBrush);
+    m_notRead->setPen(QPen(Qt::gray, 1.5));
+    chart->addSeries(m_notRead);
+
+    // Characters alone: Qt Charts cuts short a label that does not fit its bar's room with some
+    // to spare, and at this size a count or a mark beside the character does not.
+    m_characterAxis = new QBarCategoryAxis(chart);
+    m_characterAxis->setGridLineVisible(false);
     auto *percentAxis = new QValueAxis(chart);
     percentAxis->setRange(0.0, 100.0);
     percentAxis->setTickCount(6);
     percentAxis->setLabelFormat(QStringLiteral("%d%%"));
-    chart->addAxis(letterAxis, Qt::AlignBottom);
+    chart->addAxis(m_characterAxis, Qt::AlignBottom);
     chart->addAxis(percentAxis, Qt::AlignLeft);
-    series->attachAxis(letterAxis);
-    series->attachAxis(percentAxis);
-
-    connect(series, &QStackedBarSeries::hovered, this,
-            [this](bool hovered, int index, QBarSet *) { showBarTip(hovered, index); });
+    for (QAbstractSeries *series : std::initializer_list<QAbstractSeries *>{bars, m_notRead}) {
+        series->attachAxis(m_characterAxis);
+        series->attachAxis(percentAxis);
+    }
 }
 
-void LetterChart::showLetters(const std::array<LetterAccuracy, sendableCount> &letters)
+void LetterChart::showCharacters(const ProgressReport &report)
 {
-    // The letters always; figures, punctuation and procedure signs once they have been sent.
-    m_letters.clear();
-    for (const LetterAccuracy &letter : letters) {
-        if (letter.letter.isLetter() || letter.outcomes > 0)
-            m_letters.push_back(letter);
-    }
-    const std::optional<QChar> weakest = weakestLetter(letters);
+    m_characters = report.characters;
+    m_weakest = report.weakest;
     QStringList categories;
-    QList<qreal> accuracy;
-    QList<qreal> hatched;
-    for (std::size_t i = 0; i < m_letters.size(); ++i) {
-        const LetterAccuracy &letter = m_letters[i];
-        const bool isWeakest = weakest == letter.letter;
-        categories << QString(letter.letter);
-        accuracy << letter.accuracy;
-        hatched << (isWeakest ? 100.0 - letter.accuracy : 0.0);
+    QList<qreal> plain;
+    QList<qreal> weakest;
+    QList<QPointF> notRead;
+    for (std::size_t i = 0; i < m_characters.size(); ++i) {
+        const CharacterReport &shown = m_characters[i];
+        const bool isWeakest = m_weakest == shown.character;
+        categories << QString(shown.character);
+        plain << (isWeakest ? 0.0 : double(shown.accuracy));
+        weakest << (isWeakest ? double(shown.accuracy) : 0.0);
+        if (shown.readings == 0)
+            notRead << QPointF(double(i), notReadHeight);
     }
-    m_letterAxis->setCategories(categories);
+    m_characterAxis->setCategories(categories);
     m_bars->remove(0, m_bars->count());
-    m_bars->append(accuracy);
-    m_weakest->remove(0, m_weakest->count());
-    m_weakest->append(hatched);
-    for (int i = 0; i < int(m_letters.size()); ++i)
-        m_bars->setBarSelected(i, weakest == m_letters[std::size_t(i)].letter);
+    m_bars->append(plain);
+    m_weakestBar->remove(0, m_weakestBar->count());
+    m_weakestBar->append(weakest);
+    m_notRead->replace(notRead);
 }
 
-void LetterChart::showBarTip(bool hovered, int index)
+bool LetterChart::viewportEvent(QEvent *event)
 {
-    if (!hovered || index < 0 || index >= int(m_letters.size())) {
-        QToolTip::hideText();
-        return;
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = characterTip(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
     }
-    const LetterAccuracy &letter = m_letters[std::size_t(index)];
-    const QString text = letter.outcomes == 0
-                             ? QStringLiteral("%1: not sent yet").arg(letter.letter)
-                             : QStringLiteral("%1: %2 of the last %3 read right (%4)")
-                                   .arg(letter.letter)
-                                   .arg(letter.right)
-                                   .arg(letter.outcomes)
-                                   .arg(percentText(letter.accuracy));
-    QToolTip::showText(QCursor::pos(), text, this);
+    return QChartView::viewportEvent(event);
+}
+
+QString LetterChart::characterTip(QPoint at) const
+{
+    const QPointF onChart = chart()->mapFromScene(mapToScene(at));
+    if (m_characters.empty() || !chart()->plotArea().contains(onChart))
+        return QString();
+    const auto index = qsizetype(std::lround(chart()->mapToValue(onChart, m_notRead).x()));
+    if (index < 0 || index >= qsizetype(m_characters.size()))
+        return QString();
+    const CharacterReport &shown = m_characters[std::size_t(index)];
+    if (shown.readings == 0)
+        return tr("%1: not read yet").arg(shown.name());
+    QString tip = tr("%1: %2 of the last %3 read right (%4)")
+                      .arg(shown.name())
+                      .arg(shown.right)
+                      .arg(shown.readings)
+                      .arg(percentText(shown.accuracy));
+    if (m_weakest == shown.character)
+        tip += u'\n' + tr("The weakest of those read ten times or more");
+    return tip;
 }
 
 } // namespace blinket

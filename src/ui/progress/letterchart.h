@@ -3,39 +3,45 @@
 
 #pragma once
 
-#include "practice/practicestats.h"
-#include "signal/characters.h"
+#include "practice/progressreport.h"
 
 #include <QChartView>
 
-#include <array>
+#include <optional>
+#include <vector>
 
 class QBarCategoryAxis;
 class QBarSet;
-
-class QBarCategoryAxis;
+class QScatterSeries;
 
 namespace blinket {
 
 // A bar for each letter A to Z and each other character ever sent: how often it was read right
-// lately; the bar set named "letterAccuracy". The weakest letter's bar is selected, which draws it
-// in another colour, and its column is hatched above the bar up to 100 %, the only value of the bar
-// set named "weakestLetter". Pointing at a bar tells how many readings it stands on.
+// lately, in the bar set named "plainBars". The weakest character's bar is hatched instead: the
+// bar set named "weakestBar" holds its value alone. A character never read has no bar but a
+// small ring on the base line, a point of the series named "notReadMarks", so that it does not
+// pass for one never read right. Pointing at a column tells what its bar stands on.
 class LetterChart : public QChartView
 {
     Q_OBJECT
 public:
     explicit LetterChart(QWidget *parent = nullptr);
 
-    void showLetters(const std::array<LetterAccuracy, sendableCount> &letters);
+    void showCharacters(const ProgressReport &report);
+
+protected:
+    bool viewportEvent(QEvent *event) override;
 
 private:
-    void showBarTip(bool hovered, int index);
+    // What the pointer at this place of the chart points at; empty away from every column.
+    QString characterTip(QPoint at) const;
 
-    std::vector<LetterAccuracy> m_letters; // those with a bar, in its order
-    QBarCategoryAxis *m_letterAxis = nullptr;
+    std::vector<CharacterReport> m_characters; // those with a column, in its order
+    std::optional<QChar> m_weakest;
+    QBarCategoryAxis *m_characterAxis = nullptr;
     QBarSet *m_bars = nullptr;
-    QBarSet *m_weakest = nullptr;
+    QBarSet *m_weakestBar = nullptr;
+    QScatterSeries *m_notRead = nullptr;
 };
 
 } // namespace blinket

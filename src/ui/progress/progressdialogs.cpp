@@ -16,18 +16,16 @@ QString StandardProgressDialogs::saveFileName(QWidget &window)
     if (folder.isEmpty())
         folder = QDir::homePath();
     return QFileDialog::getSaveFileName(
-        &window, QStringLiteral("Export CSV  ייצוא"),
-        QDir(folder).filePath(QStringLiteral("blinket-history.csv")),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+        &window, tr("Export CSV"), QDir(folder).filePath(QStringLiteral("blinket-history.csv")),
+        tr("CSV files (*.csv);;All files (*)"));
 }
 
 bool StandardProgressDialogs::confirmForget(QWidget &window)
 {
     // No is the default: Enter pressed by habit must not wipe years of practice.
-    return QMessageBox::question(&window, QStringLiteral("Forget history  מחיקת ההיסטוריה"),
-                                 QStringLiteral("Forget every stored run? This cannot be undone."),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               &window, tr("Forget history"), tr("Forget every stored run? This cannot be undone."),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace blinket

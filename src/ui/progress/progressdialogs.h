@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -24,6 +25,7 @@ public:
 // The desktop's own dialogs: a file dialog and a question box over the window.
 class StandardProgressDialogs : public ProgressDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(blinket::StandardProgressDialogs)
 public:
     QString saveFileName(QWidget &window) override;
     bool confirmForget(QWidget &window) override;

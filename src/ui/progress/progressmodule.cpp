@@ -6,9 +6,28 @@
 // load, for a window most starts never open.
 
 #include "ui/progress/progresswindow.h"
+#include "ui/progressview.h"
 
-extern "C" Q_DECL_EXPORT blinket::ProgressView *
-blinketMakeProgressWindow(blinket::PracticeHistory &history, QWidget *parent)
+#include <QObject>
+
+namespace blinket {
+
+namespace {
+
+class ProgressPlugin : public QObject, public ProgressModule
 {
-    return new blinket::ProgressWindow(history, parent);
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID BLINKET_PROGRESS_MODULE_IID)
+    Q_INTERFACES(blinket::ProgressModule)
+public:
+    ProgressView *makeWindow(ProgressSource &source, QWidget *parent) override
+    {
+        return new ProgressWindow(source, parent);
+    }
+};
+
+} // namespace
+
+} // namespace blinket
+
+#include "progressmodule.moc"

@@ -3,8 +3,6 @@
 
 #include "ui/progress/progresswindow.h"
 
-#include "practice/accuracy.h"
-#include "runs/lessons.h"
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
@@ -13,8 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 
 #include <algorithm>
 
@@ -23,8 +23,7 @@ namespace blinket {
 namespace {
 
 constexpr std::size_t shownConfusions = 10;
-// How many of each letter's latest readings its bar stands on.
-constexpr int recentReadings = 50;
+static_assert(weakestReadings == 10, "the weakest line says ten readings");
 
 QLabel *textLine(QWidget *parent, const QString &name)
 {
@@ -35,7 +34,7 @@ QLabel *textLine(QWidget *parent, const QString &name)
     return label;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption = QString())
 {
     auto *widget = new QPushButton(caption, parent);
     widget->setObjectName(name);
@@ -53,65 +52,10 @@ QVBoxLayout *addSection(QWidget *window, QBoxLayout *row, const QString &caption
     return contents;
 }
 
-QStringView lettersOf(int lesson)
-{
-    const auto found = std::ranges::find(lessons, lesson, &Lesson::number);
-    return found == lessons.end() ? QStringView() : QStringView(found->letters);
-}
-
-QString weakestText(const std::array<LetterAccuracy, sendableCount> &letters)
-{
-    const std::optional<QChar> weakest = weakestLetter(letters);
-    if (!weakest)
-        return QStringLiteral("No letter sent yet.");
-    const LetterAccuracy &letter = letters[std::size_t(characterIndex(*weakest))];
-    return QStringLiteral("Weakest letter, hatched: %1, %2 of the last %3 read right (%4).")
-        .arg(letter.letter)
-        .arg(letter.right)
-        .arg(letter.outcomes)
-        .arg(percentText(letter.accuracy));
-}
-
-// How many readings the bars stand on, naming the letters short of the full count; nothing
-// before the first letter was sent.
-QString countsText(const std::array<LetterAccuracy, sendableCount> &letters)
-{
-    QStringList fewer;
-    QStringList none;
-    for (const LetterAccuracy &letter : letters) {
-        // Characters beyond the letters count once they have been sent.
-        if (letter.outcomes == 0 && !letter.letter.isLetter())
-            continue;
-        if (letter.outcomes == 0)
-            none << QString(letter.letter);
-        else if (letter.outcomes < recentReadings)
-            fewer << QStringLiteral("%1 %2").arg(letter.letter).arg(letter.outcomes);
-    }
-    if (fewer.isEmpty() && none.size() == 26)
-        return QString();
-    QString text =
-        QStringLiteral("Each bar stands on its letter's last %1 readings").arg(recentReadings);
-    if (!fewer.isEmpty())
-        text += QStringLiteral("; fewer for ") + fewer.join(QStringLiteral(", "));
-    if (!none.isEmpty())
-        text += QStringLiteral("; none yet for ") + none.join(QStringLiteral(", "));
-    return text + u'.';
-}
-
-QString confusionsText(const std::vector<Confusion> &ranked)
-{
-    if (ranked.empty())
-        return QStringLiteral("No letter has been read as another yet.");
-    QStringList lines;
-    for (std::size_t i = 0; i < std::min(ranked.size(), shownConfusions); ++i)
-        lines << confusionText(ranked[i]);
-    return lines.join(u'\n');
-}
-
 } // namespace
 
-ProgressWindow::ProgressWindow(PracticeHistory &history, QWidget *parent)
-    : ProgressView(parent, Qt::Window), m_history(history)
+ProgressWindow::ProgressWindow(ProgressSource &source, QWidget *parent)
+    : ProgressView(parent, Qt::Window), m_source(source)
 {
     buildControls();
 }
@@ -119,22 +63,23 @@ ProgressWindow::ProgressWindow(PracticeHistory &history, QWidget *parent)
 void ProgressWindow::buildControls()
 {
     setObjectName(QStringLiteral("ProgressWindow"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     // The program's icon, as the main window that opens this one already has it.
     if (parentWidget())
         setWindowIcon(parentWidget()->window()->windowIcon());
 
-    m_lessonSwitch = new QComboBox(this);
-    m_lessonSwitch->setObjectName(QStringLiteral("lessonSwitch"));
-    m_lessonSwitch->addItem(QStringLiteral("All runs  כל הריצות"), 0);
-    for (const Lesson &lesson : lessons) {
-        m_lessonSwitch->addItem(
-            QStringLiteral("Lesson %1 (%2)").arg(lesson.number).arg(QStringView(lesson.letters)),
-            lesson.number);
-    }
-    m_lessonSwitch->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_runSwitch = new QComboBox(this);
+    m_runSwitch->setObjectName(QStringLiteral("runSwitch"));
+    m_runSwitch->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_accuracyChart = new AccuracyChart(this);
     m_accuracyChart->setObjectName(QStringLiteral("accuracyChart"));
+    // In place of a bare chart when the runs chosen are none.
+    m_noRunsLabel = new QLabel(tr("No runs yet"), this);
+    m_noRunsLabel->setObjectName(QStringLiteral("noRunsLabel"));
+    m_noRunsLabel->setAlignment(Qt::AlignCenter);
+    m_runPages = new QStackedWidget(this);
+    m_runPages->addWidget(m_accuracyChart);
+    m_runPages->addWidget(m_noRunsLabel);
 
     m_letterChart = new LetterChart(this);
     m_letterChart->setObjectName(QStringLiteral("letterChart"));
@@ -148,41 +93,46 @@ void ProgressWindow::buildControls()
     m_lessonTable = new LessonTable(this);
     m_lessonTable->setObjectName(QStringLiteral("lessonTable"));
     m_adviceLine = textLine(this, QStringLiteral("adviceLine"));
+    m_startLessonButton = button(this, QStringLiteral("startLessonButton"));
+    m_weakLettersButton =
+        button(this, QStringLiteral("weakLettersRunButton"), tr("Practise &weak letters"));
 
     m_statusLine = textLine(this, QStringLiteral("statusLine"));
     // A kept-aside file's path may be wanted elsewhere.
     m_statusLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_statusLine->hide();
-    m_exportButton =
-        button(this, QStringLiteral("exportButton"), QStringLiteral("&Export CSV…  ייצוא"));
-    m_forgetButton = button(this, QStringLiteral("forgetButton"),
-                            QStringLiteral("&Forget history…  מחיקת ההיסטוריה"));
+    m_exportButton = button(this, QStringLiteral("exportButton"), tr("&Export CSV…"));
+    m_forgetButton = button(this, QStringLiteral("forgetButton"), tr("&Forget history…"));
+    m_closeButton = button(this, QStringLiteral("closeButton"), tr("&Close"));
 
-    // The letters need the width: below about 20 pixels a bar, Qt Charts cuts their labels.
+    // The characters have the whole width: with figures and signs sent there are up to 51
+    // bars, and Qt Charts cuts short a label wider than its bar's room.
     auto *runs = new QHBoxLayout();
-    QVBoxLayout *accuracy =
-        addSection(this, runs, QStringLiteral("&Accuracy per run  דיוק לפי ריצה"), 1);
-    accuracy->addWidget(m_lessonSwitch, 0, Qt::AlignLeft);
-    accuracy->addWidget(m_accuracyChart);
-    QVBoxLayout *perLesson = addSection(this, runs, QStringLiteral("Per lesson  לפי שיעור"), 0);
-    perLesson->addWidget(m_lessonTable);
-    perLesson->addWidget(m_adviceLine);
-    perLesson->addStretch();
-    auto *letters = new QHBoxLayout();
-    QVBoxLayout *perLetter =
-        addSection(this, letters, QStringLiteral("Accuracy per letter  דיוק לפי אות"), 1);
-    perLetter->addWidget(m_letterChart);
-    perLetter->addWidget(m_weakestLine);
-    perLetter->addWidget(m_countsLine);
-    QVBoxLayout *confused =
-        addSection(this, letters, QStringLiteral("Top confusions  בלבולים נפוצים"), 0);
+    QVBoxLayout *accuracy = addSection(this, runs, tr("&Accuracy per run"), 1);
+    accuracy->addWidget(m_runSwitch, 0, Qt::AlignLeft);
+    accuracy->addWidget(m_runPages);
+    QVBoxLayout *confused = addSection(this, runs, tr("Top confusions"), 0);
     confused->addWidget(m_confusionLines);
     confused->addStretch();
-    confused->parentWidget()->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    QVBoxLayout *perLesson = addSection(this, runs, tr("Per lesson"), 0);
+    perLesson->addWidget(m_lessonTable);
+    perLesson->addWidget(m_adviceLine);
+    auto *advised = new QHBoxLayout();
+    advised->addWidget(m_startLessonButton);
+    advised->addWidget(m_weakLettersButton);
+    advised->addStretch();
+    perLesson->addLayout(advised);
+    perLesson->addStretch();
+    auto *letters = new QHBoxLayout();
+    QVBoxLayout *perCharacter = addSection(this, letters, tr("Accuracy per character"), 1);
+    perCharacter->addWidget(m_letterChart);
+    perCharacter->addWidget(m_weakestLine);
+    perCharacter->addWidget(m_countsLine);
     auto *buttons = new QHBoxLayout();
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_forgetButton);
     buttons->addStretch();
+    buttons->addWidget(m_closeButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(runs, 1);
@@ -191,46 +141,158 @@ void ProgressWindow::buildControls()
     layout->addLayout(buttons);
     resize(900, 700);
 
-    connect(m_lessonSwitch, &QComboBox::currentIndexChanged, this,
-            &ProgressWindow::showChosenSeries);
+    connect(m_runSwitch, &QComboBox::currentIndexChanged, this, &ProgressWindow::showChosenSeries);
+    connect(m_startLessonButton, &QPushButton::clicked, this, [this] {
+        if (m_nextLesson)
+            m_source.startLesson(*m_nextLesson);
+    });
+    connect(m_weakLettersButton, &QPushButton::clicked, this,
+            [this] { m_source.startWeakLetters(); });
     connect(m_exportButton, &QPushButton::clicked, this, &ProgressWindow::exportCsv);
     connect(m_forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetHistory);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void ProgressWindow::refresh()
 {
-    const std::optional<std::vector<RunRecord>> read = m_history.allRuns();
-    m_readError = read ? QString() : m_history.lastError();
-    if (QString problem = m_history.takeProblem(); !problem.isEmpty())
-        m_problem = std::move(problem);
-    const std::vector<RunRecord> &runs = read ? *read : std::vector<RunRecord>();
-    m_noRuns = runs.empty();
+    ProgressReport report = m_source.report();
+    if (!report.problem.isEmpty())
+        m_problem = report.problem;
+    m_readError = report.readError;
+    m_noRuns = report.noRuns();
 
-    m_series[0] = accuracySeries(runs);
-    for (int lesson = 1; lesson <= lessonCount; ++lesson)
-        m_series[std::size_t(lesson)] = accuracySeries(runs, lesson);
+    m_series = std::move(report.series);
+    fillRunSwitch();
     showChosenSeries();
 
-    const std::array<LetterAccuracy, sendableCount> letters =
-        letterAccuracies(runs, recentReadings);
-    m_letterChart->showLetters(letters);
-    m_weakestLine->setText(weakestText(letters));
-    m_countsLine->setText(countsText(letters));
-    m_confusionLines->setText(confusionsText(confusions(runs)));
+    m_letterChart->showCharacters(report);
+    m_weakestLine->setText(weakestText(report));
+    m_countsLine->setText(countsText(report.characters));
+    m_confusionLines->setText(confusionsText(report));
 
-    const std::array<LessonProgress, lessonCount> progress = lessonProgress(runs);
-    m_lessonTable->showLessons(progress);
-    const std::optional<int> next = nextLesson(progress);
-    m_adviceLine->setText(adviceLine(next, next ? lettersOf(*next) : QStringView()));
+    m_lessonTable->showLessons(report.lessons);
+    showAdvice(report.nextLesson, report.lessons);
 
     m_actionResult.clear();
     showStatus();
 }
 
+void ProgressWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    ProgressView::keyPressEvent(event);
+}
+
+void ProgressWindow::fillRunSwitch()
+{
+    // The groups are always the same; their captions are made once, at the first reading.
+    if (m_runSwitch->count() == int(m_series.size()))
+        return;
+    const QSignalBlocker quiet(m_runSwitch);
+    m_runSwitch->clear();
+    for (const RunSeries &series : m_series)
+        m_runSwitch->addItem(seriesCaption(series));
+}
+
+QString ProgressWindow::seriesCaption(const RunSeries &series) const
+{
+    switch (series.group) {
+    case RunGroup::All:
+        return tr("All runs");
+    case RunGroup::AtoZ:
+        return tr("A to Z");
+    case RunGroup::WeakLetters:
+        return tr("Weak letters");
+    case RunGroup::Lesson:
+        return tr("Lesson %1 (%2)").arg(series.lesson).arg(series.letters);
+    case RunGroup::Text:
+        return tr("Text runs");
+    case RunGroup::Messages:
+        return tr("Message drills");
+    }
+    return QString();
+}
+
 void ProgressWindow::showChosenSeries()
 {
-    const int lesson = m_lessonSwitch->currentData().toInt();
-    m_accuracyChart->showSeries(m_series[std::size_t(std::clamp(lesson, 0, lessonCount))]);
+    const int chosen = m_runSwitch->currentIndex();
+    if (chosen < 0 || chosen >= int(m_series.size()))
+        return;
+    const RunSeries &series = m_series[std::size_t(chosen)];
+    m_accuracyChart->showRuns(series.runs);
+    m_runPages->setCurrentWidget(series.runs.empty() ? static_cast<QWidget *>(m_noRunsLabel)
+                                                     : m_accuracyChart);
+}
+
+void ProgressWindow::showAdvice(std::optional<int> nextLesson,
+                                const std::vector<LessonReport> &lessons)
+{
+    m_nextLesson = nextLesson;
+    m_startLessonButton->setVisible(nextLesson.has_value());
+    if (!nextLesson) {
+        m_adviceLine->setText(tr("All twelve lessons are mastered."));
+        return;
+    }
+    const auto lesson = std::ranges::find(lessons, *nextLesson, &LessonReport::lesson);
+    const QString letters = lesson == lessons.end() ? QString() : lesson->letters;
+    m_adviceLine->setText(tr("Next: lesson %1 (%2).").arg(*nextLesson).arg(letters));
+    m_startLessonButton->setText(tr("&Start lesson %1").arg(*nextLesson));
+}
+
+QString ProgressWindow::weakestText(const ProgressReport &report) const
+{
+    const auto weakest = report.weakest ? std::ranges::find(report.characters, *report.weakest,
+                                                            &CharacterReport::character)
+                                        : report.characters.end();
+    if (weakest != report.characters.end()) {
+        return tr("Weakest, hatched: %1, %2 of the last %3 read right (%4).")
+            .arg(weakest->name())
+            .arg(weakest->right)
+            .arg(weakest->readings)
+            .arg(percentText(weakest->accuracy));
+    }
+    const bool anyRead = std::ranges::any_of(
+        report.characters, [](const CharacterReport &shown) { return shown.readings > 0; });
+    return anyRead ? tr("No letter has ten readings yet.") : tr("No letter sent yet.");
+}
+
+// How many readings the bars stand on, naming the characters short of the full count; nothing
+// before the first character was sent.
+QString ProgressWindow::countsText(const std::vector<CharacterReport> &characters) const
+{
+    QStringList fewer;
+    QStringList none;
+    for (const CharacterReport &shown : characters) {
+        if (shown.readings == 0)
+            none << shown.name();
+        else if (shown.readings < recentReadings)
+            fewer << QStringLiteral("%1 %2").arg(shown.name()).arg(shown.readings);
+    }
+    if (fewer.isEmpty() && none.size() == qsizetype(characters.size()))
+        return QString();
+    QString text = tr("Each bar stands on its character's last %1 readings").arg(recentReadings);
+    if (!fewer.isEmpty())
+        text += tr("; fewer for %1").arg(fewer.join(QStringLiteral(", ")));
+    if (!none.isEmpty())
+        text += tr("; none yet for %1").arg(none.join(QStringLiteral(", ")));
+    return text + u'.';
+}
+
+QString ProgressWindow::confusionsText(const ProgressReport &report) const
+{
+    if (report.confusions.empty())
+        return tr("No letter has been read as another yet.");
+    QStringList lines;
+    for (std::size_t i = 0; i < std::min(report.confusions.size(), shownConfusions); ++i) {
+        const Confusion &confusion = report.confusions[i];
+        lines << tr("%1 read as %2: %3")
+                     .arg(report.nameOf(confusion.sent), report.nameOf(confusion.readAs))
+                     .arg(confusion.count);
+    }
+    return lines.join(u'\n');
 }
 
 void ProgressWindow::showStatus()
@@ -241,8 +303,8 @@ void ProgressWindow::showStatus()
     if (!m_readError.isEmpty())
         lines << m_readError;
     else if (m_noRuns)
-        lines << QStringLiteral("No runs stored yet: type what you read during a run, and the "
-                                "run is kept here.");
+        lines << tr("No runs stored yet: type what you read during a run, and the run is kept "
+                    "here.");
     if (!m_actionResult.isEmpty())
         lines << m_actionResult;
     m_statusLine->setText(lines.join(u'\n'));
@@ -254,10 +316,10 @@ void ProgressWindow::exportCsv()
     const QString path = m_dialogs->saveFileName(*this);
     if (path.isEmpty())
         return;
-    m_actionResult =
-        m_history.exportCsv(path)
-            ? QStringLiteral("The runs were written to %1.").arg(QDir::toNativeSeparators(path))
-            : m_history.lastError();
+    const QString failure = m_source.exportCsv(path);
+    m_actionResult = failure.isEmpty()
+                         ? tr("The runs were written to %1.").arg(QDir::toNativeSeparators(path))
+                         : failure;
     showStatus();
 }
 
@@ -265,10 +327,9 @@ void ProgressWindow::forgetHistory()
 {
     if (!m_dialogs->confirmForget(*this))
         return;
-    const bool forgotten = m_history.forgetAll();
-    const QString failure = forgotten ? QString() : m_history.lastError();
-    refresh();
-    m_actionResult = failure;
+    // The session tells every window that shows the history, this one among them, which reads
+    // it again; what is left to tell is a failure.
+    m_actionResult = m_source.forgetHistory();
     showStatus();
 }
 

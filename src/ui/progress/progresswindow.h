@@ -3,20 +3,19 @@
 
 #pragma once
 
-#include "practice/lessonprogress.h"
-#include "practice/practicehistory.h"
-#include "practice/practicestats.h"
+#include "practice/progressreport.h"
 #include "ui/progress/progressdialogs.h"
 #include "ui/progressview.h"
 
 #include <QWidget>
 
-#include <array>
+#include <optional>
 #include <vector>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 
 namespace blinket {
 
@@ -24,54 +23,70 @@ class AccuracyChart;
 class LessonTable;
 class LetterChart;
 
-// The Progress window: what the practice history says about the learner's reading. A window
-// of its own, not modal. It reads nothing until the first refresh(), so that it costs nothing
-// to make before the learner opens it. Its parts carry object names for anything outside that
-// looks at them: "lessonSwitch", "accuracyChart", "lessonTable", "adviceLine", "letterChart",
-// "weakestLine", "letterCounts", "confusionLines", "statusLine", "exportButton" and
-// "forgetButton".
+// The Progress window: what the practice history says about the learner's reading, and the
+// runs it advises. A window of its own, not modal; Esc and Close close it. It reads nothing
+// until the first refresh(), so that it costs nothing to make before the learner opens it. Its
+// parts carry object names for anything outside that looks at them: "runSwitch",
+// "accuracyChart", "noRunsLabel", "lessonTable", "adviceLine", "startLessonButton",
+// "weakLettersRunButton", "letterChart", "weakestLine", "letterCounts", "confusionLines",
+// "statusLine", "exportButton", "forgetButton" and "closeButton".
 class ProgressWindow : public ProgressView
 {
     Q_OBJECT
 public:
-    explicit ProgressWindow(PracticeHistory &history, QWidget *parent = nullptr);
+    explicit ProgressWindow(ProgressSource &source, QWidget *parent = nullptr);
 
     // Asks the learner through these rather than the desktop's dialogs (for tests).
     void setDialogs(ProgressDialogs &dialogs) { m_dialogs = &dialogs; }
 
-    // Reads every run from the history and shows them; the lesson chosen stays chosen.
+    // Reads the report again and shows it; the runs chosen stay chosen.
     void refresh() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
+    void fillRunSwitch();
+    QString seriesCaption(const RunSeries &series) const;
     void showChosenSeries();
+    void showAdvice(std::optional<int> nextLesson, const std::vector<LessonReport> &lessons);
+    QString weakestText(const ProgressReport &report) const;
+    QString countsText(const std::vector<CharacterReport> &characters) const;
+    QString confusionsText(const ProgressReport &report) const;
     void showStatus();
     void exportCsv();
     void forgetHistory();
 
-    PracticeHistory &m_history;
+    ProgressSource &m_source;
     StandardProgressDialogs m_standardDialogs;
     ProgressDialogs *m_dialogs = &m_standardDialogs;
 
-    // Every run's accuracy, then lesson 1's to lesson 12's: switching needs no reading.
-    std::array<std::vector<AccuracyPoint>, lessonCount + 1> m_series;
+    // Every group's runs: switching needs no reading.
+    std::vector<RunSeries> m_series;
+    std::optional<int> m_nextLesson;
     bool m_noRuns = true;
     // A kept-aside file stays told while the window lives: the history tells it only once.
     QString m_problem;
     QString m_readError;
     QString m_actionResult; // what the last export or forgetting came to, until a refresh
 
-    QComboBox *m_lessonSwitch = nullptr;
+    QComboBox *m_runSwitch = nullptr;
+    QStackedWidget *m_runPages = nullptr;
     AccuracyChart *m_accuracyChart = nullptr;
+    QLabel *m_noRunsLabel = nullptr;
     LetterChart *m_letterChart = nullptr;
     QLabel *m_weakestLine = nullptr;
     QLabel *m_countsLine = nullptr;
     QLabel *m_confusionLines = nullptr;
     LessonTable *m_lessonTable = nullptr;
     QLabel *m_adviceLine = nullptr;
+    QPushButton *m_startLessonButton = nullptr;
+    QPushButton *m_weakLettersButton = nullptr;
     QLabel *m_statusLine = nullptr;
     QPushButton *m_exportButton = nullptr;
     QPushButton *m_forgetButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace blinket

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "practice/progressreport.h"
+
+#include "practice/lessonprogress.h"
+#include "practice/practicestats.h"
+#include "runs/lessons.h"
+#include "signal/characters.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace blinket {
+
+namespace {
+
+RunSeries seriesOf(const std::vector<RunRecord> &runs, RunGroup group,
+                   const std::function<bool(const RunRecord &)> &belongs, int lesson = 0)
+{
+    RunSeries series;
+    series.group = group;
+    series.lesson = lesson;
+    std::vector<double> accuracies;
+    for (const RunRecord &run : runs) {
+        if (!belongs(run))
+            continue;
+        series.runs.push_back({run.id, run.startedUtc, run.kind, run.lesson, run.speed, run.minutes,
+                               run.accuracy(), 0.0});
+        accuracies.push_back(double(run.accuracy()));
+    }
+    const std::vector<double> averages = movingAverage(accuracies);
+    for (std::size_t i = 0; i < series.runs.size(); ++i)
+        series.runs[i].recentAverage = averages[i];
+    return series;
+}
+
+QString lettersOf(int lesson)
+{
+    const auto found = std::ranges::find(lessons, lesson, &Lesson::number);
+    return found == lessons.end() ? QString() : QString::fromUtf16(found->letters);
+}
+
+std::function<bool(const RunRecord &)> ofKind(RunKind kind)
+{
+    return [kind](const RunRecord &run) { return run.kind == kind; };
+}
+
+} // namespace
+
+ProgressReport progressReport(const std::vector<RunRecord> &runs)
+{
+    ProgressReport report;
+    report.series.push_back(seriesOf(runs, RunGroup::All, [](const RunRecord &) { return true; }));
+    report.series.push_back(seriesOf(runs, RunGroup::AtoZ, ofKind(RunKind::AtoZ)));
+    report.series.push_back(seriesOf(runs, RunGroup::WeakLetters, ofKind(RunKind::WeakLetters)));
+    for (const Lesson &lesson : lessons) {
+        const int number = lesson.number;
+        RunSeries series = seriesOf(
+            runs, RunGroup::Lesson,
+            [number](const RunRecord &run) {
+                return run.kind == RunKind::Lesson && run.lesson == number;
+            },
+            number);
+        series.letters = QString::fromUtf16(lesson.letters);
+        report.series.push_back(std::move(series));
+    }
+    report.series.push_back(seriesOf(runs, RunGroup::Text, ofKind(RunKind::Text)));
+    report.series.push_back(seriesOf(runs, RunGroup::Messages, [](const RunRecord &run) {
+        return run.kind == RunKind::Drill || run.kind == RunKind::Exam;
+    }));
+
+    const std::array<LetterAccuracy, sendableCount> letters = letterAccuracies(runs);
+    for (const LetterAccuracy &letter : letters) {
+        // The letters always; figures, punctuation and procedure signs once they were sent.
+        if (!belongsTo(letter.letter, CharacterGroup::Letters) && letter.outcomes == 0)
+            continue;
+        report.characters.push_back({letter.letter, procedureSignName(letter.letter),
+                                     letter.outcomes, letter.right, letter.accuracy});
+    }
+    report.weakest = weakestLetter(letters);
+    report.confusions = confusions(runs);
+
+    const std::array<LessonProgress, lessonCount> progress = lessonProgress(runs);
+    for (const LessonProgress &lesson : progress) {
+        report.lessons.push_back({lesson.lesson, lettersOf(lesson.lesson), lesson.runs, lesson.best,
+                                  lesson.last, lesson.moreToMaster});
+    }
+    report.nextLesson = nextLesson(progress);
+    return report;
+}
+
+} // namespace blinket
