@@ -18,9 +18,10 @@
 
 #include "timing.h"
 
+#include "memory.h"
+
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,26 +37,6 @@ namespace {
 constexpr qsizetype pastedCharacters = 2 * 1024 * 1024;
 // How long the loop runs after the paste: past the store half a second after the change.
 constexpr int settleMs = 1500;
-
-// A size from /proc/self/status in MB, or -1.
-double statusMegabytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return -1;
-}
-
-bool resetPeak()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
 
 // Letters in groups of five, as the results box shows a run.
 QString groups(int letters, std::mt19937 &random)

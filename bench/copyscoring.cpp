@@ -16,8 +16,9 @@
 
 #include "copywitherrors.h"
 
+#include "memory.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -32,31 +33,11 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// A size from /proc/self/status in MB, or -1.
-double statusMegabytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return -1;
-}
-
 double cpuMilliseconds()
 {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-bool resetPeak()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 
 double median(std::vector<double> values)

@@ -15,6 +15,8 @@
 #include "runs/textsource.h"
 #include "timing.h"
 
+#include "memory.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,26 +30,6 @@ namespace {
 
 // The characters the program can send.
 const QString sendable = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/=:'\"()@^+&%");
-
-// A size from /proc/self/status in MB, or -1.
-double statusMegabytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return -1;
-}
-
-bool resetPeak()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
 
 bool writeWords(const QString &path, qint64 size, std::mt19937 &random)
 {

@@ -61,7 +61,7 @@ QImage runDot()
 
 } // namespace
 
-AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
+AccuracyChart::AccuracyChart(QWidget *parent) : PointedChart(parent)
 {
     // The view's own chart: one set in its place would leave this one to nobody.
     QChart *chart = this->chart();
@@ -77,9 +77,8 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
     m_accuracy =
         lineSeries(chart, QStringLiteral("accuracy"), tr("Accuracy"), QPen(runColour, 1.0));
     m_accuracy->setMarkerSize(dotSize);
-    m_average =
-        lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of last 5 runs"),
-                   QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
+    m_average = lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of last 5 runs"),
+                           QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
     m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), percentText(masteredPercent),
                             QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
 
@@ -137,21 +136,7 @@ void AccuracyChart::showRuns(const std::vector<RunPoint> &runs)
     m_mastered->replace({{first, double(masteredPercent)}, {last, double(masteredPercent)}});
 }
 
-bool AccuracyChart::viewportEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = runTip(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, viewport());
-        return true;
-    }
-    return QChartView::viewportEvent(event);
-}
-
-QString AccuracyChart::runTip(QPoint at) const
+QString AccuracyChart::tipAt(QPoint at) const
 {
     const QPointF onChart = chart()->mapFromScene(mapToScene(at));
     if (m_runs.empty() || !chart()->plotArea().contains(onChart))

@@ -5,7 +5,7 @@
 
 #include "practice/progressreport.h"
 
-#include <QChartView>
+#include "ui/progress/pointedchart.h"
 
 #include <vector>
 
@@ -18,7 +18,7 @@ namespace blinket {
 // line a lesson is mastered at. The lines are the chart's series named "accuracy",
 // "recentAverage" and "masteredLine". Pointing at a run tells its date, kind, speed and
 // score.
-class AccuracyChart : public QChartView
+class AccuracyChart : public PointedChart
 {
     Q_OBJECT
 public:
@@ -27,12 +27,9 @@ public:
     // The runs of one series, oldest first.
     void showRuns(const std::vector<RunPoint> &runs);
 
-protected:
-    bool viewportEvent(QEvent *event) override;
-
 private:
-    // What the pointer at this place of the chart points at; empty away from every run.
-    QString runTip(QPoint at) const;
+    // Empty away from every run.
+    QString tipAt(QPoint at) const override;
     QString kindText(const RunPoint &run) const;
 
     std::vector<RunPoint> m_runs;

@@ -37,7 +37,7 @@ QBarSet *barSet(QStackedBarSeries *series, const QString &name, const QString &l
 
 } // namespace
 
-LetterChart::LetterChart(QWidget *parent) : QChartView(parent)
+LetterChart::LetterChart(QWidget *parent) : PointedChart(parent)
 {
     // The view's own chart: one set in its place would leave this one to nobody.
     QChart *chart = this->chart();
@@ -108,21 +108,7 @@ void LetterChart::showCharacters(const ProgressReport &report)
     m_notRead->replace(notRead);
 }
 
-bool LetterChart::viewportEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        const auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = characterTip(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, viewport());
-        return true;
-    }
-    return QChartView::viewportEvent(event);
-}
-
-QString LetterChart::characterTip(QPoint at) const
+QString LetterChart::tipAt(QPoint at) const
 {
     const QPointF onChart = chart()->mapFromScene(mapToScene(at));
     if (m_characters.empty() || !chart()->plotArea().contains(onChart))

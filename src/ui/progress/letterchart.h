@@ -5,7 +5,7 @@
 
 #include "practice/progressreport.h"
 
-#include <QChartView>
+#include "ui/progress/pointedchart.h"
 
 #include <optional>
 #include <vector>
@@ -21,7 +21,7 @@ namespace blinket {
 // bar set named "weakestBar" holds its value alone. A character never read has no bar but a
 // small ring on the base line, a point of the series named "notReadMarks", so that it does not
 // pass for one never read right. Pointing at a column tells what its bar stands on.
-class LetterChart : public QChartView
+class LetterChart : public PointedChart
 {
     Q_OBJECT
 public:
@@ -29,12 +29,9 @@ public:
 
     void showCharacters(const ProgressReport &report);
 
-protected:
-    bool viewportEvent(QEvent *event) override;
-
 private:
-    // What the pointer at this place of the chart points at; empty away from every column.
-    QString characterTip(QPoint at) const;
+    // Empty away from every column.
+    QString tipAt(QPoint at) const override;
 
     std::vector<CharacterReport> m_characters; // those with a column, in its order
     std::optional<QChar> m_weakest;
