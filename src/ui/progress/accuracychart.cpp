@@ -77,9 +77,8 @@ AccuracyChart::AccuracyChart(QWidget *parent) : QChartView(parent)
     m_accuracy =
         lineSeries(chart, QStringLiteral("accuracy"), tr("Accuracy"), QPen(runColour, 1.0));
     m_accuracy->setMarkerSize(dotSize);
-    m_average =
-        lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of last 5 runs"),
-                   QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
+    m_average = lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of last 5 runs"),
+                           QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
     m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), percentText(masteredPercent),
                             QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
 
