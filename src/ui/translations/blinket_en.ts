@@ -65,6 +65,16 @@
     </message>
 </context>
 <context>
+    <name>blinket::LetterChart</name>
+    <message numerus="yes">
+        <source>%1: %2 of the last %n read right (%3)</source>
+        <translation>
+            <numerusform>%1: %2 of the last %n reading read right (%3)</numerusform>
+            <numerusform>%1: %2 of the last %n read right (%3)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>blinket::OptionsWindow</name>
     <message numerus="yes">
         <source>%n word(s) built in.</source>

@@ -419,12 +419,15 @@
         <translation>התו ⁦%1⁩ טרם נקרא</translation>
     </message>
     <message>
-        <source>%1: %2 of the last %3 read right (%4)</source>
-        <translation>התו ⁦%1⁩: %2 מתוך %3 הקריאות האחרונות נכונות (%4)</translation>
-    </message>
-    <message>
         <source>The weakest of those read ten times or more</source>
         <translation>החלש ביותר מבין אלה שנקראו עשר פעמים או יותר</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of the last %n read right (%3)</source>
+        <translation>
+            <numerusform>התו ⁦%1⁩: %2 מתוך %n קריאה נכונה (%3)</numerusform>
+            <numerusform>התו ⁦%1⁩: %2 מתוך %n הקריאות האחרונות נכונות (%3)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
