@@ -21,6 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The banner's Hebrew font, the desktop's URL opener behind the web links, and the SQLite
 # driver that Qt loads as a plugin for the practice history (shlibdeps cannot see a plugin).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "culmus, xdg-utils, libqt6sql6-sqlite")
+# Qt's own texts in Hebrew (the buttons of dialogs) for a Hebrew desktop; without them those
+# stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The package carries no debugging information; the build folder keeps it.
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -5,6 +5,7 @@
 #include "practice/practicesession.h"
 #include "ui/main/fontconfiguration.h"
 #include "ui/main/form1.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("blinket"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(BLINKET_APP_ID));
+    blinket::installTranslations(app);
     blinket::QtPlatform platform;
     // The practice history's folder follows XDG_DATA_HOME; the session outlives every window
     // that shows it.

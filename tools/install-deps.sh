@@ -8,9 +8,12 @@ set -euo pipefail
 # libqt6sql6-sqlite: Qt's SQLite driver, which keeps the practice history; qt6-charts-dev: the
 # Progress window's charts, whose CMake files need Qt OpenGL's from libqt6opengl6-dev, a
 # dependency Debian 12's package does not declare; libfontconfig-dev: the program starts
-# reading the desktop's fonts on a thread of its own while it starts.
+# reading the desktop's fonts on a thread of its own while it starts; qt6-tools-dev and
+# qt6-l10n-tools: CMake's Qt6LinguistTools with lupdate and lrelease, which make the practice
+# windows' translations; qt6-translations-l10n: Qt's own texts (the buttons of dialogs) in Hebrew.
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libfontconfig-dev culmus
-    fonts-dejavu-core xdg-utils libqt6sql6-sqlite)
+    fonts-dejavu-core xdg-utils libqt6sql6-sqlite qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n)
 if [ "${1:-run}" = test ]; then
     # appstream: checks the metadata software centres read; man-db, groff-base: render the
     # manual page; libx11-dev: a test helper asks the window to close as a window manager

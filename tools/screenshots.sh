@@ -34,9 +34,10 @@ results=(290 375)    # inside the results box, Text1
 check_copy=(88 303)  # Check copy, below the letter-training panel
 progress=(244 303)   # Progress, beside it
 
-# start_program: a fresh program, its window found and given the keyboard.
+# start_program locale: a fresh program in a desktop of that locale, its window found and given
+# the keyboard.
 start_program() {
-    start "$program"
+    start env LC_ALL="$1" LANG="$1" "$program"
     find_window
     xdotool windowfocus --sync "$window"
 }
@@ -102,8 +103,9 @@ shot_finished-run() {
     capture_when finished-run exit_shown 60
 }
 
-shot_copy-check() {
-    # A lesson run read on paper, then typed into the Copy check window with a few slips.
+# lesson_read_on_paper: a lesson run read on paper; the copy to type, with one letter read
+# wrong, one missed and one extra, goes to $copy.
+lesson_read_on_paper() {
     type_into "${speed[@]}" 8
     type_into "${minutes[@]}" 0.25
     click_at "${eish[@]}"
@@ -113,8 +115,22 @@ shot_copy-check() {
     xdotool key ctrl+a ctrl+c
     local sent
     sent=$(xclip -o -selection clipboard | head -n 1 | tr -d ' \r')
-    # One letter read wrong, one missed, one extra.
-    local copy="${sent:0:3}H${sent:4:3}${sent:8:4}E${sent:12}"
+    local wrong=H
+    [ "${sent:3:1}" != H ] || wrong=S
+    copy="${sent:0:3}$wrong${sent:4:3}${sent:8:4}E${sent:12}"
+}
+
+# table_rows file left|right: whether the table of the run's letters, 16 pixels from the left or
+# the right edge of the Copy check window's capture, has rows.
+table_rows() {
+    local x=16
+    [ "$2" = left ] || x=$(($(identify -format '%w' "$1") - 316))
+    [ "$(convert "$1" -crop "300x60+$x+376" +repage -format '%k' info:)" -gt 2 ]
+}
+
+shot_copy-check() {
+    # A lesson run read on paper, then typed into the Copy check window with a few slips.
+    lesson_read_on_paper
     click_at "${check_copy[@]}"
     local main=$window
     copy_check() { window=$(xdotool search --onlyvisible --name '^Copy check$' | head -n 1); }
@@ -122,11 +138,34 @@ shot_copy-check() {
     xdotool windowfocus --sync "$window"
     xdotool type --delay 20 "$copy"
     xdotool key alt+c
-    # Checked: the table of the run's letters has rows.
-    scored() {
-        [ "$(convert "$1" -crop 300x60+16+376 +repage -format '%k' info:)" -gt 2 ]
-    }
+    scored() { table_rows "$1" left; }
     capture_when copy-check scored 5
+    window=$main
+}
+
+shot_copy-check-hebrew() {
+    # The same in a Hebrew desktop: the Copy check window in Hebrew, right to left.
+    lesson_read_on_paper
+    click_at "${check_copy[@]}"
+    local main=$window
+    # xdotool finds no window by a Hebrew title: the program's windows are asked theirs.
+    copy_check() {
+        local candidate
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$candidate")" = 'בדיקת העתקה' ]; then
+                window=$candidate
+                return
+            fi
+        done
+        return 1
+    }
+    poll 10 copy_check || { echo "no Copy check window in Hebrew"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    xdotool type --delay 20 "$copy"
+    # Check keeps its Latin access key, which works whichever keyboard layout is in use.
+    xdotool key alt+c
+    scored() { table_rows "$1" right; }
+    capture_when copy-check-hebrew scored 5
     window=$main
 }
 
@@ -145,13 +184,16 @@ shot_progress() {
     window=$main
 }
 
-shots=(main-window run-in-progress finished-run copy-check progress)
+shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew progress)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }
     # Each shot's program keeps its practice history apart from the others'.
     export XDG_DATA_HOME=$work/data-$shot
-    start_program
+    # A shot named ...-hebrew shows the program in a Hebrew desktop.
+    locale=C.UTF-8
+    [[ $shot != *-hebrew ]] || locale=he_IL.UTF-8
+    start_program "$locale"
     "shot_$shot"
     stop_program
 done

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -20,10 +21,11 @@ inline int wholePercent(qint64 right, qint64 sent, qint64 extra = 0)
     return readings <= 0 ? 0 : int(100 * right / readings);
 }
 
-// "89 %"
+// "89 %"; as the learner's language writes a percentage (Hebrew sets the sign beside the
+// figure: a space between them would let a right-to-left line put the sign on the far side).
 inline QString percentText(int percent)
 {
-    return QString::number(percent) + QStringLiteral(" %");
+    return QCoreApplication::translate("Accuracy", "%1 %").arg(percent);
 }
 
 // A lesson is mastered at this accuracy or more in each of its last runs.

@@ -117,7 +117,7 @@ PracticeHistory::~PracticeHistory()
 std::optional<qint64> PracticeHistory::store(const RunRecord &run)
 {
     if (const QString problem = recordProblem(run); !problem.isEmpty()) {
-        m_lastError = QStringLiteral("This run could not be stored: %1.").arg(problem);
+        m_lastError = tr("This run could not be stored: %1.").arg(problem);
         return std::nullopt;
     }
     // Every store starts from the beginning, opening and checking the file again: a
@@ -125,7 +125,7 @@ std::optional<qint64> PracticeHistory::store(const RunRecord &run)
     // would otherwise fail every run after the file is mended. Opening costs a few
     // milliseconds, and a run is stored once every few minutes.
     close();
-    const QString notStored = QStringLiteral("This run could not be stored");
+    const QString notStored = tr("This run could not be stored");
     // A file found damaged only now is kept aside, and the run goes into a fresh history.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!open(Need::Write, notStored))
@@ -137,8 +137,7 @@ std::optional<qint64> PracticeHistory::store(const RunRecord &run)
             return id;
         }
         if (forgotten) {
-            m_lastError = QStringLiteral(
-                "This run is not kept: the practice history was forgotten after it.");
+            m_lastError = tr("This run is not kept: the practice history was forgotten after it.");
             return std::nullopt;
         }
         if (attempt > 0 || stateAfter(error) != FileState::Unreadable) {
@@ -148,7 +147,7 @@ std::optional<qint64> PracticeHistory::store(const RunRecord &run)
         if (!setAside(FileState::Unreadable))
             break;
     }
-    m_lastError += QStringLiteral(" The practice history is as it was.");
+    m_lastError += u' ' + tr("The practice history is as it was.");
     return std::nullopt;
 }
 
@@ -209,7 +208,7 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
 
 std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
 {
-    const QString notRead = QStringLiteral("The practice history could not be read");
+    const QString notRead = tr("The practice history could not be read");
     if (!open(Need::Read, notRead))
         return std::nullopt;
     std::vector<RunRecord> runs;
@@ -266,7 +265,7 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
 
 std::optional<int> PracticeHistory::runCount()
 {
-    const QString notRead = QStringLiteral("The practice history could not be read");
+    const QString notRead = tr("The practice history could not be read");
     if (!open(Need::Read, notRead))
         return std::nullopt;
     if (!m_database.isOpen()) {
@@ -295,7 +294,7 @@ bool PracticeHistory::exportCsv(const QString &csvPath)
     const QByteArray bytes = runsAsCsv(*runs);
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        m_lastError = QStringLiteral("The practice history could not be exported to %1: %2.")
+        m_lastError = tr("The practice history could not be exported to %1: %2.")
                           .arg(QDir::toNativeSeparators(csvPath), file.errorString());
         return false;
     }
@@ -305,7 +304,7 @@ bool PracticeHistory::exportCsv(const QString &csvPath)
 
 bool PracticeHistory::forgetAll()
 {
-    const QString notCleared = QStringLiteral("The practice history could not be cleared");
+    const QString notCleared = tr("The practice history could not be cleared");
     if (!open(Need::Read, notCleared))
         return false;
     if (!m_database.isOpen()) {
@@ -345,7 +344,7 @@ bool PracticeHistory::open(Need need, const QString &what)
             if (need == Need::Read)
                 return true;
             if (!QDir().mkpath(m_folder)) {
-                m_lastError = QStringLiteral("%1: the folder %2 could not be created.")
+                m_lastError = tr("%1: the folder %2 could not be created.")
                                   .arg(what, QDir::toNativeSeparators(m_folder));
                 return false;
             }
@@ -363,7 +362,7 @@ bool PracticeHistory::open(Need need, const QString &what)
         if (!setAside(state))
             return false;
     }
-    m_lastError = QStringLiteral("%1: a new practice history could not be started.").arg(what);
+    m_lastError = tr("%1: a new practice history could not be started.").arg(what);
     return false;
 }
 
@@ -500,17 +499,17 @@ bool PracticeHistory::setAside(FileState why)
         keepAside(m_path, newer ? QStringLiteral("newer") : QStringLiteral("unreadable"),
                   QDateTime::currentDateTime());
     if (kept.isEmpty()) {
-        m_lastError = QStringLiteral("The practice history %1 cannot be read, and it could not "
-                                     "be moved aside to start a new one.")
-                          .arg(QDir::toNativeSeparators(m_path));
+        m_lastError =
+            tr("The practice history %1 cannot be read, and it could not be moved aside to start "
+               "a new one.")
+                .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
     const QString told =
-        newer ? QStringLiteral("Your practice history was written by a newer version of Blinket "
-                               "that this one cannot read, so a new history was started. The "
-                               "old file was kept as %1.")
-              : QStringLiteral("Your practice history could not be read, so a new history was "
-                               "started. The old file was kept as %1.");
+        newer ? tr("Your practice history was written by a newer version of Blinket that this "
+                   "one cannot read, so a new history was started. The old file was kept as %1.")
+              : tr("Your practice history could not be read, so a new history was started. The "
+                   "old file was kept as %1.");
     if (!m_problem.isEmpty())
         m_problem += u'\n';
     m_problem += told.arg(QDir::toNativeSeparators(kept));
@@ -522,29 +521,28 @@ void PracticeHistory::fail(const QString &what, const QSqlError &error)
     QString why;
     switch (primaryCode(error)) {
     case sqliteFull:
-        why = QStringLiteral("the disk is full");
+        why = tr("the disk is full");
         break;
     case sqlitePermission:
     case sqliteReadOnly:
     case sqliteCannotOpen:
-        why = writable(m_folder) ? QStringLiteral("the file %1 cannot be written to")
-                                       .arg(QDir::toNativeSeparators(m_path))
-                                 : QStringLiteral("the folder %1 cannot be written to")
-                                       .arg(QDir::toNativeSeparators(m_folder));
+        why =
+            writable(m_folder)
+                ? tr("the file %1 cannot be written to").arg(QDir::toNativeSeparators(m_path))
+                : tr("the folder %1 cannot be written to").arg(QDir::toNativeSeparators(m_folder));
         break;
     case sqliteBusy:
     case sqliteLocked:
-        why = QStringLiteral("another copy of Blinket kept the history busy for too long");
+        why = tr("another copy of Blinket kept the history busy for too long");
         break;
     case sqliteIoError:
-        why =
-            QStringLiteral("the disk could not be read or written (%1)").arg(error.databaseText());
+        why = tr("the disk could not be read or written (%1)").arg(error.databaseText());
         break;
     default:
         why = error.databaseText().isEmpty() ? error.text() : error.databaseText();
         break;
     }
-    m_lastError = QStringLiteral("%1: %2.").arg(what, why);
+    m_lastError = tr("%1: %2.").arg(what, why);
 }
 
 } // namespace blinket

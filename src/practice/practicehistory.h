@@ -5,6 +5,7 @@
 
 #include "practice/runrecord.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -26,6 +27,8 @@ namespace blinket {
 // the history; several objects (in one program or several) may share the file.
 class PracticeHistory
 {
+    Q_DECLARE_TR_FUNCTIONS(PracticeHistory)
+
 public:
     explicit PracticeHistory(const QString &folder);
     ~PracticeHistory();

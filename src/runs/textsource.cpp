@@ -6,6 +6,7 @@
 #include "runs/builtinwords.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -35,7 +36,7 @@ qsizetype placeOf(float r, qsizetype count)
 
 QString notRead(const QString &path, const QString &why)
 {
-    return QStringLiteral("The text file %1 could not be read: %2.")
+    return QCoreApplication::translate("TextSource", "The text file %1 could not be read: %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
@@ -87,12 +88,17 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
         if (!known)
             return fail(notRead(path, qt_error_string(statusError)));
         if (S_ISDIR(status.st_mode))
-            return fail(QStringLiteral("The text file %1 is a folder, not a file.").arg(shown));
-        if (!S_ISREG(status.st_mode))
-            return fail(QStringLiteral("The text file %1 is not an ordinary file, so it cannot be "
-                                       "read as text.")
+            return fail(QCoreApplication::translate("TextSource",
+                                                    "The text file %1 is a folder, not a file.")
                             .arg(shown));
-        return fail(QStringLiteral("The text file %1 is empty.").arg(shown));
+        if (!S_ISREG(status.st_mode))
+            return fail(QCoreApplication::translate(
+                            "TextSource",
+                            "The text file %1 is not an ordinary file, so it cannot be "
+                            "read as text.")
+                            .arg(shown));
+        return fail(
+            QCoreApplication::translate("TextSource", "The text file %1 is empty.").arg(shown));
     }
     auto file = std::make_unique<QFile>();
     if (!file->open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
@@ -107,10 +113,13 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
     if (source.m_wordCount > 0)
         return source;
     if (source.m_skippedCount == 0)
-        return fail(
-            QStringLiteral("The text file %1 holds only white space, no words.").arg(shown));
-    return fail(QStringLiteral("The text file %1 holds no word that can be sent: every word in it "
-                               "holds a character that cannot be sent, or is too long.")
+        return fail(QCoreApplication::translate(
+                        "TextSource", "The text file %1 holds only white space, no words.")
+                        .arg(shown));
+    return fail(QCoreApplication::translate(
+                    "TextSource",
+                    "The text file %1 holds no word that can be sent: every word in it "
+                    "holds a character that cannot be sent, or is too long.")
                     .arg(shown));
 }
 

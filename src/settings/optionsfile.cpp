@@ -21,11 +21,6 @@ const QString textFileKey = QStringLiteral("runs/textFile");
 const QString drillTextKey = QStringLiteral("drill/text");
 const QString drillExamKey = QStringLiteral("drill/exam");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Options", text);
-}
-
 // A value as written in the file: a list written without quotes comes back as a list.
 QString textOf(const QSettings &file, const QString &key)
 {
@@ -44,11 +39,13 @@ QString letterSpeedProblem(const QString &text)
     try {
         const double speed = textToNumber(text);
         if (speed <= 0)
-            return tr("the letter speed %1 is not above 0").arg(text);
+            return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not above 0")
+                .arg(text);
         toInt16(divide(1600.0, speed));
         return QString();
     } catch (const RuntimeError &error) {
-        return tr("the letter speed %1 cannot be used (%2)").arg(text, error.description());
+        return QCoreApplication::translate("OptionsFile", "the letter speed %1 cannot be used (%2)")
+            .arg(text, error.description());
     }
 }
 
@@ -93,8 +90,10 @@ Options readOptions(QSettings &file, QStringList *problems)
                 known = false;
         }
         if (!known) {
-            told << tr("the characters %1 hold a word other than letters, figures, punctuation "
-                       "and procedure")
+            told << QCoreApplication::translate(
+                        "OptionsFile",
+                        "the characters %1 hold a word other than letters, figures, punctuation "
+                        "and procedure")
                         .arg(textOf(file, charactersKey));
         } else if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
             options.letters = chosen.letters;
@@ -110,19 +109,24 @@ Options readOptions(QSettings &file, QStringList *problems)
         if (info.isFile() && info.isReadable())
             options.textFile = textFile;
         else
-            told << tr("the text file %1 cannot be read").arg(QDir::toNativeSeparators(textFile));
+            told << QCoreApplication::translate("OptionsFile", "the text file %1 cannot be read")
+                        .arg(QDir::toNativeSeparators(textFile));
     }
 
     const QString drillText = textOf(file, drillTextKey).trimmed().toLower();
     if (drillText == u"words")
         options.drillWords = true;
     else if (!drillText.isEmpty() && drillText != u"groups")
-        told << tr("the drill's text %1 is neither groups nor words").arg(drillText);
+        told << QCoreApplication::translate("OptionsFile",
+                                            "the drill's text %1 is neither groups nor words")
+                    .arg(drillText);
     const QString exam = textOf(file, drillExamKey).trimmed().toLower();
     if (exam == u"true")
         options.drillExam = true;
     else if (!exam.isEmpty() && exam != u"false")
-        told << tr("the drill's exam %1 is neither true nor false").arg(exam);
+        told << QCoreApplication::translate("OptionsFile",
+                                            "the drill's exam %1 is neither true nor false")
+                    .arg(exam);
 
     if (problems)
         *problems = told;

@@ -136,6 +136,8 @@ if [ "${2:-}" = deb ]; then
         grep -q "$needed" <<< "$depends" \
             || { echo "the package does not depend on $needed"; exit 1; }
     done
+    [ "$(dpkg-deb -f "$package" Recommends)" = qt6-translations-l10n ] \
+        || { echo "the package does not recommend Qt's translations"; exit 1; }
     # Stripped: the package carries no symbols or debugging information.
     kind=$(file -b "$work/root/usr/bin/blinket")
     [[ $kind == *", stripped"* ]] || { echo "the program is not stripped: $kind"; exit 1; }

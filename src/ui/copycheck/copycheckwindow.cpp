@@ -8,6 +8,7 @@
 #include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copymarksview.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -46,7 +47,11 @@ QTableWidgetItem *cell(const QString &text)
 QString characterName(QChar c)
 {
     const QString name = procedureSignName(c);
-    return name.isEmpty() ? QString(c) : QStringLiteral("%1 (%2)").arg(c).arg(name);
+    return name.isEmpty() ? QString(c)
+                          : QCoreApplication::translate("blinket::CopyCheckWindow", "%1 (%2)",
+                                                        "a procedure sign and its letters")
+                                .arg(c)
+                                .arg(name);
 }
 
 } // namespace

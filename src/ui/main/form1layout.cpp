@@ -6,6 +6,7 @@
 #include "ui/main/colours.h"
 #include "ui/main/fontconfiguration.h"
 #include "ui/main/form1.h"
+#include "ui/main/owndirectionbutton.h"
 #include "ui/main/pictures.h"
 #include "ui/main/publisher.h"
 #include "ui/main/twips.h"
@@ -32,7 +33,7 @@ QFrame *panel(QWidget *parent, const QString &name)
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
 {
-    auto *widget = new QPushButton(caption, parent);
+    auto *widget = new OwnDirectionButton(caption, parent);
     widget->setObjectName(name);
     widget->setAutoDefault(false);
     return widget;
@@ -142,6 +143,9 @@ void Form1::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morse"));
+    // Its places and bilingual captions are fixed, whatever direction the desktop's language
+    // gives the other windows.
+    setLayoutDirection(Qt::LeftToRight);
     setProgramIcon(this);
     setFont(dialogFont());
     setFixedSize(TwipsRect{0, 0, 11445, 7320}.toPixels().size());

@@ -8,6 +8,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -40,7 +41,10 @@ QCheckBox *groupBox(QWidget *parent, const QString &name, const QString &caption
         if (belongsTo(c, group))
             characters += c;
     }
-    auto *box = new QCheckBox(QStringLiteral("%1: %2").arg(caption, characters), parent);
+    auto *box = new QCheckBox(QCoreApplication::translate("blinket::OptionsWindow", "%1: %2",
+                                                          "a group's name and its characters")
+                                  .arg(caption, characters),
+                              parent);
     box->setObjectName(name);
     return box;
 }

@@ -119,10 +119,10 @@ QString LetterChart::tipAt(QPoint at) const
     const CharacterReport &shown = m_characters[std::size_t(index)];
     if (shown.readings == 0)
         return tr("%1: not read yet").arg(shown.name());
-    QString tip = tr("%1: %2 of the last %3 read right (%4)")
+    // A character sent once has one reading: a count.
+    QString tip = tr("%1: %2 of the last %n read right (%3)", nullptr, shown.readings)
                       .arg(shown.name())
                       .arg(shown.right)
-                      .arg(shown.readings)
                       .arg(percentText(shown.accuracy));
     if (m_weakest == shown.character)
         tip += u'\n' + tr("The weakest of those read ten times or more");

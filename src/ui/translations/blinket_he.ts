@@ -1,0 +1,703 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he_IL">
+<context>
+    <name>Accuracy</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsFile</name>
+    <message>
+        <source>the letter speed %1 is not above 0</source>
+        <translation>מהירות האותיות ⁦%1⁩ אינה גדולה מ־0</translation>
+    </message>
+    <message>
+        <source>the letter speed %1 cannot be used (%2)</source>
+        <translation>אי אפשר להשתמש במהירות האותיות ⁦%1⁩ (⁦%2⁩)</translation>
+    </message>
+    <message>
+        <source>the characters %1 hold a word other than letters, figures, punctuation and procedure</source>
+        <translation>ערך התווים ⁦%1⁩ מכיל מילה שאינה letters,‏ figures,‏ punctuation או procedure</translation>
+    </message>
+    <message>
+        <source>the text file %1 cannot be read</source>
+        <translation>אי אפשר לקרוא את קובץ הטקסט ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>the drill&apos;s text %1 is neither groups nor words</source>
+        <translation>הטקסט של תרגיל ההודעה, ⁦%1⁩, אינו groups או words</translation>
+    </message>
+    <message>
+        <source>the drill&apos;s exam %1 is neither true nor false</source>
+        <translation>ערך המבחן של תרגיל ההודעה, ⁦%1⁩, אינו true או false</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHistory</name>
+    <message>
+        <source>This run could not be stored: %1.</source>
+        <translation>לא ניתן היה לשמור את הריצה: %1.</translation>
+    </message>
+    <message>
+        <source>This run could not be stored</source>
+        <translation>לא ניתן היה לשמור את הריצה</translation>
+    </message>
+    <message>
+        <source>This run is not kept: the practice history was forgotten after it.</source>
+        <translation>הריצה לא נשמרה: היסטוריית התרגול נמחקה אחריה.</translation>
+    </message>
+    <message>
+        <source>The practice history is as it was.</source>
+        <translation>היסטוריית התרגול נשארה כפי שהייתה.</translation>
+    </message>
+    <message>
+        <source>The practice history could not be read</source>
+        <translation>לא ניתן היה לקרוא את היסטוריית התרגול</translation>
+    </message>
+    <message>
+        <source>The practice history could not be exported to %1: %2.</source>
+        <translation>לא ניתן היה לייצא את היסטוריית התרגול אל ⁦%1⁩: %2.</translation>
+    </message>
+    <message>
+        <source>The practice history could not be cleared</source>
+        <translation>לא ניתן היה למחוק את היסטוריית התרגול</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 could not be created.</source>
+        <translation>%1: לא ניתן היה ליצור את התיקייה ⁦%2⁩.</translation>
+    </message>
+    <message>
+        <source>%1: a new practice history could not be started.</source>
+        <translation>%1: לא ניתן היה להתחיל היסטוריית תרגול חדשה.</translation>
+    </message>
+    <message>
+        <source>The practice history %1 cannot be read, and it could not be moved aside to start a new one.</source>
+        <translation>אי אפשר לקרוא את היסטוריית התרגול ⁦%1⁩, ולא ניתן היה להעביר אותה הצידה כדי להתחיל היסטוריה חדשה.</translation>
+    </message>
+    <message>
+        <source>Your practice history was written by a newer version of Blinket that this one cannot read, so a new history was started. The old file was kept as %1.</source>
+        <translation>היסטוריית התרגול שלך נכתבה בגרסה חדשה יותר של Blinket, שגרסה זו אינה יכולה לקרוא, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ⁦%1⁩.</translation>
+    </message>
+    <message>
+        <source>Your practice history could not be read, so a new history was started. The old file was kept as %1.</source>
+        <translation>לא ניתן היה לקרוא את היסטוריית התרגול שלך, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ⁦%1⁩.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>הדיסק מלא</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written to</source>
+        <translation>אי אפשר לכתוב לקובץ ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>אי אפשר לכתוב לתיקייה ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>another copy of Blinket kept the history busy for too long</source>
+        <translation>עותק אחר של Blinket תפס את ההיסטוריה זמן רב מדי</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written (%1)</source>
+        <translation>לא ניתן היה לקרוא מהדיסק או לכתוב אליו (⁦%1⁩)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TextSource</name>
+    <message>
+        <source>The text file %1 could not be read: %2.</source>
+        <translation>לא ניתן היה לקרוא את קובץ הטקסט ⁦%1⁩: %2.</translation>
+    </message>
+    <message>
+        <source>The text file %1 is a folder, not a file.</source>
+        <translation>קובץ הטקסט ⁦%1⁩ הוא תיקייה, לא קובץ.</translation>
+    </message>
+    <message>
+        <source>The text file %1 is not an ordinary file, so it cannot be read as text.</source>
+        <translation>קובץ הטקסט ⁦%1⁩ אינו קובץ רגיל, ולכן אי אפשר לקרוא אותו כטקסט.</translation>
+    </message>
+    <message>
+        <source>The text file %1 is empty.</source>
+        <translation>קובץ הטקסט ⁦%1⁩ ריק.</translation>
+    </message>
+    <message>
+        <source>The text file %1 holds only white space, no words.</source>
+        <translation>בקובץ הטקסט ⁦%1⁩ יש רק רווחים, בלי מילים.</translation>
+    </message>
+    <message>
+        <source>The text file %1 holds no word that can be sent: every word in it holds a character that cannot be sent, or is too long.</source>
+        <translation>בקובץ הטקסט ⁦%1⁩ אין אף מילה שאפשר לשדר: בכל מילה בו יש תו שאי אפשר לשדר, או שהיא ארוכה מדי.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::AccuracyChart</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>דיוק</translation>
+    </message>
+    <message>
+        <source>Average of last 5 runs</source>
+        <translation>ממוצע 5 הריצות האחרונות</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>ריצה</translation>
+    </message>
+    <message>
+        <source>Run %1, %2
+%3, speed %4: %5</source>
+        <translation>ריצה %1, %2
+%3, מהירות %4: %5</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>A עד Z</translation>
+    </message>
+    <message>
+        <source>Lesson %1</source>
+        <translation>שיעור %1</translation>
+    </message>
+    <message>
+        <source>Weak letters</source>
+        <translation>אותיות חלשות</translation>
+    </message>
+    <message>
+        <source>Text run</source>
+        <translation>ריצת טקסט</translation>
+    </message>
+    <message>
+        <source>Message drill</source>
+        <translation>תרגיל הודעה</translation>
+    </message>
+    <message>
+        <source>Message exam</source>
+        <translation>מבחן הודעה</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::CopyCheckWindow</name>
+    <message>
+        <source>Copy check</source>
+        <translation>בדיקת העתקה</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>תו</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>שודר</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>נכון</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>שגוי</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>חסר</translation>
+    </message>
+    <message>
+        <source>Read as</source>
+        <translation>נקרא כ־</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>בדיקה (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>התקדמות (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>Your copy</source>
+        <translation>ההעתקה שלך</translation>
+    </message>
+    <message>
+        <source>This run&apos;s characters</source>
+        <translation>התווים בריצה זו</translation>
+    </message>
+    <message>
+        <source>Sent, and what you typed</source>
+        <translation>מה ששודר, ומה שהקלדת</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>A עד Z</translation>
+    </message>
+    <message>
+        <source>Lesson %1</source>
+        <translation>שיעור %1</translation>
+    </message>
+    <message>
+        <source>Lesson %1 (%2)</source>
+        <translation>שיעור %1 (⁦%2⁩)</translation>
+    </message>
+    <message>
+        <source>Weak letters</source>
+        <translation>אותיות חלשות</translation>
+    </message>
+    <message>
+        <source>Text run</source>
+        <translation>ריצת טקסט</translation>
+    </message>
+    <message>
+        <source>Message drill</source>
+        <translation>תרגיל הודעה</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>מבחן</translation>
+    </message>
+    <message>
+        <source>%1 at speed %2 for %3 min, run on %4</source>
+        <translation>%1, במהירות %2 למשך %3 דק׳, ב־%4</translation>
+    </message>
+    <message>
+        <source>Nothing to check yet.</source>
+        <translation>אין עדיין מה לבדוק.</translation>
+    </message>
+    <message>
+        <source>Start a run of A to Z or a lesson; the characters it sends are checked here.</source>
+        <translation>יש להתחיל ריצת A עד Z או שיעור; התווים שישודרו בה ייבדקו כאן.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Words right: %1 of %n</source>
+        <translation>
+            <numerusform>מילים נכונות: %1 מתוך %n</numerusform>
+            <numerusform>מילים נכונות: %1 מתוך %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Passed: %1 or more is needed.</source>
+        <translation>עברת: נדרשים %1 ומעלה.</translation>
+    </message>
+    <message>
+        <source>Not passed: %1 or more is needed.</source>
+        <translation>לא עברת: נדרשים %1 ומעלה.</translation>
+    </message>
+    <message>
+        <source>Type what you read; it is checked as you type.</source>
+        <translation>יש להקליד את מה שקראת; הבדיקה נעשית תוך כדי הקלדה.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Characters sent: %n.</source>
+        <translation>
+            <numerusform>תווים ששודרו: %n.</numerusform>
+            <numerusform>תווים ששודרו: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n right (%2)</source>
+        <translation>
+            <numerusform>%1 מתוך %n נכון (%2)</numerusform>
+            <numerusform>%1 מתוך %n נכונים (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n שגוי</numerusform>
+            <numerusform>%n שגויים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missed</source>
+        <translation>
+            <numerusform>%n חסר</numerusform>
+            <numerusform>%n חסרים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n extra</source>
+        <translation>
+            <numerusform>%n עודף</numerusform>
+            <numerusform>%n עודפים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out: %n (a copy of this run takes at most %1).</source>
+        <translation>
+            <numerusform>הושמט: %n (העתקה של ריצה זו מוגבלת ל־%1 תווים).</numerusform>
+            <numerusform>הושמטו: %n (העתקה של ריצה זו מוגבלת ל־%1 תווים).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>⁦%1 ×%2⁩</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a procedure sign and its letters</comment>
+        <translation>⁦%1 (%2)⁩</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::CopyMarksView</name>
+    <message>
+        <source>Under each character sent, what you typed: %1 right, %2 wrong, %3 missed, %4 extra (a %5 above it).</source>
+        <translation>מתחת לכל תו ששודר, מה שהקלדת: %1 נכון, %2 שגוי, %3 חסר, %4 עודף (עם %5 מעליו).</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::Form1</name>
+    <message>
+        <source>An option in %1 is not used: %2.</source>
+        <translation>אפשרות בקובץ ⁦%1⁩ אינה בשימוש: %2.</translation>
+    </message>
+    <message>
+        <source>This run sends the built-in words.</source>
+        <translation>בריצה זו ישודרו המילים המובנות.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::LessonTable</name>
+    <message>
+        <source>Lesson</source>
+        <translation>שיעור</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>ריצות</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>שיא</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>אחרונה</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>שליטה</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <comment>runs at 90 % or more</comment>
+        <translation>
+            <numerusform>עוד %n</numerusform>
+            <numerusform>עוד %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>blinket::LetterChart</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>דיוק</translation>
+    </message>
+    <message>
+        <source>Weakest</source>
+        <translation>החלש ביותר</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>טרם נקרא</translation>
+    </message>
+    <message>
+        <source>%1: not read yet</source>
+        <translation>התו ⁦%1⁩ טרם נקרא</translation>
+    </message>
+    <message>
+        <source>The weakest of those read ten times or more</source>
+        <translation>החלש ביותר מבין אלה שנקראו עשר פעמים או יותר</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of the last %n read right (%3)</source>
+        <translation>
+            <numerusform>התו ⁦%1⁩: %2 מתוך %n קריאה נכונה (%3)</numerusform>
+            <numerusform>התו ⁦%1⁩: %2 מתוך %n הקריאות האחרונות נכונות (%3)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>blinket::OptionsWindow</name>
+    <message>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <source>Letter speed</source>
+        <translation>מהירות האותיות</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ללא</translation>
+    </message>
+    <message>
+        <source>Each letter is sent at this speed, and the gaps between letters and groups are longer, so that a run keeps the pace of the speed: the eye learns each letter&apos;s whole shape. Empty, or not above the speed: letters at the speed.</source>
+        <translation>כל אות משודרת במהירות זו, והרווחים בין האותיות והקבוצות ארוכים יותר, כך שהריצה שומרת על הקצב של המהירות שנבחרה: העין לומדת את הצורה השלמה של כל אות. ריק, או לא גבוה מהמהירות: האותיות משודרות במהירות הריצה.</translation>
+    </message>
+    <message>
+        <source>Letters at (words a minute):</source>
+        <translation>אותיות במהירות (חמשיות בדקה):</translation>
+    </message>
+    <message>
+        <source>Characters of A to Z and Weak letters runs</source>
+        <translation>התווים בריצות A עד Z ואותיות חלשות</translation>
+    </message>
+    <message>
+        <source>Letters: A to Z</source>
+        <translation>אותיות: A עד Z</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>ספרות</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>סימני פיסוק</translation>
+    </message>
+    <message>
+        <source>Procedure signs: ^ AA, + AR, &amp;&amp; AS, = BT, ( KN, % SK</source>
+        <translation>סימני נוהל: ⁦^ AA, + AR, &amp;&amp; AS, = BT, ( KN, % SK⁩</translation>
+    </message>
+    <message>
+        <source>Text runs</source>
+        <translation>ריצות טקסט</translation>
+    </message>
+    <message>
+        <source>the built-in words</source>
+        <translation>המילים המובנות</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose a text file…</source>
+        <translation>בחירת קובץ טקסט… (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in words</source>
+        <translation>מילים מובנות (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Message drill</source>
+        <translation>תרגיל הודעה</translation>
+    </message>
+    <message>
+        <source>Groups of five</source>
+        <translation>חמשיות</translation>
+    </message>
+    <message>
+        <source>Words, as in text runs</source>
+        <translation>מילים, כמו בריצות טקסט</translation>
+    </message>
+    <message>
+        <source>Exam form: five groups, each sent twice, no repeats</source>
+        <translation>מתכונת מבחן: חמש קבוצות, כל אחת משודרת פעמיים, בלי חזרות</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>נשמרות בקובץ ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>Not kept: %1.</source>
+        <translation>לא נשמר: %1.</translation>
+    </message>
+    <message>
+        <source>A text file for text runs</source>
+        <translation>קובץ טקסט לריצות טקסט</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>קובצי טקסט (*.txt);;כל הקבצים (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s) built in.</source>
+        <translation>
+            <numerusform>%n מילה מובנית.</numerusform>
+            <numerusform>%n מילים מובנות.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text runs send the built-in words.</source>
+        <translation>ריצות טקסט משדרות את המילים המובנות.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s) to send</source>
+        <translation>
+            <numerusform>%n מילה לשידור</numerusform>
+            <numerusform>%n מילים לשידור</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n passed over: they hold characters that cannot be sent)</source>
+        <translation>
+            <numerusform>(%n דולגה: יש בה תווים שאי אפשר לשדר)</numerusform>
+            <numerusform>(%n דולגו: יש בהן תווים שאי אפשר לשדר)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a group&apos;s name and its characters</comment>
+        <translation>%1: ⁦%2⁩</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::PracticeSession</name>
+    <message>
+        <source>Kept in your practice history.</source>
+        <translation>נשמר בהיסטוריית התרגול שלך.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::ProgressWindow</name>
+    <message>
+        <source>Progress</source>
+        <translation>התקדמות</translation>
+    </message>
+    <message>
+        <source>No runs yet</source>
+        <translation>אין עדיין ריצות</translation>
+    </message>
+    <message>
+        <source>Practise &amp;weak letters</source>
+        <translation>תרגול אותיות חלשות (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>ייצוא CSV…‏ (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget history…</source>
+        <translation>מחיקת ההיסטוריה… (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>סגירה (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy per run</source>
+        <translation>דיוק לפי ריצה (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Top confusions</source>
+        <translation>בלבולים נפוצים</translation>
+    </message>
+    <message>
+        <source>Per lesson</source>
+        <translation>לפי שיעור</translation>
+    </message>
+    <message>
+        <source>Accuracy per character</source>
+        <translation>דיוק לפי תו</translation>
+    </message>
+    <message>
+        <source>All runs</source>
+        <translation>כל הריצות</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>A עד Z</translation>
+    </message>
+    <message>
+        <source>Weak letters</source>
+        <translation>אותיות חלשות</translation>
+    </message>
+    <message>
+        <source>Lesson %1 (%2)</source>
+        <translation>שיעור %1 (⁦%2⁩)</translation>
+    </message>
+    <message>
+        <source>Text runs</source>
+        <translation>ריצות טקסט</translation>
+    </message>
+    <message>
+        <source>Message drills</source>
+        <translation>תרגילי הודעה</translation>
+    </message>
+    <message>
+        <source>All twelve lessons are mastered.</source>
+        <translation>שלטת בכל שנים־עשר השיעורים.</translation>
+    </message>
+    <message>
+        <source>Next: lesson %1 (%2).</source>
+        <translation>הבא: שיעור %1 (⁦%2⁩).</translation>
+    </message>
+    <message>
+        <source>&amp;Start lesson %1</source>
+        <translation>התחלת שיעור %1 (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Weakest, hatched: %1, %2 of the last %3 read right (%4).</source>
+        <translation>החלש ביותר (מסומן בפסים): ⁦%1⁩, %2 מתוך %3 הקריאות האחרונות נכונות (%4).</translation>
+    </message>
+    <message>
+        <source>No letter has ten readings yet.</source>
+        <translation>אין עדיין אות שנקראה עשר פעמים.</translation>
+    </message>
+    <message>
+        <source>No letter sent yet.</source>
+        <translation>עדיין לא שודרה אף אות.</translation>
+    </message>
+    <message>
+        <source>Each bar stands on its character&apos;s last %1 readings</source>
+        <translation>כל עמודה מבוססת על %1 הקריאות האחרונות של התו שלה</translation>
+    </message>
+    <message>
+        <source>; fewer for %1</source>
+        <translation>; פחות עבור ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>; none yet for %1</source>
+        <translation>; עדיין אין עבור ⁦%1⁩</translation>
+    </message>
+    <message>
+        <source>No letter has been read as another yet.</source>
+        <translation>עדיין לא נקראה אף אות כאות אחרת.</translation>
+    </message>
+    <message>
+        <source>%1 read as %2: %3</source>
+        <translation>⁦%1⁩ נקרא כ־⁦%2⁩: %3</translation>
+    </message>
+    <message>
+        <source>No runs stored yet: type what you read during a run, and the run is kept here.</source>
+        <translation>עדיין לא נשמרו ריצות: יש להקליד את מה שקוראים במהלך ריצה, והריצה תישמר כאן.</translation>
+    </message>
+    <message>
+        <source>The runs were written to %1.</source>
+        <translation>הריצות נכתבו אל ⁦%1⁩.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::StandardProgressDialogs</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>ייצוא CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>קובצי CSV (*.csv);;כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <source>Forget history</source>
+        <translation>מחיקת ההיסטוריה</translation>
+    </message>
+    <message>
+        <source>Forget every stored run? This cannot be undone.</source>
+        <translation>למחוק את כל הריצות השמורות? אי אפשר לבטל פעולה זו.</translation>
+    </message>
+</context>
+</TS>
