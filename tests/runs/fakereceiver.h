@@ -7,6 +7,8 @@
 #include "runs/receiver.h"
 #include "signal/characters.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <deque>
 #include <limits>
@@ -60,21 +62,11 @@ private:
     bool m_waiting = false;
 };
 
-// What the lamp showed: the characters, and when each one's first flash began.
+// What the lamp showed: the characters, and when the first flash of each of them began.
 struct ShownSigns
 {
     QString text;
-    QList<qint64> at;
-
-    QList<qint64> timesOf(QChar sign) const
-    {
-        QList<qint64> times;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == sign)
-                times << at[i];
-        }
-        return times;
-    }
+    QHash<QChar, QList<qint64>> times;
 };
 
 // The signs read back from the timeline. The shortest flash is a dot, and a gap no longer than
@@ -99,8 +91,9 @@ inline ShownSigns shownSigns(const FakePlatform &platform)
             continue;
         const QStringView all = sendableCharacters();
         const auto sign = std::ranges::find(all, elements, &morseElements);
-        signs.text += sign == all.end() ? QChar(u'?') : *sign;
-        signs.at << switches[i + 1 - 2 * elements.size()];
+        const QChar shown = sign == all.end() ? QChar(u'?') : *sign;
+        signs.text += shown;
+        signs.times[shown] << switches[i + 1 - 2 * elements.size()];
         elements.clear();
     }
     return signs;

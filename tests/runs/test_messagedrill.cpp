@@ -82,8 +82,8 @@ void TestMessageDrill::callRepeatsUntilAnswered()
         run.platform.at(calls.back() + 1, [&] { run.state.Running = 0; });
     }
     run.drill();
-    QCOMPARE(run.shown().timesOf(u'^'), calls);
-    QCOMPARE(run.shown().timesOf(u'D').value(0, -1), identityAt);
+    QCOMPARE(run.shown().times.value(u'^'), calls);
+    QCOMPARE(run.shown().times.value(u'D').value(0, -1), identityAt);
     QCOMPARE(run.outcome().completed, answerAfter >= 0);
 }
 
@@ -173,7 +173,7 @@ void TestMessageDrill::examSendsEachGroupTwiceWithoutWaiting()
     const QString e = QStringLiteral("EEEEEEEEEE");
     QCOMPARE(run.shown().text, QStringLiteral("DEETTE") + t + e + t + e + t + u'+');
     // The identity answered at 17.81 s; groups of 10 s and 6 s, each followed by a 4 s pause.
-    QCOMPARE(run.shown().timesOf(u'+'), QList<qint64>{17810 + 3 * 28000 + 2 * 20000});
+    QCOMPARE(run.shown().times.value(u'+'), QList<qint64>{17810 + 3 * 28000 + 2 * 20000});
     QCOMPARE(run.view.text1Value,
              QStringLiteral("TTTTT  EEEEE  TTTTT  EEEEE  TTTTT\r\n143.01  Sec."));
     QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT EEEEE TTTTT EEEEE TTTTT"));
