@@ -7,6 +7,8 @@
 #include "runs/receiver.h"
 #include "signal/characters.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <deque>
 #include <limits>
@@ -29,8 +31,7 @@ public:
         if (m_given.empty() && !m_waiting && !m_script.empty()) {
             m_waiting = true;
             const qint64 at = m_platform.now() + m_script.front().second;
-            m_platform.at(at, [this, at] {
-                answeredAt << at;
+            m_platform.at(at, [this] {
                 m_given.push_back(m_script.front().first);
                 m_script.pop_front();
                 m_waiting = false;
@@ -54,8 +55,6 @@ public:
             script(Kind::Acknowledge, each);
     }
 
-    QList<qint64> answeredAt; // when the scripted answers were given
-
 private:
     FakePlatform &m_platform;
     std::deque<std::pair<ReceiverAnswer, qint64>> m_script;
@@ -63,9 +62,16 @@ private:
     bool m_waiting = false;
 };
 
-// What the lamp showed, read back from the timeline: each character and its first flash. The
-// shortest flash is a dot, and a gap no longer than a dot stays inside a character.
-inline QList<std::pair<QChar, qint64>> shownSigns(const FakePlatform &platform)
+// What the lamp showed: the characters, and when the first flash of each of them began.
+struct ShownSigns
+{
+    QString text;
+    QHash<QChar, QList<qint64>> times;
+};
+
+// The signs read back from the timeline. The shortest flash is a dot, and a gap no longer than
+// a dot stays inside a character.
+inline ShownSigns shownSigns(const FakePlatform &platform)
 {
     std::vector<qint64> switches; // lit, dark, lit, dark, ...
     for (const FakePlatform::Step &step : platform.steps()) {
@@ -76,7 +82,7 @@ inline QList<std::pair<QChar, qint64>> shownSigns(const FakePlatform &platform)
     qint64 dot = std::numeric_limits<qint64>::max();
     for (std::size_t i = 1; i < switches.size(); i += 2)
         dot = std::min(dot, switches[i] - switches[i - 1]);
-    QList<std::pair<QChar, qint64>> signs;
+    ShownSigns signs;
     std::string elements;
     // The lamp shown again after the run is no flash.
     for (std::size_t i = 1; i < switches.size(); i += 2) {
@@ -85,7 +91,9 @@ inline QList<std::pair<QChar, qint64>> shownSigns(const FakePlatform &platform)
             continue;
         const QStringView all = sendableCharacters();
         const auto sign = std::ranges::find(all, elements, &morseElements);
-        signs.push_back({sign == all.end() ? u'?' : *sign, switches[i + 1 - 2 * elements.size()]});
+        const QChar shown = sign == all.end() ? QChar(u'?') : *sign;
+        signs.text += shown;
+        signs.times[shown] << switches[i + 1 - 2 * elements.size()];
         elements.clear();
     }
     return signs;

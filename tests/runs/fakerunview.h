@@ -76,6 +76,18 @@ private:
     FakePlatform &m_platform;
 };
 
+// The words of a text separated by spaces, over and over.
+class ListedWords : public WordSource
+{
+public:
+    explicit ListedWords(const char *text) : m_words(QString::fromLatin1(text).split(u' ')) {}
+    QString nextWord() override { return m_words.at(m_next++ % m_words.size()); }
+
+private:
+    QStringList m_words;
+    qsizetype m_next = 0;
+};
+
 // Everything a run needs, on the fake platform.
 struct RunHarness
 {

@@ -7,22 +7,6 @@
 
 using namespace blinket;
 
-namespace {
-
-// The given words, over and over.
-class ListedWords : public WordSource
-{
-public:
-    explicit ListedWords(QStringList words) : m_words(std::move(words)) {}
-    QString nextWord() override { return m_words.at(m_next++ % m_words.size()); }
-
-private:
-    QStringList m_words;
-    qsizetype m_next = 0;
-};
-
-} // namespace
-
 class TestTextRun : public QObject
 {
     Q_OBJECT
@@ -62,7 +46,7 @@ void TestTextRun::wordsAreSentWithTheGroupPauseBetween()
     run.view.text2 = minutes;
     if (stopAt >= 0)
         run.platform.at(stopAt, [&] { run.state.Running = 0; });
-    ListedWords words({QStringLiteral("TE"), QStringLiteral("EET"), QStringLiteral("E")});
+    ListedWords words("TE EET E");
     run.runs.TextRun(words);
 
     const QString start =

@@ -25,34 +25,29 @@ void TestOptionsFile::readsWhatItCanUse_data()
     QTest::addColumn<QString>("groups"); // l f p s: letters, figures, punctuation, procedure
     QTest::addColumn<bool>("drillWords");
     QTest::addColumn<int>("problems");
-    QTest::newRow("nothing set") << QByteArray() << ""
-                                 << "l" << false << 0;
-    QTest::newRow("as a script writes them")
-        << QByteArray("[signal]\nletterSpeed=15\n[runs]\ncharacters=letters,figures,procedure\n"
-                      "[drill]\ntext=words\nexam=false\n")
-        << "15"
-        << "lfs" << true << 0;
-    QTest::newRow("characters quoted, any case, spaces")
-        << QByteArray("[runs]\ncharacters=\"Figures, PUNCTUATION\"\n") << ""
-        << "fp" << false << 0;
-    QTest::newRow("an empty letter speed is none") << QByteArray("[signal]\nletterSpeed=\n") << ""
-                                                   << "l" << false << 0;
-    QTest::newRow("not a number") << QByteArray("[signal]\nletterSpeed=fast\n") << ""
-                                  << "l" << false << 1;
-    QTest::newRow("a unit out of range") << QByteArray("[signal]\nletterSpeed=0.01\n") << ""
-                                         << "l" << false << 1;
-    QTest::newRow("zero and below") << QByteArray("[signal]\nletterSpeed=-3\n") << ""
-                                    << "l" << false << 1;
-    QTest::newRow("an unknown word keeps the letters")
-        << QByteArray("[runs]\ncharacters=letters,greek\n") << ""
-        << "l" << false << 1;
-    QTest::newRow("a missing text file") << QByteArray("[runs]\ntextFile=/no/such/file.txt\n") << ""
-                                         << "l" << false << 1;
-    QTest::newRow("everything wrong at once")
-        << QByteArray("[signal]\nletterSpeed=x\n[runs]\ncharacters=x\ntextFile=/x\n"
-                      "[drill]\ntext=poems\nexam=maybe\n")
-        << ""
-        << "l" << false << 5;
+    const auto row = [](const char *name, const char *file, const char *letterSpeed,
+                        const char *groups, bool drillWords, int problems) {
+        QTest::newRow(name) << QByteArray(file) << QString::fromLatin1(letterSpeed)
+                            << QString::fromLatin1(groups) << drillWords << problems;
+    };
+    row("nothing set", "", "", "l", false, 0);
+    row("as a script writes them",
+        "[signal]\nletterSpeed=15\n[runs]\ncharacters=letters,figures,procedure\n"
+        "[drill]\ntext=words\nexam=false\n",
+        "15", "lfs", true, 0);
+    row("characters quoted, any case, spaces", "[runs]\ncharacters=\"Figures, PUNCTUATION\"\n", "",
+        "fp", false, 0);
+    row("an empty letter speed is none", "[signal]\nletterSpeed=\n", "", "l", false, 0);
+    row("not a number", "[signal]\nletterSpeed=fast\n", "", "l", false, 1);
+    row("a unit out of range", "[signal]\nletterSpeed=0.01\n", "", "l", false, 1);
+    row("zero and below", "[signal]\nletterSpeed=-3\n", "", "l", false, 1);
+    row("an unknown word keeps the letters", "[runs]\ncharacters=letters,greek\n", "", "l", false,
+        1);
+    row("a missing text file", "[runs]\ntextFile=/no/such/file.txt\n", "", "l", false, 1);
+    row("everything wrong at once",
+        "[signal]\nletterSpeed=x\n[runs]\ncharacters=x\ntextFile=/x\n[drill]\ntext=poems\n"
+        "exam=maybe\n",
+        "", "l", false, 5);
 }
 
 void TestOptionsFile::readsWhatItCanUse()
@@ -70,12 +65,12 @@ void TestOptionsFile::readsWhatItCanUse()
     const Options options = readOptions(settings, &told);
     QCOMPARE(options.letterSpeed, letterSpeed);
     QString chosen;
-    for (const auto &[on, letter] : {std::pair{options.letters, u'l'},
-                                     {options.figures, u'f'},
-                                     {options.punctuation, u'p'},
-                                     {options.procedure, u's'}}) {
+    for (const auto &[on, letter] : {std::pair{options.letters, 'l'},
+                                     {options.figures, 'f'},
+                                     {options.punctuation, 'p'},
+                                     {options.procedure, 's'}}) {
         if (on)
-            chosen += QChar(letter);
+            chosen += QLatin1Char(letter);
     }
     QCOMPARE(chosen, groups);
     QCOMPARE(options.drillWords, drillWords);
