@@ -14,6 +14,8 @@ program=$(realpath "${1:-$root/build/src/blinket}")
 out=$(realpath -m "${SCREENSHOTS_DIR:-$root/docs}")
 if [ -z "${SCREENSHOTS_IN_XSERVER:-}" ]; then
     # Once more inside a fresh X server, so that no desktop's windows or theme get in.
+    # A screen with room for every window beside the main window at its own size.
+    export XSERVER_SCREEN=1920x1200x24
     exec "$root/tests/smoke/xserver.sh" env SCREENSHOTS_IN_XSERVER=yes SCREENSHOTS_DIR="$out" \
         LC_ALL=C.UTF-8 "$0" "$program" "${@:2}"
 fi
@@ -31,8 +33,9 @@ minutes=(684 257)    # Text2's centre: at (960, 3000) in Frame2, 855x285
 grey=128,128,128     # the window's colour, and the lamp's while dark
 eish=(56 80)         # the first lesson's button
 results=(290 375)    # inside the results box, Text1
-check_copy=(88 303)  # Check copy, below the letter-training panel
-progress=(244 303)   # Progress, beside it
+check_copy=(88 293)  # Check copy, below the letter-training panel
+progress=(244 293)   # Progress, beside it
+options=(388 293)    # Options…, beside that
 
 # start_program locale: a fresh program in a desktop of that locale, its window found and given
 # the keyboard.
@@ -184,7 +187,40 @@ shot_progress() {
     window=$main
 }
 
-shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew progress)
+shot_options() {
+    # The options a learner of flashing light might choose: letters at 15, and figures.
+    type_into "${speed[@]}" 8
+    local main=$window
+    click_at "${options[@]}"
+    options_window() { window=$(xdotool search --onlyvisible --name '^Options$' | head -n 1); }
+    poll 10 options_window || { echo "no Options window"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    xdotool mousemove --window "$window" 250 48 click 1 key ctrl+a type 15
+    # On past the letters' box to the figures', and tick it.
+    xdotool key Tab Tab space
+    capture_when options painted 10
+    window=$main
+}
+
+shot_message-drill() {
+    # A message drill received from the lamp by a reader of its flashes, one letter read
+    # wrong, then checked.
+    local reader
+    reader=$(dirname "$program")/../tests/smoke/lampreader
+    [ -x "$reader" ] || { echo "no $reader to read the lamp with: build the tests"; exit 1; }
+    type_into "${speed[@]}" 20
+    type_into "${minutes[@]}" 0.05
+    local main=$window
+    receive_drill "$reader" slip
+    copy_check() { window=$(xdotool search --onlyvisible --name '^Copy check$' | head -n 1); }
+    poll 15 copy_check || { echo "no Copy check window"; exit 1; }
+    scored() { table_rows "$1" left; }
+    capture_when message-drill scored 5
+    window=$main
+}
+
+shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew progress options
+    message-drill)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }

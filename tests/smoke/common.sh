@@ -106,3 +106,40 @@ typed_lesson_run() {
     click_at 56 128 # the lesson WG
     xdotool type --delay 300 "$1"
 }
+
+# receive_drill reader [slip]: in the program's window, with the speed at 20 and the minutes
+# set, starts a message drill and answers it as a receiving station from what a reader of the
+# lamp (the lampreader program) makes out: the call answered, the identity typed back, the
+# group asked for again with Ctrl+R, then typed (with its first letter read wrong when asked
+# for a slip) and acknowledged, AR acknowledged. The identity and the group read go to
+# $identity and $group.
+receive_drill() {
+    local reader=$1 slip=${2:-}
+    # A point of the lamp clear of the hourglass beside it; a unit of 80 ms at speed 20.
+    "$reader" "$window" 393 205 80 50 >"$work/read" &
+    local reader_pid=$!
+    click_at 370 316 # Message drill
+    read_chars() { tr -d '\n' <"$work/read"; }
+    heard() { [[ "$(read_chars)" =~ $1 ]]; }
+    poll 10 heard '^\^' || { echo "no call came: read '$(read_chars)'"; exit 1; }
+    xdotool key --window "$window" Return
+    poll 15 heard 'DE(....)$' || { echo "no identity came: read '$(read_chars)'"; exit 1; }
+    identity=${BASH_REMATCH[1]}
+    xdotool type --window "$window" "${identity,,}"
+    xdotool key --window "$window" Return
+    poll 15 heard "DE${identity}(.....)\$" || { echo "no group came: read '$(read_chars)'"; exit 1; }
+    group=${BASH_REMATCH[1]}
+    xdotool key --window "$window" ctrl+r
+    poll 15 heard "${group}${group}\$" || { echo "no group again: read '$(read_chars)'"; exit 1; }
+    local typed=${group,,}
+    if [ -n "$slip" ]; then
+        local wrong=x
+        [ "${typed:0:1}" != x ] || wrong=y
+        typed=$wrong${typed:1}
+    fi
+    xdotool type --window "$window" "$typed"
+    xdotool key --window "$window" Return
+    poll 15 heard '\+$' || { echo "no AR came: read '$(read_chars)'"; exit 1; }
+    xdotool key --window "$window" Return
+    kill "$reader_pid" 2>/dev/null || true
+}

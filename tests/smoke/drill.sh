@@ -20,29 +20,8 @@ main=$window
 # Speed 20, a unit of 80 ms; 0.05 minutes make one group.
 xdotool mousemove --window "$window" 670 226 click 1 key ctrl+a type 20
 xdotool mousemove --window "$window" 684 257 click 1 key ctrl+a type 0.05
-# A point of the lamp clear of the hourglass beside it.
-"$reader" "$window" 393 205 80 50 >"$work/read" &
-reader_pid=$!
-click_at 370 316 # Message drill
-read_chars() { tr -d '\n' <"$work/read"; }
-# heard pattern: whether what the reader has made out so far matches the pattern.
-heard() { [[ "$(read_chars)" =~ $1 ]]; }
-poll 10 heard '^\^' || { echo "no call came: read '$(read_chars)'"; exit 1; }
-xdotool key --window "$window" Return
-poll 15 heard 'DE(....)$' || { echo "no identity came: read '$(read_chars)'"; exit 1; }
-identity=${BASH_REMATCH[1]}
-xdotool type --window "$window" "${identity,,}"
-xdotool key --window "$window" Return
-poll 15 heard "DE${identity}(.....)\$" || { echo "no group came: read '$(read_chars)'"; exit 1; }
-group=${BASH_REMATCH[1]}
-xdotool key --window "$window" ctrl+r
-poll 15 heard "${group}${group}\$" || { echo "the group was not sent again: '$(read_chars)'"; exit 1; }
-xdotool type --window "$window" "${group,,}"
-xdotool key --window "$window" Return
-poll 15 heard '\+$' || { echo "no AR came: read '$(read_chars)'"; exit 1; }
-xdotool key --window "$window" Return
+receive_drill "$reader"
 poll 15 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
-kill "$reader_pid" 2>/dev/null || true
 row=$(sqlite3 "$history" "SELECT kind, sent, copy, repeats, right_count FROM runs")
 [ "$row" = "drill|$group|$group|1|5" ] || { echo "the stored drill reads $row, not drill|$group|$group|1|5"; exit 1; }
 running_program || { echo "the program died"; exit 1; }

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,10 +65,16 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
                                 "and groups are longer, so that a run keeps the pace of the "
                                 "speed: the eye learns each letter's whole shape. Empty, or not "
                                 "above the speed: letters at the speed."));
-    auto *signalLayout = new QFormLayout(signal);
-    signalLayout->addRow(tr("Letters at (words a minute):"), m_letterSpeed);
-    signalLayout->addRow(letterSpeedNote);
-    signalLayout->addRow(m_letterSpeedProblem);
+    // The explanation wraps under the box, at the group's whole width.
+    auto *letterSpeedRow = new QHBoxLayout;
+    auto *letterSpeedLabel = new QLabel(tr("Letters at (words a minute):"), signal);
+    letterSpeedLabel->setBuddy(m_letterSpeed);
+    letterSpeedRow->addWidget(letterSpeedLabel);
+    letterSpeedRow->addWidget(m_letterSpeed, 1);
+    auto *signalLayout = new QVBoxLayout(signal);
+    signalLayout->addLayout(letterSpeedRow);
+    signalLayout->addWidget(letterSpeedNote);
+    signalLayout->addWidget(m_letterSpeedProblem);
 
     auto *characters = new QGroupBox(tr("Characters of A to Z and Weak letters runs"), this);
     m_letters = new QCheckBox(tr("Letters: A to Z"), characters);
@@ -145,6 +150,10 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         save();
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Wide enough for the explanation to read well, and tall enough for all its lines.
+    setMinimumWidth(480);
+    letterSpeedNote->setMinimumHeight(letterSpeedNote->heightForWidth(440));
+    adjustSize();
 }
 
 void OptionsWindow::keyPressEvent(QKeyEvent *event)
