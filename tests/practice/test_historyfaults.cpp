@@ -370,6 +370,11 @@ void TestHistoryFaults::storeAfterAFailedOneStartsAfresh()
     QVERIFY(QFile::setPermissions(m_dir->path(), openFolder));
     QVERIFY(QFile::setPermissions(m_folder, openFolder));
     OrdinaryUser user;
+    // SQLite opens a file by its full path: an ordinary user can only keep a history where
+    // the folders above are open to them.
+    const QString full = QDir(m_folder).absolutePath();
+    if (faccessat(AT_FDCWD, QFile::encodeName(full).constData(), X_OK, AT_EACCESS) != 0)
+        QSKIP("the folders above the temporary one are closed to an ordinary user here");
     {
         PracticeHistory history(m_folder);
         QVERIFY(history.store(madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"))));
