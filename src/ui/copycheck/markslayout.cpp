@@ -56,26 +56,28 @@ std::vector<MarksLayout::Cell> MarksLayout::line(int index) const
     return cells;
 }
 
-QString MarksLayout::sentRow(int index) const
+QString MarksLayout::row(int index, QChar (*shown)(const AlignedLetter &)) const
 {
     QString row;
     for (const Cell &cell : line(index)) {
-        const AlignedLetter &place = m_places[std::size_t(cell.place)];
         row = row.leftJustified(cell.column);
-        row += place.mark == Mark::Extra ? QChar(u'+') : place.sent;
+        row += shown(m_places[std::size_t(cell.place)]);
     }
     return row;
 }
 
+QString MarksLayout::sentRow(int index) const
+{
+    return row(index, [](const AlignedLetter &place) {
+        return place.mark == Mark::Extra ? QChar(u'+') : place.sent;
+    });
+}
+
 QString MarksLayout::markRow(int index) const
 {
-    QString row;
-    for (const Cell &cell : line(index)) {
-        const AlignedLetter &place = m_places[std::size_t(cell.place)];
-        row = row.leftJustified(cell.column);
-        row += place.mark == Mark::Missed ? QChar(u'_') : place.typed;
-    }
-    return row;
+    return row(index, [](const AlignedLetter &place) {
+        return place.mark == Mark::Missed ? QChar(u'_') : place.typed;
+    });
 }
 
 } // namespace blinket

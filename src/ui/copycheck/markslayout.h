@@ -46,6 +46,7 @@ public:
 
 private:
     bool startsGroup(int place) const;
+    QString row(int index, QChar (*shown)(const AlignedLetter &)) const;
 
     std::vector<AlignedLetter> m_places;
     std::vector<int> m_lineStarts;
