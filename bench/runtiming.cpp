@@ -179,11 +179,11 @@ int main(int argc, char *argv[])
     if (!letterSpeed.isEmpty()) {
         Options options;
         options.letterSpeed = letterSpeed;
-        writeOptions(*optionsFile(), options);
+        writeOption(*optionsFile(), OptionKey::LetterSpeed, options);
         QtPlatform fast;
         measure(qPrintable(QStringLiteral("QtPlatform, letters at %1").arg(letterSpeed)), fast,
                 speed, seconds);
-        writeOptions(*optionsFile(), Options());
+        writeOption(*optionsFile(), OptionKey::LetterSpeed, Options());
     }
     QtPlatform typedOn;
     measure("QtPlatform, the learner typing", typedOn, speed, seconds, true);

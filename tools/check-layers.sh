@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Corvale
 # Fails on an include that points up a layer. The layers under src/, lowest first:
-# platform; signal and settings on it; runs on signal; practice on runs; ui on all of them.
+# platform; signal on it; settings on signal; runs on signal; practice on runs; ui on all of them.
 # Usage: tools/check-layers.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 declare -A allowed=(
     [platform]="platform"
     [signal]="signal platform"
-    [settings]="settings platform"
+    [settings]="settings signal platform"
     [practice]="practice runs signal platform"
     [runs]="runs signal platform"
     [ui]="ui runs settings practice signal platform"

@@ -30,6 +30,13 @@ inline QString percentText(int percent)
 
 // A lesson is mastered at this accuracy or more in each of its last runs.
 inline constexpr int masteredPercent = 90;
+// A message exam is passed at this accuracy or more, as the watchkeeper's flashing-light test
+// is.
+inline constexpr int examPassPercent = 70;
+inline bool examPassed(int percent)
+{
+    return percent >= examPassPercent;
+}
 
 // How many of a character's latest readings its accuracy is judged on.
 inline constexpr int recentReadings = 50;

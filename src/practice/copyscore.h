@@ -64,6 +64,8 @@ struct CopyScore
     int percent() const;
     // "N of M right (P %)"
     QString summary() const;
+    // Whether the learner typed a copy at all: anything in it that stands for a character.
+    bool copyTyped() const { return right + wrong + extra > 0; }
 };
 
 // Aligns a copy with what a run sent at the least number of edits (a wrong, missed or extra

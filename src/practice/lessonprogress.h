@@ -4,6 +4,7 @@
 #pragma once
 
 #include "practice/runrecord.h"
+#include "runs/lessons.h"
 
 #include <array>
 #include <optional>
@@ -11,7 +12,6 @@
 
 namespace blinket {
 
-inline constexpr int lessonCount = 12;
 // A lesson is mastered at masteredPercent or more in each of this many runs in a row, its
 // latest among them.
 inline constexpr int runsToMaster = 3;

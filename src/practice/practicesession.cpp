@@ -68,7 +68,7 @@ void PracticeSession::endRun(RunRecord finished, const QString &sent)
                             blinket::copyLimit(copyCharacters(sent, m_lastRunCharacters).size()),
                             &m_leftOut);
     rescore();
-    if (m_score.right + m_score.wrong + m_score.extra == 0)
+    if (!m_score.copyTyped())
         return;
     emit runEnded();
     store();
@@ -119,7 +119,7 @@ void PracticeSession::store()
     m_storeTimer.stop();
     // Only a run the learner typed a copy of is kept: one who never types finds nothing on
     // disk.
-    if (!m_lastRun || m_score.right + m_score.wrong + m_score.extra == 0)
+    if (!m_lastRun || !m_score.copyTyped())
         return;
     RunRecord &run = *m_lastRun;
     run.sent = copyCharacters(m_sentText, m_lastRunCharacters);

@@ -26,42 +26,6 @@ int digitsAt(QStringView text, qsizetype from, qsizetype count)
 
 } // namespace
 
-QString kindWord(RunKind kind)
-{
-    switch (kind) {
-    case RunKind::AtoZ:
-        return QStringLiteral("atoz");
-    case RunKind::Lesson:
-        return QStringLiteral("lesson");
-    case RunKind::WeakLetters:
-        return QStringLiteral("weak");
-    case RunKind::Text:
-        return QStringLiteral("text");
-    case RunKind::Drill:
-        return QStringLiteral("drill");
-    case RunKind::Exam:
-        return QStringLiteral("exam");
-    }
-    return QStringLiteral("atoz");
-}
-
-std::optional<RunKind> kindFromWord(QStringView word)
-{
-    if (word == u"atoz")
-        return RunKind::AtoZ;
-    if (word == u"lesson")
-        return RunKind::Lesson;
-    if (word == u"weak")
-        return RunKind::WeakLetters;
-    if (word == u"text")
-        return RunKind::Text;
-    if (word == u"drill")
-        return RunKind::Drill;
-    if (word == u"exam")
-        return RunKind::Exam;
-    return std::nullopt;
-}
-
 QString readingsText(const std::vector<LetterOutcome> &outcomes)
 {
     QString text(qsizetype(outcomes.size()), missedMark);

@@ -14,12 +14,6 @@
 
 namespace blinket {
 
-// The word a run's kind is kept as in the history and its export: "atoz", "lesson", "weak",
-// "text", "drill", "exam".
-QString kindWord(RunKind kind);
-// The kind a kept word stands for; nothing for a word we do not know.
-std::optional<RunKind> kindFromWord(QStringView word);
-
 // For each sent letter the letter read, or '-' for a missed one: a text as long as the letters
 // sent, so that a run's outcomes are one short text instead of a row each.
 QString readingsText(const std::vector<LetterOutcome> &outcomes);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "practice/accuracy.h"
+#include "runs/runkind.h"
 
 #include <QChar>
 #include <QDateTime>
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace blinket {
-
-// What kind of run a stored run was: random groups (A to Z, a lesson, weak letters), words
-// (a text run), or a message received as a signal station does (a drill, or its exam form).
-enum class RunKind { AtoZ, Lesson, WeakLetters, Text, Drill, Exam };
 
 // What became of one sent letter: read right (readAs == sent), read as another letter, or
 // missed (readAs null).

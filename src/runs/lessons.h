@@ -19,8 +19,10 @@ struct Lesson
     const char16_t *letters;
 };
 
-// The twelve lessons, in the order of their numbers.
-inline constexpr std::array<Lesson, 12> lessons{{
+inline constexpr int lessonCount = 12;
+
+// The lessons, in the order of their numbers.
+inline constexpr std::array<Lesson, lessonCount> lessons{{
     {1, 3, u"EISH"},
     {2, 1, u"TMO"},
     {3, 4, u"WG"},

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "runs/rundriver.h"
+#include "runs/messagedrill.h"
 
 #include "platform/numeric.h"
 #include "runs/grouppause.h"
 #include "runs/groupsize.h"
 #include "signal/characters.h"
 
-#include <QStringList>
-
 #include <algorithm>
-#include <cmath>
 
 namespace blinket {
 
@@ -28,72 +25,41 @@ constexpr qint32 answerSliceMs = 10;
 
 } // namespace
 
-// The procedure of a message by flashing light, one step after another. Each step sends, waits
-// for the learner where a receiving station answers, and names the step that follows. Answers
-// are looked for only between signs, so an answer given while a sign is sent is taken when the
-// sign is over; Stop ends the drill after the character in progress.
-class RunDriver::Drill
+MessageDrill::MessageDrill(Sender &sender, Receiver &receiver, DrillForm form, LetterChoice choice)
+    : m_sender(sender), m_receiver(receiver), m_form(form), m_words(false),
+      m_separator(QStringLiteral("  ")), m_choice(std::move(choice))
+{}
+
+MessageDrill::MessageDrill(Sender &sender, Receiver &receiver, DrillForm form, WordSource &words)
+    : m_sender(sender), m_receiver(receiver), m_form(form), m_words(true),
+      m_separator(QStringLiteral(" ")), m_wordSource(&words)
+{}
+
+RunResult MessageDrill::run()
 {
-public:
-    Drill(RunDriver &runs, Receiver &receiver, DrillForm form, qint16 length,
-          const QString &separator, const std::function<QString()> &nextText)
-        : m_runs(runs), m_receiver(receiver), m_form(form), m_length(length),
-          m_separator(separator), m_nextText(nextText)
-    {}
-
-    DrillOutcome run();
-
-private:
-    enum class Step { Call, Identity, Text, ExamText, Ending, Done };
-
-    Step advance(Step step);
-    Step call();
-    Step identity();
-    // One group and the answers to it.
-    Step text();
-    // Every group twice, without waiting.
-    Step examText();
-    Step ending();
-
-    // The next group or word of the text, counted; empty when the text has no more.
-    QString nextGroup();
-    // Sends one character after another, into the results box too when they are the text's
-    // first sending; false when Stop came.
-    bool send(const QString &signs, bool written = false);
-    bool sendGroupPause();
-    // The learner's next answer, looked for between short sleeps until it comes, until Stop,
-    // or until the steady clock reaches until.
-    std::optional<ReceiverAnswer> awaitAnswer(std::optional<double> until = std::nullopt);
-    QString drawIdentity();
-    // The group pause, in milliseconds, as sendGroupPause() sleeps it.
-    qint32 groupPauseMs() const;
-    bool stopped() const { return m_runs.m_state.Running == 0; }
-
-    RunDriver &m_runs;
-    Receiver &m_receiver;
-    const DrillForm m_form;
-    const qint16 m_length;
-    const QString m_separator;
-    const std::function<QString()> m_nextText;
-    QString m_identity;
-    qint16 m_groupsSent = 0;
-    QStringList m_copy;
-    QString m_examCopy;
-    int m_repeats = 0;
-    bool m_completed = false;
-};
-
-DrillOutcome RunDriver::Drill::run()
-{
+    m_sender.startRun(randomRunGapPauses * gapPauseUnits);
+    m_length = examGroups;
+    if (m_form == DrillForm::Practice) {
+        const double groups = multiply(textToNumber(m_sender.view().text2Text()),
+                                       textToNumber(m_sender.state().Speed));
+        m_length = std::max<qint16>(toInt16(groups), 1);
+    }
     m_identity = drawIdentity();
     Step step = m_form == DrillForm::Exam ? Step::Identity : Step::Call;
-    while (step != Step::Done && !stopped())
+    while (step != Step::Done && !m_sender.stopped())
         step = advance(step);
+    if (!m_completed && m_textBegun)
+        keepUnanswered();
+    show(DrillStep::Kind::None);
+    m_sender.restoreWindow();
+    m_sender.writeResultLine();
+    RunResult result = m_sender.result();
     const QString copy = m_form == DrillForm::Exam ? m_examCopy : m_copy.join(QLatin1Char(' '));
-    return {copy, m_repeats, m_completed};
+    result.drill = DrillOutcome{copy, m_repeats, m_completed};
+    return result;
 }
 
-RunDriver::Drill::Step RunDriver::Drill::advance(Step step)
+MessageDrill::Step MessageDrill::advance(Step step)
 {
     switch (step) {
     case Step::Call:
@@ -112,32 +78,43 @@ RunDriver::Drill::Step RunDriver::Drill::advance(Step step)
     return Step::Done;
 }
 
-RunDriver::Drill::Step RunDriver::Drill::call()
+MessageDrill::Step MessageDrill::call()
 {
-    if (!send(QString(generalCall)))
+    show(DrillStep::Kind::Call);
+    if (!m_sender.sendSigns(QString(generalCall), false))
         return Step::Done;
-    // An answer ends the pause at once; nobody answering, the call goes on.
-    const double until = m_runs.m_platform.steadySeconds() + double(groupPauseMs()) / 1000.0;
+    // An answer ends the pause at once, also one given while calling; nobody answering, the
+    // call goes on.
+    const double until = m_sender.platform().steadySeconds() +
+                         double(m_sender.groupPauseMs(randomRunGapPauses)) / 1000.0;
     for (;;) {
         const std::optional<ReceiverAnswer> answer = awaitAnswer(until);
         if (!answer)
-            return stopped() ? Step::Done : Step::Call;
+            return m_sender.stopped() ? Step::Done : Step::Call;
         if (answer->kind == ReceiverAnswer::Kind::Acknowledge)
             return Step::Identity;
     }
 }
 
-RunDriver::Drill::Step RunDriver::Drill::identity()
+MessageDrill::Step MessageDrill::identity()
 {
-    if (!send(QStringLiteral("DE")) || !sendGroupPause() || !send(m_identity))
+    show(DrillStep::Kind::Identity);
+    if (!m_sender.sendSigns(QStringLiteral("DE"), false))
         return Step::Done;
+    m_sender.sendGroupPause(randomRunGapPauses);
+    if (m_sender.stopped() || !m_sender.sendSigns(m_identity, false))
+        return Step::Done;
+    const double sentAt = m_sender.lastFlashEnded();
+    const bool exam = m_form == DrillForm::Exam;
     for (;;) {
-        const std::optional<ReceiverAnswer> answer = awaitAnswer();
+        const std::optional<ReceiverAnswer> answer = awaitAnswerTo(sentAt);
         if (!answer)
             return Step::Done;
-        const bool exam = m_form == DrillForm::Exam;
-        if (answer->kind == ReceiverAnswer::Kind::Repeat && exam)
+        // The exam sends nothing again: what was typed stays for the answer.
+        if (answer->kind == ReceiverAnswer::Kind::Repeat && exam) {
+            m_carried = answer->typed;
             continue;
+        }
         QString typed = answer->typed;
         typed.remove(QLatin1Char(' '));
         const bool right = answer->kind == ReceiverAnswer::Kind::Acknowledge &&
@@ -145,21 +122,23 @@ RunDriver::Drill::Step RunDriver::Drill::identity()
         // A wrong identity, or a request to repeat it, has DE and the identity sent again.
         if (!right)
             return Step::Identity;
+        m_textBegun = true;
         return exam ? Step::ExamText : Step::Text;
     }
 }
 
-RunDriver::Drill::Step RunDriver::Drill::text()
+MessageDrill::Step MessageDrill::text()
 {
     if (m_groupsSent == m_length)
         return Step::Ending;
     const QString group = nextGroup();
     if (group.isEmpty())
         return Step::Ending;
-    if (!send(group, true))
+    show(DrillStep::Kind::Group);
+    if (!m_sender.sendSigns(group, true))
         return Step::Done;
     for (;;) {
-        const std::optional<ReceiverAnswer> answer = awaitAnswer();
+        const std::optional<ReceiverAnswer> answer = awaitAnswerTo(m_sender.lastFlashEnded());
         if (!answer)
             return Step::Done;
         if (answer->kind == ReceiverAnswer::Kind::Acknowledge) {
@@ -168,39 +147,41 @@ RunDriver::Drill::Step RunDriver::Drill::text()
         }
         // What was typed of the group is dropped: the learner writes it afresh.
         ++m_repeats;
-        if (!send(group))
+        if (!m_sender.sendSigns(group, false))
             return Step::Done;
     }
 }
 
-RunDriver::Drill::Step RunDriver::Drill::examText()
+MessageDrill::Step MessageDrill::examText()
 {
     while (m_groupsSent < m_length) {
         const QString group = nextGroup();
         if (group.isEmpty())
             break;
+        show(DrillStep::Kind::ExamGroup);
         for (int sending = 0; sending < examSendings; ++sending) {
-            if (!send(group, sending == 0) || !sendGroupPause())
+            if (!m_sender.sendSigns(group, sending == 0))
+                return Step::Done;
+            m_sender.sendGroupPause(randomRunGapPauses);
+            if (m_sender.stopped())
                 return Step::Done;
         }
     }
     return Step::Ending;
 }
 
-RunDriver::Drill::Step RunDriver::Drill::ending()
+MessageDrill::Step MessageDrill::ending()
 {
-    // In the exam nothing waited for the answers given during the groups: their typing is the
-    // copy's, and none of them acknowledges an end not yet sent.
-    if (m_form == DrillForm::Exam) {
-        while (const std::optional<ReceiverAnswer> early = m_receiver.nextAnswer())
-            m_examCopy += early->typed;
-    }
-    if (!send(QString(endOfMessage)))
+    show(DrillStep::Kind::Ending);
+    if (!m_sender.sendSigns(QString(endOfMessage), false))
         return Step::Done;
+    const double sentAt = m_sender.lastFlashEnded();
     for (;;) {
-        const std::optional<ReceiverAnswer> answer = awaitAnswer();
+        const std::optional<ReceiverAnswer> answer = awaitAnswerTo(sentAt);
         if (!answer)
             return Step::Done;
+        // In the exam nothing waited for the answers given during the groups: all that was
+        // typed after the identity is the copy.
         if (m_form == DrillForm::Exam)
             m_examCopy += answer->typed;
         if (answer->kind == ReceiverAnswer::Kind::Acknowledge) {
@@ -210,47 +191,31 @@ RunDriver::Drill::Step RunDriver::Drill::ending()
     }
 }
 
-QString RunDriver::Drill::nextGroup()
+QString MessageDrill::nextGroup()
 {
-    const QString group = m_nextText();
+    QString group;
+    if (m_wordSource) {
+        group = m_wordSource->nextWord();
+    } else {
+        Platform &platform = m_sender.platform();
+        while (group.size() < groupSize)
+            group += m_choice(platform.Rnd());
+    }
     if (group.isEmpty())
         return group;
-    if (m_groupsSent > 0) {
-        m_runs.m_view.appendToText1(m_separator);
-        m_runs.m_lettersSent += m_separator;
-    }
+    if (m_groupsSent > 0)
+        m_sender.write(m_separator);
     ++m_groupsSent;
     return group;
 }
 
-bool RunDriver::Drill::send(const QString &signs, bool written)
+std::optional<ReceiverAnswer> MessageDrill::awaitAnswer(std::optional<double> until)
 {
-    for (const QChar sign : signs) {
-        m_runs.m_state.Letter = sign;
-        m_runs.m_elements.sendCharacter(m_runs.m_state.Letter);
-        if (written) {
-            m_runs.m_view.appendToText1(m_runs.m_state.Letter);
-            m_runs.m_lettersSent += m_runs.m_state.Letter;
-        }
-        if (stopped())
-            return false;
-    }
-    return true;
-}
-
-bool RunDriver::Drill::sendGroupPause()
-{
-    m_runs.sendGroupPause(randomRunGapPauses);
-    return !stopped();
-}
-
-std::optional<ReceiverAnswer> RunDriver::Drill::awaitAnswer(std::optional<double> until)
-{
-    m_runs.m_state.Letter = QString();
-    Platform &platform = m_runs.m_platform;
+    m_sender.state().Letter = QString();
+    Platform &platform = m_sender.platform();
     for (;;) {
         platform.processEvents();
-        if (stopped())
+        if (m_sender.stopped())
             return std::nullopt;
         if (std::optional<ReceiverAnswer> answer = m_receiver.nextAnswer())
             return answer;
@@ -266,61 +231,48 @@ std::optional<ReceiverAnswer> RunDriver::Drill::awaitAnswer(std::optional<double
     }
 }
 
-QString RunDriver::Drill::drawIdentity()
+std::optional<ReceiverAnswer> MessageDrill::awaitAnswerTo(double sentAt)
 {
-    const auto draw = [this](const QString &from) {
-        const auto place = qsizetype(std::floor(double(m_runs.m_platform.Rnd()) * from.size()));
-        return from[std::clamp<qsizetype>(place, 0, from.size() - 1)];
-    };
+    for (;;) {
+        std::optional<ReceiverAnswer> answer = awaitAnswer();
+        if (!answer)
+            return answer;
+        answer->typed.prepend(m_carried);
+        m_carried.clear();
+        if (answer->at > sentAt)
+            return answer;
+        // Given while it was still being sent, as a learner pressing Enter twice does.
+        m_carried = answer->typed;
+    }
+}
+
+void MessageDrill::keepUnanswered()
+{
+    QString unanswered = m_carried;
+    while (const std::optional<ReceiverAnswer> answer = m_receiver.nextAnswer())
+        unanswered += answer->typed;
+    unanswered += m_receiver.typing();
+    if (m_form == DrillForm::Exam)
+        m_examCopy += unanswered;
+    else if (!unanswered.isEmpty())
+        m_copy << unanswered;
+}
+
+QString MessageDrill::drawIdentity()
+{
+    Platform &platform = m_sender.platform();
     // A letter first, as a station's call sign begins.
-    QString identity(draw(charactersOf(CharacterChoice{})));
+    QString identity(drawFrom(charactersOf(CharacterChoice{}), platform.Rnd()));
     const QString lettersAndFigures = charactersOf(CharacterChoice{true, true, false, false});
     while (identity.size() < identityLength)
-        identity += draw(lettersAndFigures);
+        identity += drawFrom(lettersAndFigures, platform.Rnd());
     return identity;
 }
 
-qint32 RunDriver::Drill::groupPauseMs() const
+void MessageDrill::show(DrillStep::Kind kind)
 {
-    // Two gaps that close a letter to each block, at the spacing unit when letters are faster.
-    const std::optional<LetterTiming> &timing = m_runs.m_timing;
-    const qint32 gapMs = timing ? toInt32(roundHalfEven(timing->spacingUnit * 2.5))
-                                : elementMs(m_runs.m_state.Unit, 2.5);
-    return randomRunGapPauses * 2 * gapMs;
-}
-
-void RunDriver::MessageDrill(Receiver &receiver, DrillForm form)
-{
-    const LetterChoice choice = evenChoice();
-    runMessageDrill(receiver, form, QStringLiteral("  "), [this, &choice] {
-        QString group;
-        while (group.size() < groupSize)
-            group += choice(m_platform.Rnd());
-        return group;
-    });
-}
-
-void RunDriver::MessageDrill(Receiver &receiver, DrillForm form, WordSource &words)
-{
-    runMessageDrill(receiver, form, QStringLiteral(" "), [&words] { return words.nextWord(); });
-}
-
-void RunDriver::runMessageDrill(Receiver &receiver, DrillForm form, const QString &separator,
-                                const std::function<QString()> &nextText)
-{
-    startRun(randomRunGapPauses * gapPauseUnits);
-    m_lettersSent.clear();
-    // The text is as long as a run of the minutes at the speed would be, one group at least.
-    qint16 length = examGroups;
-    if (form == DrillForm::Practice) {
-        const double groups =
-            multiply(textToNumber(m_view.text2Text()), textToNumber(m_state.Speed));
-        length = std::max<qint16>(toInt16(groups), 1);
-    }
-    const DrillOutcome outcome = Drill(*this, receiver, form, length, separator, nextText).run();
-    restoreWindow();
-    writeResultLine();
-    m_result.drill = outcome;
+    m_sender.view().showDrillStep(
+        {kind, m_groupsSent, m_length, m_words, m_form == DrillForm::Exam});
 }
 
 } // namespace blinket

@@ -17,6 +17,7 @@ struct ReceiverAnswer
     enum class Kind { Acknowledge, Repeat };
     Kind kind;
     QString typed;
+    double at = 0.0; // when it was given, on the platform's steady clock
 };
 
 // The learner answering a message drill; the window collects the answers as they come.
@@ -27,6 +28,8 @@ public:
     // The learner's oldest answer not yet taken, with what they typed since the answer before
     // (already as the copy counts it), or nothing.
     virtual std::optional<ReceiverAnswer> nextAnswer() = 0;
+    // What the learner has typed since their last answer, not yet given with one.
+    virtual QString typing() const = 0;
 };
 
 } // namespace blinket

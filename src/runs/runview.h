@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "runs/drillstep.h"
+
 #include <QString>
 
 namespace blinket {
@@ -22,6 +24,8 @@ public:
     // The speed box and the minutes box, as typed.
     virtual QString combo1Text() const = 0;
     virtual QString text2Text() const = 0;
+    // What a message drill waits for, in a line under the lamp; DrillStep::Kind::None hides it.
+    virtual void showDrillStep(const DrillStep &step) = 0;
 };
 
 } // namespace blinket

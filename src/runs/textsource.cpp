@@ -34,6 +34,21 @@ qsizetype placeOf(float r, qsizetype count)
     return std::min(qsizetype(share * double(count)), count - 1);
 }
 
+// Whether the start of a file reads as text: no NUL byte, and hardly a control character
+// besides white space, as in a program, a picture or an archive.
+bool looksLikeText(QByteArrayView start)
+{
+    qsizetype controls = 0;
+    for (const char byte : start) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c == 0)
+            return false;
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r')
+            ++controls;
+    }
+    return controls * 100 <= start.size();
+}
+
 QString notRead(const QString &path, const QString &why)
 {
     return QCoreApplication::translate("TextSource", "The text file %1 could not be read: %2.")
@@ -99,6 +114,16 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
                             .arg(shown));
         return fail(
             QCoreApplication::translate("TextSource", "The text file %1 is empty.").arg(shown));
+    }
+    QByteArray start(qsizetype(std::min<qint64>(status.st_size, 64 * 1024)), '\0');
+    const ssize_t startRead = ::pread(descriptor, start.data(), size_t(start.size()), 0);
+    if (startRead >= 0 && !looksLikeText(QByteArrayView(start).first(startRead))) {
+        ::close(descriptor);
+        return fail(QCoreApplication::translate(
+                        "TextSource",
+                        "The text file %1 is not text: it holds data of another kind, as a "
+                        "program or a picture does.")
+                        .arg(shown));
     }
     auto file = std::make_unique<QFile>();
     if (!file->open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,

@@ -5,26 +5,40 @@
 
 #include "platform/numeric.h"
 #include "platform/runtimeerror.h"
+#include "signal/timeunit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace blinket {
 
 namespace {
 
-const QString letterSpeedKey = QStringLiteral("signal/letterSpeed");
-const QString charactersKey = QStringLiteral("runs/characters");
-const QString textFileKey = QStringLiteral("runs/textFile");
-const QString drillTextKey = QStringLiteral("drill/text");
-const QString drillExamKey = QStringLiteral("drill/exam");
+QString keyOf(OptionKey key)
+{
+    switch (key) {
+    case OptionKey::LetterSpeed:
+        return QStringLiteral("signal/letterSpeed");
+    case OptionKey::Characters:
+        return QStringLiteral("runs/characters");
+    case OptionKey::TextFile:
+        return QStringLiteral("runs/textFile");
+    case OptionKey::DrillText:
+        return QStringLiteral("drill/text");
+    case OptionKey::DrillExam:
+        return QStringLiteral("drill/exam");
+    }
+    return QString();
+}
 
 // A value as written in the file: a list written without quotes comes back as a list.
-QString textOf(const QSettings &file, const QString &key)
+QString textOf(const QSettings &file, OptionKey key)
 {
-    const QVariant value = file.value(key);
+    const QVariant value = file.value(keyOf(key));
     if (value.metaType().id() == QMetaType::QStringList)
         return value.toStringList().join(u',');
     return value.toString();
@@ -40,12 +54,22 @@ QString letterSpeedProblem(const QString &text)
         const double speed = textToNumber(text);
         if (speed <= 0)
             return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not above 0")
-                .arg(text);
-        toInt16(divide(1600.0, speed));
+                .arg(text.trimmed());
+        const qint32 dotMs = dotMsAtSpeed(speed);
+        if (dotMs < shortestDotMs) {
+            return QCoreApplication::translate(
+                       "OptionsFile",
+                       "the letter speed %1 is too fast to see: its dots would last %2 "
+                       "ms, less than two frames of a screen; the highest letter speed "
+                       "taken is %3")
+                .arg(text.trimmed())
+                .arg(dotMs)
+                .arg(highestVisibleSpeed());
+        }
         return QString();
     } catch (const RuntimeError &error) {
         return QCoreApplication::translate("OptionsFile", "the letter speed %1 cannot be used (%2)")
-            .arg(text, error.description());
+            .arg(text.trimmed(), error.description());
     }
 }
 
@@ -60,23 +84,32 @@ std::unique_ptr<QSettings> optionsFile()
     return std::make_unique<QSettings>(optionsFilePath(), QSettings::IniFormat);
 }
 
-Options readOptions(QSettings &file, QStringList *problems)
+const OptionProblem *OptionsReading::problem(OptionKey key) const
 {
-    Options options;
-    QStringList told;
-    const QString letterSpeed = textOf(file, letterSpeedKey).trimmed();
-    if (!letterSpeed.isEmpty()) {
-        if (const QString problem = letterSpeedProblem(letterSpeed); problem.isEmpty())
-            options.letterSpeed = letterSpeed;
-        else
-            told << problem;
-    }
+    const auto found = std::ranges::find(problems, key, &OptionProblem::key);
+    return found == problems.end() ? nullptr : &*found;
+}
 
-    if (file.contains(charactersKey)) {
+OptionsReading readOptions(QSettings &file)
+{
+    OptionsReading reading;
+    Options &options = reading.options;
+    const auto tell = [&reading](OptionKey key, const QString &written, const QString &why) {
+        reading.problems.push_back({key, written, why});
+    };
+
+    const QString letterSpeed = textOf(file, OptionKey::LetterSpeed).trimmed();
+    if (const QString problem = letterSpeedProblem(letterSpeed); problem.isEmpty())
+        options.letterSpeed = letterSpeed;
+    else
+        tell(OptionKey::LetterSpeed, letterSpeed, problem);
+
+    if (file.contains(keyOf(OptionKey::Characters))) {
+        const QString written = textOf(file, OptionKey::Characters);
         Options chosen;
         chosen.letters = false;
         bool known = true;
-        for (const QString &word : textOf(file, charactersKey).split(u',', Qt::SkipEmptyParts)) {
+        for (const QString &word : written.split(u',', Qt::SkipEmptyParts)) {
             const QString group = word.trimmed().toLower();
             if (group == u"letters")
                 chosen.letters = true;
@@ -90,11 +123,11 @@ Options readOptions(QSettings &file, QStringList *problems)
                 known = false;
         }
         if (!known) {
-            told << QCoreApplication::translate(
-                        "OptionsFile",
-                        "the characters %1 hold a word other than letters, figures, punctuation "
-                        "and procedure")
-                        .arg(textOf(file, charactersKey));
+            tell(OptionKey::Characters, written,
+                 QCoreApplication::translate(
+                     "OptionsFile", "the characters %1 hold a word other than letters, figures, "
+                                    "punctuation and procedure")
+                     .arg(written));
         } else if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
             options.letters = chosen.letters;
             options.figures = chosen.figures;
@@ -103,53 +136,73 @@ Options readOptions(QSettings &file, QStringList *problems)
         }
     }
 
-    const QString textFile = textOf(file, textFileKey);
+    const QString textFile = textOf(file, OptionKey::TextFile);
     if (!textFile.isEmpty()) {
         const QFileInfo info(textFile);
+        const QString shown = QDir::toNativeSeparators(textFile);
         if (info.isFile() && info.isReadable())
             options.textFile = textFile;
+        else if (info.isDir())
+            tell(OptionKey::TextFile, textFile,
+                 QCoreApplication::translate("OptionsFile",
+                                             "the text file %1 is a folder, not a file")
+                     .arg(shown));
         else
-            told << QCoreApplication::translate("OptionsFile", "the text file %1 cannot be read")
-                        .arg(QDir::toNativeSeparators(textFile));
+            tell(OptionKey::TextFile, textFile,
+                 QCoreApplication::translate("OptionsFile", "the text file %1 cannot be read")
+                     .arg(shown));
     }
 
-    const QString drillText = textOf(file, drillTextKey).trimmed().toLower();
-    if (drillText == u"words")
+    const QString drillText = textOf(file, OptionKey::DrillText).trimmed();
+    if (drillText.compare(u"words", Qt::CaseInsensitive) == 0)
         options.drillWords = true;
-    else if (!drillText.isEmpty() && drillText != u"groups")
-        told << QCoreApplication::translate("OptionsFile",
-                                            "the drill's text %1 is neither groups nor words")
-                    .arg(drillText);
-    const QString exam = textOf(file, drillExamKey).trimmed().toLower();
-    if (exam == u"true")
-        options.drillExam = true;
-    else if (!exam.isEmpty() && exam != u"false")
-        told << QCoreApplication::translate("OptionsFile",
-                                            "the drill's exam %1 is neither true nor false")
-                    .arg(exam);
+    else if (!drillText.isEmpty() && drillText.compare(u"groups", Qt::CaseInsensitive) != 0)
+        tell(OptionKey::DrillText, drillText,
+             QCoreApplication::translate("OptionsFile",
+                                         "the drill's text %1 is neither groups nor words")
+                 .arg(drillText));
 
-    if (problems)
-        *problems = told;
-    return options;
+    const QString exam = textOf(file, OptionKey::DrillExam).trimmed();
+    if (exam.compare(u"true", Qt::CaseInsensitive) == 0)
+        options.drillExam = true;
+    else if (!exam.isEmpty() && exam.compare(u"false", Qt::CaseInsensitive) != 0)
+        tell(OptionKey::DrillExam, exam,
+             QCoreApplication::translate("OptionsFile",
+                                         "the drill's exam %1 is neither true nor false")
+                 .arg(exam));
+    return reading;
 }
 
-void writeOptions(QSettings &file, const Options &options)
+void writeOption(QSettings &file, OptionKey key, const Options &options)
 {
-    file.setValue(letterSpeedKey, options.letterSpeed);
-    QStringList groups;
-    if (options.letters)
-        groups << QStringLiteral("letters");
-    if (options.figures)
-        groups << QStringLiteral("figures");
-    if (options.punctuation)
-        groups << QStringLiteral("punctuation");
-    if (options.procedure)
-        groups << QStringLiteral("procedure");
-    file.setValue(charactersKey, groups.join(u','));
-    file.setValue(textFileKey, options.textFile);
-    file.setValue(drillTextKey,
-                  options.drillWords ? QStringLiteral("words") : QStringLiteral("groups"));
-    file.setValue(drillExamKey, options.drillExam);
+    QVariant value;
+    switch (key) {
+    case OptionKey::LetterSpeed:
+        value = options.letterSpeed;
+        break;
+    case OptionKey::Characters: {
+        QStringList groups;
+        for (const auto &[chosen, word] : {std::pair{options.letters, "letters"},
+                                           {options.figures, "figures"},
+                                           {options.punctuation, "punctuation"},
+                                           {options.procedure, "procedure"}}) {
+            if (chosen)
+                groups << QString::fromLatin1(word);
+        }
+        value = groups.join(u',');
+        break;
+    }
+    case OptionKey::TextFile:
+        value = options.textFile;
+        break;
+    case OptionKey::DrillText:
+        value = options.drillWords ? QStringLiteral("words") : QStringLiteral("groups");
+        break;
+    case OptionKey::DrillExam:
+        value = options.drillExam;
+        break;
+    }
+    file.setValue(keyOf(key), value);
     file.sync();
 }
 

@@ -5,9 +5,9 @@
 
 #include <QSettings>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
+#include <vector>
 
 namespace blinket {
 
@@ -34,13 +34,37 @@ struct Options
     friend bool operator==(const Options &, const Options &) = default;
 };
 
-// Why a letter speed cannot be used (it must make a time unit, as the speed must), in a
-// phrase for the learner; empty when it can, or when it is empty.
+// Each option, kept under a key of its own.
+enum class OptionKey { LetterSpeed, Characters, TextFile, DrillText, DrillExam };
+
+// A value in the file that cannot be used: which option, the value as written, and why, in a
+// phrase for the learner.
+struct OptionProblem
+{
+    OptionKey key;
+    QString written;
+    QString why;
+};
+
+// The options as the file holds them, read once. A value that cannot be used (not a number,
+// too fast, an unknown word, a text file out of reach) is not taken: its default is, and the
+// problem is told.
+struct OptionsReading
+{
+    Options options;
+    std::vector<OptionProblem> problems;
+
+    // The problem of one option, or none.
+    const OptionProblem *problem(OptionKey key) const;
+};
+
+// Why a letter speed cannot be used, in a phrase for the learner: not a number, no time unit,
+// or dots too short for the screen to show; empty when it can, or when it is empty.
 QString letterSpeedProblem(const QString &text);
 
-// Reads the options; a value that cannot be used (not a number, too large, an unknown word)
-// is ignored, its default taken, and told in *problems, one sentence each for the learner.
-Options readOptions(QSettings &file, QStringList *problems = nullptr);
-void writeOptions(QSettings &file, const Options &options);
+OptionsReading readOptions(QSettings &file);
+// Writes one option as options hold it; the rest of the file stays as it is, hand-written
+// values that cannot be used among them.
+void writeOption(QSettings &file, OptionKey key, const Options &options);
 
 } // namespace blinket

@@ -9,9 +9,16 @@
 
 namespace blinket {
 
-void SignalElements::element(bool lit, double units)
+void SignalElements::switchLamp(bool lit)
 {
     m_lamp.setLit(lit);
+    if (!lit)
+        m_darkSince = m_platform.steadySeconds();
+}
+
+void SignalElements::element(bool lit, double units)
+{
+    switchLamp(lit);
     m_platform.processEvents();
     m_platform.Sleep(elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
 }
@@ -38,14 +45,14 @@ void SignalElements::Dark_nek()
 
 void SignalElements::Dark_Kav()
 {
-    m_lamp.setLit(false);
+    switchLamp(false);
     m_platform.processEvents();
     m_platform.Sleep(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
 }
 
 void SignalElements::Dark_word()
 {
-    m_lamp.setLit(false);
+    switchLamp(false);
     m_platform.processEvents();
     m_platform.Sleep(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
 }

@@ -42,7 +42,12 @@ public:
     // Letters faster than the time unit, kept until changed; nothing sends at the unit alone.
     void setLetterTiming(std::optional<LetterTiming> timing) { m_timing = timing; }
 
+    // When the lamp was last put out, on the platform's steady clock: after a character, the
+    // end of its last flash.
+    double darkSince() const { return m_darkSince; }
+
 private:
+    void switchLamp(bool lit);
     // A dot, a dash or a gap inside a letter.
     void element(bool lit, double units);
     // A dark gap between letters or words, of the given units at the spacing unit.
@@ -53,6 +58,7 @@ private:
     Platform &m_platform;
     const qint16 &m_unit;
     std::optional<LetterTiming> m_timing;
+    double m_darkSince = 0.0;
 };
 
 } // namespace blinket

@@ -32,7 +32,7 @@ public:
             m_waiting = true;
             const qint64 at = m_platform.now() + m_script.front().second;
             m_platform.at(at, [this] {
-                m_given.push_back(m_script.front().first);
+                give(m_script.front().first.kind, m_script.front().first.typed);
                 m_script.pop_front();
                 m_waiting = false;
             });
@@ -44,7 +44,13 @@ public:
         return answer;
     }
 
-    void give(Kind kind, const QString &typed) { m_given.push_back({kind, typed}); }
+    QString typing() const override { return typingNow; }
+
+    // An answer given now.
+    void give(Kind kind, const QString &typed)
+    {
+        m_given.push_back({kind, typed, m_platform.steadySeconds()});
+    }
     void script(Kind kind, const char *typed = "", qint64 afterMs = 0)
     {
         m_script.push_back({{kind, QString::fromLatin1(typed)}, afterMs});
@@ -54,6 +60,9 @@ public:
         for (const char *each : typed)
             script(Kind::Acknowledge, each);
     }
+
+    // What the learner has typed and not yet given with an answer.
+    QString typingNow;
 
 private:
     FakePlatform &m_platform;

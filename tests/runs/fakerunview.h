@@ -6,6 +6,7 @@
 #include "draws.h"
 #include "fakeplatform.h"
 #include "runs/rundriver.h"
+#include "runs/wordsource.h"
 
 #include <map>
 
@@ -39,6 +40,7 @@ public:
     }
     QString combo1Text() const override { return combo1; }
     QString text2Text() const override { return text2; }
+    void showDrillStep(const DrillStep &step) override { drillSteps.push_back(step); }
 
     bool isShown(Control control) const { return shown.at(control); }
 
@@ -69,6 +71,7 @@ public:
     QString combo1 = QStringLiteral("4");
     QString text2 = QStringLiteral("3");
     std::map<Control, bool> shown;
+    std::vector<DrillStep> drillSteps;
     // How long the platform's timeline was when Text1 was last written.
     std::size_t stepsAtLastText1 = 0;
 
@@ -97,7 +100,8 @@ struct RunHarness
     FakeRunView view{platform};
     WindowState state;
     SignalElements elements{platform, platform, state.Unit};
-    RunDriver runs{view, elements, platform, state};
+    Sender sender{view, elements, platform, state};
+    RunDriver runs{sender};
 
     void aToZ()
     {

@@ -3,6 +3,7 @@
 
 #include "fakereceiver.h"
 #include "fakerunview.h"
+#include "runs/messagedrill.h"
 
 #include <QTest>
 
@@ -26,11 +27,19 @@ struct DrillRun : RunHarness
         // A drill that waits on for ever is a fault to fail on, not to hang on.
         platform.at(300000, [this] { state.Running = 0; });
     }
-    void drill(DrillForm form = DrillForm::Practice) { runs.MessageDrill(learner, form); }
-    const DrillOutcome &outcome() const { return *runs.lastResult().drill; }
+    void drill(DrillForm form = DrillForm::Practice)
+    {
+        result = MessageDrill(sender, learner, form, evenChoice(QString())).run();
+    }
+    void drill(WordSource &words)
+    {
+        result = MessageDrill(sender, learner, DrillForm::Practice, words).run();
+    }
+    const DrillOutcome &outcome() const { return *result.drill; }
     ShownSigns shown() const { return shownSigns(platform); }
 
     FakeReceiver learner{platform};
+    RunResult result;
 };
 
 } // namespace
@@ -41,7 +50,13 @@ class TestMessageDrill : public QObject
 private slots:
     void callRepeatsUntilAnswered_data();
     void callRepeatsUntilAnswered();
-    void wrongIdentityIsSentAgain();
+    void theIdentityIsTypedBack_data();
+    void theIdentityIsTypedBack();
+    void anAnswerCountsOnlyOnceItsGroupIsSent();
+    void stoppingKeepsWhatWasTypedOfTheText_data();
+    void stoppingKeepsWhatWasTypedOfTheText();
+    void eachStepIsShown_data();
+    void eachStepIsShown();
     void repeatRequestSendsTheGroupOnceMore();
     void acknowledgedEndEndsTheDrill();
     void stopEndsTheDrillAtEveryStep_data();
@@ -74,7 +89,7 @@ void TestMessageDrill::callRepeatsUntilAnswered()
     QFETCH(QList<qint64>, calls);
     QFETCH(qint64, identityAt);
     DrillRun run("TTTTT");
-    run.runs.setOptions({letterSpeed, {}});
+    run.sender.setLetterSpeed(letterSpeed);
     if (answerAfter >= 0) {
         run.learner.script(Kind::Acknowledge, "", answerAfter);
         run.learner.acknowledge({"ETTE", "TTTTT", ""});
@@ -87,12 +102,133 @@ void TestMessageDrill::callRepeatsUntilAnswered()
     QCOMPARE(run.outcome().completed, answerAfter >= 0);
 }
 
-void TestMessageDrill::wrongIdentityIsSentAgain()
+void TestMessageDrill::theIdentityIsTypedBack_data()
 {
-    DrillRun run("TTTTT");
-    run.learner.acknowledge({"", "ETTA", "ette", "TTTTT", ""});
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QStringList>("answers"); // "?" before an answer asks for a repeat
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char *name, const char *minutes,
+                        std::initializer_list<const char *> answers, const char *shown) {
+        QStringList given;
+        for (const char *answer : answers)
+            given << QString::fromLatin1(answer);
+        QTest::newRow(name) << QString::fromLatin1(minutes) << given << QString::fromLatin1(shown);
+    };
+    row("right at once", "0.25", {"", "ette", "TTTTT", ""}, "^DEETTETTTTT+");
+    row("with spaces", "0.25", {"", "E T TE", "TTTTT", ""}, "^DEETTETTTTT+");
+    row("wrong, sent again", "0.25", {"", "ETTA", "ette", "TTTTT", ""}, "^DEETTEDEETTETTTTT+");
+    row("a repeat asked for", "0.25", {"", "?ET", "ETTE", "TTTTT", ""}, "^DEETTEDEETTETTTTT+");
+    // Minutes that make no whole group at the speed still make one.
+    row("too short for a group", "0.01", {"", "ETTE", "TTTTT", ""}, "^DEETTETTTTT+");
+}
+
+void TestMessageDrill::theIdentityIsTypedBack()
+{
+    QFETCH(QString, minutes);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, shown);
+    DrillRun run("TTTTT", minutes.toLatin1().constData());
+    for (const QString &answer : answers) {
+        if (answer.startsWith(u'?'))
+            run.learner.script(Kind::Repeat, answer.mid(1).toLatin1().constData());
+        else
+            run.learner.script(Kind::Acknowledge, answer.toLatin1().constData());
+    }
     run.drill();
-    QCOMPARE(run.shown().text, QStringLiteral("^DEETTEDEETTETTTTT+"));
+    QCOMPARE(run.shown().text, shown);
+    QVERIFY(run.outcome().completed);
+}
+
+void TestMessageDrill::anAnswerCountsOnlyOnceItsGroupIsSent()
+{
+    // The group's T's from 21.82 s to 31.82 s; Enter pressed during them, after the first two,
+    // answers nothing, and what was typed with it stays for the answer that counts.
+    DrillRun run("TTTTT");
+    run.learner.acknowledge({"", "ETTE"});
+    run.platform.at(23020, [&run] { run.learner.give(Kind::Acknowledge, QStringLiteral("TT")); });
+    run.learner.acknowledge({"TTT", ""});
+    run.drill();
+    QCOMPARE(run.shown().text, QStringLiteral("^DEETTETTTTT+"));
+    QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT"));
+    QVERIFY(run.outcome().completed);
+}
+
+void TestMessageDrill::stoppingKeepsWhatWasTypedOfTheText_data()
+{
+    QTest::addColumn<DrillForm>("form");
+    QTest::addColumn<qint64>("stopAt");
+    QTest::addColumn<QString>("copy");
+    // Practice: the first group answered, the second half typed when Stop comes. The exam:
+    // its groups from 17.81 s, each sent twice.
+    QTest::newRow("practice") << DrillForm::Practice << qint64(40000) << QStringLiteral("TTTTT EE");
+    QTest::newRow("exam") << DrillForm::Exam << qint64(40000) << QStringLiteral("TTTTTEE");
+}
+
+void TestMessageDrill::stoppingKeepsWhatWasTypedOfTheText()
+{
+    QFETCH(DrillForm, form);
+    QFETCH(qint64, stopAt);
+    QFETCH(QString, copy);
+    DrillRun run("TTTTTEEEEE", "0.5");
+    if (form == DrillForm::Practice)
+        run.learner.acknowledge({"", "ETTE", "TTTTT"});
+    else
+        run.learner.acknowledge({"ETTE"});
+    if (form == DrillForm::Exam)
+        run.platform.at(30000, [&run] { run.learner.give(Kind::Repeat, QStringLiteral("TTTTT")); });
+    run.platform.at(stopAt - 100, [&run] { run.learner.typingNow = QStringLiteral("EE"); });
+    run.platform.at(stopAt, [&run] { run.state.Running = 0; });
+    run.drill(form);
+    QCOMPARE(run.outcome().copy, copy);
+    QVERIFY(!run.outcome().completed);
+}
+
+void TestMessageDrill::eachStepIsShown_data()
+{
+    QTest::addColumn<DrillForm>("form");
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("practice") << DrillForm::Practice
+                              << QStringLiteral("call identity group 1/2 group 2/2 ending none");
+    QTest::newRow("exam") << DrillForm::Exam
+                          << QStringLiteral("identity exam 1/5 exam 2/5 exam 3/5 exam 4/5 "
+                                            "exam 5/5 ending none");
+}
+
+void TestMessageDrill::eachStepIsShown()
+{
+    QFETCH(DrillForm, form);
+    QFETCH(QString, steps);
+    DrillRun run("TTTTTEEEEETTTTTEEEEETTTTT", "0.5");
+    if (form == DrillForm::Practice)
+        run.learner.acknowledge({"", "ETTE", "TTTTT", "EEEEE", ""});
+    else
+        run.learner.acknowledge({"ETTE", ""});
+    run.drill(form);
+    QStringList shown;
+    for (const DrillStep &step : run.view.drillSteps) {
+        QVERIFY(step.exam == (form == DrillForm::Exam));
+        switch (step.kind) {
+        case DrillStep::Kind::None:
+            shown << QStringLiteral("none");
+            break;
+        case DrillStep::Kind::Call:
+            shown << QStringLiteral("call");
+            break;
+        case DrillStep::Kind::Identity:
+            shown << QStringLiteral("identity");
+            break;
+        case DrillStep::Kind::Group:
+            shown << QStringLiteral("group %1/%2").arg(step.group).arg(step.groups);
+            break;
+        case DrillStep::Kind::ExamGroup:
+            shown << QStringLiteral("exam %1/%2").arg(step.group).arg(step.groups);
+            break;
+        case DrillStep::Kind::Ending:
+            shown << QStringLiteral("ending");
+            break;
+        }
+    }
+    QCOMPARE(shown.join(u' '), steps);
 }
 
 void TestMessageDrill::repeatRequestSendsTheGroupOnceMore()
@@ -104,7 +240,7 @@ void TestMessageDrill::repeatRequestSendsTheGroupOnceMore()
     run.drill();
     QCOMPARE(run.shown().text, QStringLiteral("^DEETTETTTTTTTTTTEEEEE+"));
     QCOMPARE(run.view.text1Value, QStringLiteral("TTTTT  EEEEE\r\n49.06  Sec."));
-    QCOMPARE(run.runs.lastResult().lettersSent, QStringLiteral("TTTTT  EEEEE"));
+    QCOMPARE(run.result.lettersSent, QStringLiteral("TTTTT  EEEEE"));
     QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT EEEEX"));
     QCOMPARE(run.outcome().repeats, 1);
 }
@@ -116,7 +252,7 @@ void TestMessageDrill::acknowledgedEndEndsTheDrill()
     run.learner.script(Kind::Repeat); // AR is not sent again
     run.learner.script(Kind::Acknowledge, "R", 3000);
     ListedWords words("TE ET");
-    run.runs.MessageDrill(run.learner, DrillForm::Practice, words);
+    run.drill(words);
     QCOMPARE(run.shown().text, QStringLiteral("^DEETTETEET+"));
     // AR ends at 32.64 s; the window comes back as the answer is seen, 3 s after the repeat.
     QCOMPARE(run.view.text1Value, QStringLiteral("TE ET\r\n32.45  Sec."));
@@ -175,7 +311,7 @@ void TestMessageDrill::examSendsEachGroupTwiceWithoutWaiting()
     // The identity answered at 17.81 s; groups of 10 s and 6 s, each followed by a 4 s pause.
     QCOMPARE(run.shown().times.value(u'+'), QList<qint64>{17810 + 3 * 28000 + 2 * 20000});
     QCOMPARE(run.view.text1Value,
-             QStringLiteral("TTTTT  EEEEE  TTTTT  EEEEE  TTTTT\r\n143.01  Sec."));
+             QStringLiteral("TTTTT  EEEEE  TTTTT  EEEEE  TTTTT\r\n143.02  Sec."));
     QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT EEEEE TTTTT EEEEE TTTTT"));
     QCOMPARE(run.outcome().repeats, 0);
     QVERIFY(run.outcome().completed);

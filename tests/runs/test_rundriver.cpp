@@ -355,7 +355,7 @@ void TestRunDriver::restoreAfterErrorPutsTheWindowBack()
     RunHarness run;
     run.view.combo1 = QStringLiteral("x");
     QCOMPARE(errorNumber([&] { run.aToZ(); }), 13);
-    run.runs.restoreAfterError();
+    run.sender.restoreAfterError();
     for (const Control control : {Control::Command2, Control::Label4_0, Control::Label4_1,
                                   Control::Text1, Control::Frame1, Control::Frame2})
         QVERIFY(run.view.isShown(control));

@@ -58,7 +58,7 @@ void TestRunOptions::lampDurations()
     RunHarness run;
     run.view.combo1 = speed;
     run.view.text2 = QStringLiteral("0.001");
-    run.runs.setOptions({letterSpeed, {}});
+    run.sender.setLetterSpeed(letterSpeed);
     if (kind == u"lesson") {
         run.platform.scriptDraws({drawForPlace(0, 3)});
         run.runs.Command3_Click(0); // AUV
@@ -76,9 +76,9 @@ void TestRunOptions::badLetterSpeedFailsAndIsForgotten()
     for (const auto &[letterSpeed, error] : {std::pair(u"fast", 13), {u"0", 11}, {u"0.01", 6}}) {
         RunHarness run;
         run.view.text2 = QStringLiteral("0");
-        run.runs.setOptions({QStringLiteral("20"), {}});
+        run.sender.setLetterSpeed(QStringLiteral("20"));
         run.aToZ();
-        run.runs.setOptions({QString::fromUtf16(letterSpeed), {}});
+        run.sender.setLetterSpeed(QString::fromUtf16(letterSpeed));
         try {
             run.aToZ();
             QFAIL("no error");
@@ -86,8 +86,8 @@ void TestRunOptions::badLetterSpeedFailsAndIsForgotten()
             QCOMPARE(failed.number(), error);
         }
         // After the error the next lesson's lead-in is as short as after start-up.
-        run.runs.restoreAfterError();
-        run.runs.setOptions({});
+        run.sender.restoreAfterError();
+        run.sender.setLetterSpeed(QString());
         run.platform.clearLog();
         run.runs.Command3_Click(3);
         QCOMPARE(run.platform.durations().mid(0, 2), (QList<qint32>{0, 0}));
@@ -121,9 +121,8 @@ void TestRunOptions::randomRunsDrawFromTheChosenCharacters()
     QFETCH(QString, text1);
     RunHarness run;
     run.view.text2 = minutes;
-    run.runs.setOptions({{}, characters});
     run.platform.scriptDraws(draws);
-    run.aToZ();
+    run.runs.RunDrill(evenChoice(characters));
     QCOMPARE(run.view.text1Value, text1);
 }
 

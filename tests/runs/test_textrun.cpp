@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakerunview.h"
+#include "runs/textrun.h"
 
 #include <QTest>
 
@@ -47,7 +48,7 @@ void TestTextRun::wordsAreSentWithTheGroupPauseBetween()
     if (stopAt >= 0)
         run.platform.at(stopAt, [&] { run.state.Running = 0; });
     ListedWords words("TE EET E");
-    run.runs.TextRun(words);
+    const RunResult result = TextRun(run.sender, words).run();
 
     const QString start =
         QStringLiteral("Command2- Image1+ Label4(0)- Label4(1)- Text1- Frame1- Frame2- off "
@@ -56,7 +57,7 @@ void TestTextRun::wordsAreSentWithTheGroupPauseBetween()
         QStringLiteral(" Text1+ Label4(0)+ Label4(1)+ Frame1+ Frame2+ on Command2+");
     QCOMPARE(run.platform.timeline(), start + sent + restore);
     QCOMPARE(run.view.text1Value, text1);
-    QCOMPARE(run.runs.lastResult().lettersSent, text1.section(QStringLiteral("\r\n"), 0, 0));
+    QCOMPARE(result.lettersSent, text1.section(QStringLiteral("\r\n"), 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestTextRun)

@@ -85,7 +85,7 @@ void TestTextSource::keepsTheWordsThatCanBeSent_data()
         words("A B C D E F G H I J"), 0);
     row("byte-order mark", utf8(u"\uFEFFFIRST WORD"), words("FIRST WORD"), 0);
     row("invalid UTF-8", "GOOD \xFF\xFE BAD\xC3 \xC2 \xE2\x80 END \xE2\x80", words("GOOD END"), 5);
-    row("binary bytes", QByteArrayLiteral("\x00\x01\x02 TEXT \x7F\x80\x00"), words("TEXT"), 2);
+    row("bytes of no character", QByteArrayLiteral("\x80\x81 TEXT \x7F\xFE"), words("TEXT"), 2);
     row("the longest word", QByteArray(50, 'A') + ' ' + QByteArray(51, 'B') + "\nC",
         {QString(50, u'A'), QStringLiteral("C")}, 1);
     // A file is read 64 KiB at a time: white space and words cut by the end of a read.
@@ -116,13 +116,13 @@ void TestTextSource::keepsTheWordsThatCanBeSent()
 
 void TestTextSource::readsOnlyTheStartOfAHugeFile()
 {
-    // Mostly a hole of zero bytes, which takes no room on the disk; the last word in what is
-    // read is cut by its end.
+    // Text, then mostly a hole of zero bytes, which takes no room on the disk; the last word in
+    // what is read is cut by its end.
     const qint64 end = TextSource::largestText;
     {
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write("FIRST "), 6);
+        QCOMPARE(file.write("FIRST " + QByteArray(64 * 1024, ' ')), 6 + 64 * 1024);
         QVERIFY(file.seek(end - 4));
         QCOMPARE(file.write(" LASTWORD AFTER"), 15);
     }
@@ -147,8 +147,15 @@ void TestTextSource::badFilesAreExplained_data()
     row("0 bytes", Make::File, {}, "is empty.");
     row("white space only", Make::File, " \r\n\t\xC2\xA0\r\n", "holds only white space, no words.");
     row("no word that can be sent", Make::File,
-        QByteArrayLiteral("\xC2\xA1Hola! se\xC3\xB1or\r\n\xFF\xFE\x00\x01"),
+        QByteArrayLiteral("\xC2\xA1Hola! se\xC3\xB1or\r\n\xFF\xFE"),
         "holds no word that can be sent");
+    // A program chosen by mistake: its words would be noise.
+    row("a program", Make::File,
+        QByteArrayLiteral("\x7F"
+                          "ELF\x02\x01\x01\x00\x00\x00 GNU LIBC WORDS"),
+        "is not text");
+    row("control characters", Make::File, "WORDS" + QByteArray(10, '\x1B') + "WORDS",
+        "is not text");
 }
 
 void TestTextSource::badFilesAreExplained()

@@ -16,6 +16,7 @@ private slots:
     void readsWhatItCanUse_data();
     void readsWhatItCanUse();
     void writtenOptionsComeBack();
+    void aLetterSpeedTooFastSaysWhatIsTaken();
 };
 
 void TestOptionsFile::readsWhatItCanUse_data()
@@ -41,6 +42,14 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("not a number", "[signal]\nletterSpeed=fast\n", "", "l", false, 1);
     row("a unit out of range", "[signal]\nletterSpeed=0.01\n", "", "l", false, 1);
     row("zero and below", "[signal]\nletterSpeed=-3\n", "", "l", false, 1);
+    // A dot of the letter speed lasts at least two frames of a 60 Hz screen, 33 ms.
+    row("the fastest letters seen", "[signal]\nletterSpeed=24\n", "24", "l", false, 0);
+    row("letters too fast to see", "[signal]\nletterSpeed=25\n", "", "l", false, 1);
+    row("a hundred thousand", "[signal]\nletterSpeed=100000\n", "", "l", false, 1);
+    row("past 16 bits", "[signal]\nletterSpeed=99999999999\n", "", "l", false, 1);
+    row("written with an exponent", "[signal]\nletterSpeed=1e3\n", "", "l", false, 1);
+    row("no characters named", "[runs]\ncharacters=\n", "", "l", false, 0);
+    row("a folder named as the text file", "[runs]\ntextFile=/\n", "", "l", false, 1);
     row("an unknown word keeps the letters", "[runs]\ncharacters=letters,greek\n", "", "l", false,
         1);
     row("a missing text file", "[runs]\ntextFile=/no/such/file.txt\n", "", "l", false, 1);
@@ -61,8 +70,8 @@ void TestOptionsFile::readsWhatItCanUse()
     const QString path = dir.filePath(QStringLiteral("blinket.conf"));
     QVERIFY(writeFile(path, file));
     QSettings settings(path, QSettings::IniFormat);
-    QStringList told;
-    const Options options = readOptions(settings, &told);
+    const OptionsReading reading = readOptions(settings);
+    const Options &options = reading.options;
     QCOMPARE(options.letterSpeed, letterSpeed);
     QString chosen;
     for (const auto &[on, letter] : {std::pair{options.letters, 'l'},
@@ -75,7 +84,7 @@ void TestOptionsFile::readsWhatItCanUse()
     QCOMPARE(chosen, groups);
     QCOMPARE(options.drillWords, drillWords);
     QVERIFY(options.textFile.isEmpty());
-    QCOMPARE(told.size(), problems);
+    QCOMPARE(int(reading.problems.size()), problems);
 }
 
 void TestOptionsFile::writtenOptionsComeBack()
@@ -90,15 +99,26 @@ void TestOptionsFile::writtenOptionsComeBack()
     options.drillExam = true;
     {
         QSettings settings(path, QSettings::IniFormat);
-        writeOptions(settings, options);
+        for (const OptionKey key :
+             {OptionKey::LetterSpeed, OptionKey::Characters, OptionKey::TextFile,
+              OptionKey::DrillText, OptionKey::DrillExam})
+            writeOption(settings, key, options);
     }
     QSettings settings(path, QSettings::IniFormat);
-    QStringList told;
-    QCOMPARE(readOptions(settings, &told), options);
-    QVERIFY(told.isEmpty());
+    const OptionsReading reading = readOptions(settings);
+    QCOMPARE(reading.options, options);
+    QVERIFY(reading.problems.empty());
     // Whatever else the file keeps stays.
     QCOMPARE(settings.value(QStringLiteral("windows/CopyCheck")).toString(),
              QStringLiteral("kept"));
+}
+
+void TestOptionsFile::aLetterSpeedTooFastSaysWhatIsTaken()
+{
+    QCOMPARE(letterSpeedProblem(QStringLiteral("100000")),
+             QStringLiteral("the letter speed 100000 is too fast to see: its dots would last 0 "
+                            "ms, less than two frames of a screen; the highest letter speed "
+                            "taken is 24"));
 }
 
 QTEST_GUILESS_MAIN(TestOptionsFile)

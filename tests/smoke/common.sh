@@ -143,3 +143,9 @@ receive_drill() {
     xdotool key --window "$window" Return
     kill "$reader_pid" 2>/dev/null || true
 }
+
+# query sql: the practice history read as the sqlite3 tool reads it, waiting out a moment
+# when the program holds the file to write it.
+query() {
+    sqlite3 -cmd '.timeout 5000' "$history" "$1"
+}

@@ -23,12 +23,12 @@ poll 20 titled 'Copy check' || { echo "no window titled Copy check appeared"; ex
 window=$main
 click_at 244 293 # Progress
 poll 10 titled Progress || { echo "no window titled Progress appeared"; exit 1; }
-runs=$(sqlite3 "$history" "SELECT count(*) FROM runs")
+runs=$(query "SELECT count(*) FROM runs")
 [ "$runs" = 1 ] || { echo "the history holds $runs runs, not 1"; exit 1; }
-row=$(sqlite3 "$history" "SELECT kind, lesson, speed, minutes, copy FROM runs")
+row=$(query "SELECT kind, lesson, speed, minutes, copy FROM runs")
 [ "$row" = "lesson|3|8|0.1|WGWG" ] || { echo "the stored run reads $row"; exit 1; }
-outcomes=$(sqlite3 "$history" "SELECT count(*) FROM letter_outcomes")
-sent=$(sqlite3 "$history" "SELECT length(sent) FROM runs")
+outcomes=$(query "SELECT count(*) FROM letter_outcomes")
+sent=$(query "SELECT length(sent) FROM runs")
 [ "$outcomes" = "$sent" ] || { echo "$outcomes letter outcomes for $sent letters sent"; exit 1; }
 
 # A run read on paper adds nothing. The Progress window may cover the main one: bring that
@@ -43,7 +43,7 @@ ended() { ! titled 'Copy check' && [ "$(pixel_now 20 470)" != 128,128,128 ]; }
 pixel_now() { capture "$work/now.png" && pixel "$work/now.png" "$@"; }
 poll 20 ended || { echo "the second run did not end"; exit 1; }
 poll 5 titled Progress || { echo "the Progress window did not come back after the run"; exit 1; }
-runs=$(sqlite3 "$history" "SELECT count(*) FROM runs")
+runs=$(query "SELECT count(*) FROM runs")
 [ "$runs" = 1 ] || { echo "a run without a copy was kept: $runs runs"; exit 1; }
 running_program || { echo "the program died"; exit 1; }
 echo "a typed run is kept in $history and the Progress window opens"

@@ -5,6 +5,7 @@
 
 #include "fakeplatform.h"
 #include "practice/practicesession.h"
+#include "recordingnotices.h"
 #include "recordingreporter.h"
 #include "testfiles.h"
 #include "ui/main/form1.h"
@@ -27,6 +28,7 @@ struct WindowHarness
         qputenv("XDG_CONFIG_HOME", (dataHome.path() + QStringLiteral("/config")).toLocal8Bit());
         platform.setTimeOfDay(0.0);
         form.setErrorReporter(reporter);
+        form.setNotices(notices);
     }
 
     // Writes the options file as a learner or a script would.
@@ -64,6 +66,7 @@ struct WindowHarness
     PracticeSession session{historyFolder()};
     Form1 form{platform, session};
     RecordingReporter reporter;
+    RecordingNotices notices;
 };
 
 } // namespace blinket

@@ -94,6 +94,8 @@ class TestCopyCheckWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void anExamIsPassedAtSeventyPercent_data();
+    void anExamIsPassedAtSeventyPercent();
     void initTestCase();
     void showsTheScoreAndTheMarks();
     void theLetterTable_data();
@@ -316,13 +318,22 @@ void TestCopyCheckWindow::theHeaderNamesTheRun_data()
     QTest::addColumn<RunKind>("kind");
     QTest::addColumn<int>("lesson");
     QTest::addColumn<QString>("name");
-    QTest::newRow("A to Z") << RunKind::AtoZ << 0 << "A to Z";
-    QTest::newRow("a lesson") << RunKind::Lesson << 3 << "Lesson 3 (WG)";
-    QTest::newRow("the last lesson") << RunKind::Lesson << 12 << "Lesson 12 (ZJC)";
-    QTest::newRow("weak letters") << RunKind::WeakLetters << 0 << "Weak letters";
-    QTest::newRow("a text run") << RunKind::Text << 0 << "Text run";
-    QTest::newRow("a message drill") << RunKind::Drill << 0 << "Message drill";
-    QTest::newRow("an exam") << RunKind::Exam << 0 << "Exam";
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("length");
+    const QString threeMinutes = QStringLiteral(" for 3 min");
+    QTest::newRow("A to Z") << RunKind::AtoZ << 0 << "A to Z" << 185.0 << threeMinutes;
+    QTest::newRow("a lesson") << RunKind::Lesson << 3 << "Lesson 3 (WG)" << 185.0 << threeMinutes;
+    QTest::newRow("the last lesson")
+        << RunKind::Lesson << 12 << "Lesson 12 (ZJC)" << 185.0 << threeMinutes;
+    QTest::newRow("weak letters") << RunKind::WeakLetters << 0 << "Weak letters" << 185.0
+                                  << threeMinutes;
+    QTest::newRow("a text run") << RunKind::Text << 0 << "Text run" << 185.0 << threeMinutes;
+    // A drill waits for the learner: it says what it took.
+    QTest::newRow("a message drill")
+        << RunKind::Drill << 0 << "Message drill" << 101.4 << ", took 1 min 41 s";
+    QTest::newRow("an exam") << RunKind::Exam << 0 << "Message exam" << 59.6 << ", took 1 min";
+    QTest::newRow("a short drill")
+        << RunKind::Drill << 0 << "Message drill" << 41.0 << ", took 41 s";
 }
 
 void TestCopyCheckWindow::theHeaderNamesTheRun()
@@ -330,16 +341,19 @@ void TestCopyCheckWindow::theHeaderNamesTheRun()
     QFETCH(RunKind, kind);
     QFETCH(int, lesson);
     QFETCH(QString, name);
+    QFETCH(double, seconds);
+    QFETCH(QString, length);
     RunRecord run;
     run.kind = kind;
     run.lesson = lesson;
+    run.elapsedSeconds = seconds;
     Checking c;
     c.show(QStringLiteral("WGWGW"), QStringLiteral("wgw"), run);
     // typedRun sends at speed 4 for 3 minutes; the run began a moment ago, here.
     const QDateTime began = c.session.lastRun().startedUtc.toLocalTime();
     QCOMPARE(text(c.window, "run"),
-             QStringLiteral("%1 at speed 4 for 3 min, run on %2")
-                 .arg(name, began.toString(QStringLiteral("dd/MM/yyyy HH:mm"))));
+             QStringLiteral("%1 at speed 4%2, run on %3")
+                 .arg(name, length, began.toString(QStringLiteral("dd/MM/yyyy HH:mm"))));
 }
 
 void TestCopyCheckWindow::aTextRunIsCheckedWordByWord_data()
@@ -522,6 +536,28 @@ void TestCopyCheckWindow::exitEndsEverythingWithItOpen()
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(h.platform.endRequested());
     QVERIFY(h.form.isHidden());
+}
+
+void TestCopyCheckWindow::anExamIsPassedAtSeventyPercent_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line");
+    const QString passed = QStringLiteral("Passed: 70 % or more is needed.");
+    const QString failed = QStringLiteral("Not passed: 70 % or more is needed.");
+    QTest::newRow("7 of 10") << QStringLiteral("EEEEE  EETTT") << passed;
+    QTest::newRow("6 of 10") << QStringLiteral("EEEEE  ETTTT") << failed;
+    QTest::newRow("7 of 10 and one extra") << QStringLiteral("EEEEE  EETTTT") << failed;
+}
+
+void TestCopyCheckWindow::anExamIsPassedAtSeventyPercent()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    RunRecord exam;
+    exam.kind = RunKind::Exam;
+    Checking c;
+    c.show(QStringLiteral("EEEEE  EEEEE"), typed, exam);
+    QCOMPARE(text(c.window, "examLine"), line);
 }
 
 QTEST_MAIN(TestCopyCheckWindow)

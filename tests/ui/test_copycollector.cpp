@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
+#include "fakeplatform.h"
 #include "practice/practicesession.h"
-#include "ui/main/copycollector.h"
+#include "ui/copycollector.h"
 
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -45,7 +46,8 @@ struct Collecting
     QTemporaryDir folder;
     PracticeSession session{folder.path()};
     KeyTarget target;
-    CopyCollector collector{target, session};
+    FakePlatform platform;
+    CopyCollector collector{target, session, platform};
 };
 
 } // namespace
@@ -59,6 +61,7 @@ private slots:
     void aHeldKeyIsOneLetter();
     void stoppedItLetsEverythingThrough();
     void keysOfOtherWindowsAreTheirs();
+    void aDrillsAnswersAreTypedAndTimed();
 };
 
 void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys_data()
@@ -141,6 +144,32 @@ void TestCopyCollector::keysOfOtherWindowsAreTheirs()
     QTest::keyClick(&c.target, Qt::Key_E);
     QCOMPARE(other.received, (QStringList{QStringLiteral("Space"), QStringLiteral("X")}));
     QCOMPARE(c.copy(), QStringLiteral("E"));
+}
+
+void TestCopyCollector::aDrillsAnswersAreTypedAndTimed()
+{
+    Collecting c;
+    c.collector.startDrill(QString());
+    for (const QChar key : QStringLiteral("ab<c"))
+        key == u'<' ? QTest::keyClick(&c.target, Qt::Key_Backspace)
+                    : QTest::sendKeyEvent(QTest::Click, &c.target, Qt::Key_unknown, QString(key),
+                                          Qt::NoModifier);
+    c.platform.Sleep(1500);
+    QTest::keyClick(&c.target, Qt::Key_Return);
+    QTest::sendKeyEvent(QTest::Click, &c.target, Qt::Key_unknown, QStringLiteral("e"),
+                        Qt::NoModifier);
+    QTest::keyClick(&c.target, Qt::Key_R, Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Click, &c.target, Qt::Key_unknown, QStringLiteral("t"),
+                        Qt::NoModifier);
+    const std::optional<ReceiverAnswer> first = c.collector.nextAnswer();
+    QVERIFY(first && first->kind == ReceiverAnswer::Kind::Acknowledge);
+    QCOMPARE(first->typed, QStringLiteral("AC"));
+    QCOMPARE(first->at, 1.5);
+    const std::optional<ReceiverAnswer> second = c.collector.nextAnswer();
+    QVERIFY(second && second->kind == ReceiverAnswer::Kind::Repeat);
+    QCOMPARE(second->typed, QStringLiteral("E"));
+    QVERIFY(!c.collector.nextAnswer());
+    QCOMPARE(c.collector.typing(), QStringLiteral("T"));
 }
 
 QTEST_MAIN(TestCopyCollector)

@@ -54,7 +54,9 @@ private slots:
     void keysDuringTheSpeedCheckAreIgnored();
     void aRunWithoutTypingOpensNothing();
     void aFailedRunIsNotChecked();
-    void spaceDoesNotPressStop();
+    void spaceOnStopStopsTheRunUntilTheLearnerTypes_data();
+    void spaceOnStopStopsTheRunUntilTheLearnerTypes();
+    void keysTypedAsTheRunEndsReachTheCopy();
 };
 
 void TestCopyDuringRun::keysTypedDuringARunAreItsCopy_data()
@@ -176,15 +178,48 @@ void TestCopyDuringRun::aFailedRunIsNotChecked()
     QCOMPARE(scoreShown(h.form), QStringLiteral("Nothing to check yet."));
 }
 
-void TestCopyDuringRun::spaceDoesNotPressStop()
+void TestCopyDuringRun::spaceOnStopStopsTheRunUntilTheLearnerTypes_data()
 {
+    QTest::addColumn<QString>("typed"); // at 3.5 s, during the first E
+    QTest::addColumn<QString>("results");
+    // Space at 4 s, during the second E: the run ends after it.
+    QTest::newRow("nothing typed") << QString() << QStringLiteral("EE\r\n2.4  Sec.");
+    QTest::newRow("a letter typed")
+        << QStringLiteral("e") << QStringLiteral("EEEEE  T\r\n12  Sec.");
+}
+
+void TestCopyDuringRun::spaceOnStopStopsTheRunUntilTheLearnerTypes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, results);
     WindowHarness h;
     h.setSpeedAndMinutes(QStringLiteral("4"), QStringLiteral("0.2"));
     h.platform.scriptDraws(eeeeeT);
     auto *stop = control<QPushButton>(h.form, "cmdStop");
+    for (const QChar c : typed)
+        h.platform.at(3500, [&h, c] { type(h.form, c); });
     h.platform.at(4000, [&] { QTest::keyClick(stop, Qt::Key_Space); });
     h.click("Command1");
-    QCOMPARE(h.results(), QStringLiteral("EEEEE  T\r\n12  Sec."));
+    QCOMPARE(h.results(), results);
+}
+
+void TestCopyDuringRun::keysTypedAsTheRunEndsReachTheCopy()
+{
+    // The last group finished as the run ends: the keys come before the Copy check window
+    // has the keyboard, one of them as it opens.
+    WindowHarness h;
+    h.setSpeedAndMinutes(QStringLiteral("4"), QStringLiteral("0.2"));
+    h.platform.scriptDraws(eeeeeT);
+    h.platform.at(4000, [&h] { type(h.form, u'e'); });
+    h.click("Command1");
+    for (const QChar c : QStringLiteral("eeee<et"))
+        type(h.form, c);
+    QCOMPARE(copyShown(h.form), QStringLiteral("Eeeeet"));
+    QCOMPARE(scoreShown(h.form), QStringLiteral("6 of 6 right (100 %)"));
+    // Once the learner turns to a window, the keys are its own again.
+    QTest::mouseClick(control<QLineEdit>(h.form, "Text2"), Qt::LeftButton);
+    type(h.form, u'x');
+    QCOMPARE(copyShown(h.form), QStringLiteral("Eeeeet"));
 }
 
 QTEST_MAIN(TestCopyDuringRun)

@@ -39,6 +39,7 @@ class TestDrillInWindow : public QObject
 private slots:
     void aDrillAnsweredFromTheKeyboard_data();
     void aDrillAnsweredFromTheKeyboard();
+    void theTextHoldsNoProcedureSign();
 };
 
 void TestDrillInWindow::aDrillAnsweredFromTheKeyboard_data()
@@ -75,9 +76,29 @@ void TestDrillInWindow::aDrillAnsweredFromTheKeyboard()
                    {10, QStringLiteral("\n")},       {100, QStringLiteral("kaxb\n")},
                    {300, QStringLiteral("k4xb\n")},  {500, QStringLiteral("ee^")},
                    {700, QStringLiteral("eeeee\n")}, {900, QStringLiteral("\n")}};
-    for (const auto &[at, typed] : keys)
-        h.platform.at(at, [&h, typed] { press(h.form, typed); });
+    // What the line under the lamp said when each key was pressed.
+    const auto *prompt = control<QLabel>(h.form, "drillPrompt");
+    QStringList prompts;
+    for (const auto &[at, typed] : keys) {
+        h.platform.at(at, [&h, &prompts, prompt, typed] {
+            prompts << (prompt->isVisibleTo(&h.form) ? prompt->text() : QString());
+            press(h.form, typed);
+        });
+    }
     h.click("drillButton");
+    QVERIFY(!prompt->isVisibleTo(&h.form));
+    const QString identity = QStringLiteral("Type the identity, then Enter");
+    const QString group = QStringLiteral("Group 1 of 1: type it, then Enter; Ctrl+R repeats");
+    const QStringList expected =
+        exam ? QStringList{identity, QStringLiteral("Group 3 of 5, sent twice: type as you read"),
+                           QStringLiteral("End of message: finish your copy, then Enter")}
+             : QStringList{QStringLiteral("Answer the call: Enter"),
+                           identity + QStringLiteral("; Ctrl+R repeats"),
+                           identity + QStringLiteral("; Ctrl+R repeats"),
+                           group,
+                           group,
+                           QStringLiteral("End of message: Enter")};
+    QCOMPARE(prompts, expected);
     const QString groups =
         exam ? QStringLiteral("EEEEE  EEEEE  EEEEE  EEEEE  EEEEE") : QStringLiteral("EEEEE");
     QCOMPARE(h.results().section(u'\r', 0, 0), groups);
@@ -94,6 +115,22 @@ void TestDrillInWindow::aDrillAnsweredFromTheKeyboard()
     QCOMPARE(runs->front().kind, exam ? RunKind::Exam : RunKind::Drill);
     QCOMPARE(runs->front().repeats, exam ? 0 : 1);
     QCOMPARE(runs->front().copy, QStringLiteral("EEEEE"));
+}
+
+void TestDrillInWindow::theTextHoldsNoProcedureSign()
+{
+    // Procedure signs chosen for A to Z runs: the exam's groups hold letters and figures alone,
+    // where the largest draw takes the last of them.
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[runs]\ncharacters=letters,figures,procedure\n[drill]\nexam=true\n"));
+    h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("1"));
+    std::vector<float> draws{drawFor('K'), 0.0f, 0.0f, 0.0f};
+    draws.insert(draws.end(), 25, 0.999f);
+    h.platform.scriptDraws(draws);
+    h.platform.at(100, [&h] { press(h.form, QStringLiteral("kaaa\n")); });
+    h.platform.at(5000, [&h] { press(h.form, QStringLiteral("\n")); });
+    h.click("drillButton");
+    QCOMPARE(h.results().section(u'\r', 0, 0), QStringLiteral("99999  99999  99999  99999  99999"));
 }
 
 QTEST_MAIN(TestDrillInWindow)

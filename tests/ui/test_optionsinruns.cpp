@@ -41,9 +41,10 @@ private slots:
     void theLetterSpeedFromTheFile_data();
     void theLetterSpeedFromTheFile();
     void chosenCharactersJoinTheRunAndItsCopy();
-    void aBadOptionIsToldOnceAndTheRunGoesOn();
+    void badOptionsAreToldOnceBeforeTheFirstFlash();
     void aTextRunSendsTheWordsOfTheFile();
     void theOptionsWindowKeepsWhatTheLearnerSets();
+    void theOptionsWindowShowsWhatItCannotUseAndLeavesIt();
 };
 
 void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
@@ -92,19 +93,30 @@ void TestOptionsInRuns::chosenCharactersJoinTheRunAndItsCopy()
     QCOMPARE(scoreShown(h.form), QStringLiteral("2 of 2 right (100 %)"));
 }
 
-void TestOptionsInRuns::aBadOptionIsToldOnceAndTheRunGoesOn()
+void TestOptionsInRuns::badOptionsAreToldOnceBeforeTheFirstFlash()
 {
     WindowHarness h;
-    QVERIFY(h.writeOptions("[signal]\nletterSpeed=fast\n"));
-    h.setSpeedAndMinutes(QStringLiteral("5"), QStringLiteral("0.01"));
+    QVERIFY(h.writeOptions("[signal]\nletterSpeed=abc\n[runs]\ncharacters=letters,klingon\n"
+                           "[drill]\ntext=sentences\nexam=maybe\n"));
+    // Speed 20: a dot of 40 ms after a lead-in of 640 ms; one letter in the time.
+    h.setSpeedAndMinutes(QStringLiteral("20"), QStringLiteral("0.001"));
+    std::optional<std::size_t> stepsWhenTold;
+    h.notices.onTell = [&h, &stepsWhenTold] { stepsWhenTold = h.platform.steps().size(); };
     for (int run = 0; run < 2; ++run) {
         h.platform.scriptDraws({drawFor('E')});
+        h.platform.at(h.platform.now() + 700, [&h] { type(h.form, QStringLiteral("e")); });
         h.click("Command1");
-        QCOMPARE(firstFlash(h.platform), 160);
+        // The run goes on as if nothing were set, and its copy is checked.
+        QCOMPARE(firstFlash(h.platform), 40);
+        QCOMPARE(scoreShown(h.form), QStringLiteral("1 of 1 right (100 %)"));
+        h.platform.clearLog();
     }
-    const auto notices = h.form.findChildren<QMessageBox *>(QStringLiteral("notice"));
-    QCOMPARE(notices.size(), 1);
-    QVERIFY(notices.front()->text().contains(QStringLiteral("letter speed fast")));
+    // One box, all four problems in it, before anything was sent; none at the second run.
+    QCOMPARE(h.notices.told.size(), 1);
+    QCOMPARE(stepsWhenTold, std::optional<std::size_t>(0));
+    for (const char *problem : {"letter speed abc", "klingon", "sentences", "maybe"})
+        QVERIFY2(h.notices.told.front().contains(QLatin1String(problem)), problem);
+    QVERIFY(h.form.findChildren<QMessageBox *>().isEmpty());
     QVERIFY(h.reporter.reports.isEmpty());
 }
 
@@ -156,6 +168,32 @@ void TestOptionsInRuns::theOptionsWindowKeepsWhatTheLearnerSets()
              QByteArray("4\r\n3\r\n 555 \r\n-2147483643 \r\n 8421504 \r\n"));
     QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
+}
+
+void TestOptionsInRuns::theOptionsWindowShowsWhatItCannotUseAndLeavesIt()
+{
+    WindowHarness h;
+    // A text file briefly out of reach, and a letter speed written by hand.
+    const QString words = h.dataHome.filePath(QStringLiteral("words.txt"));
+    QVERIFY(h.writeOptions("[signal]\nletterSpeed=abc\n[runs]\ntextFile=" + words.toUtf8() + '\n'));
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    auto *letterSpeed = control<QLineEdit>(*window, "letterSpeed");
+    QCOMPARE(letterSpeed->text(), QStringLiteral("abc"));
+    QVERIFY(control<QLabel>(*window, "letterSpeedProblem")->text().contains(u"abc"));
+    QCOMPARE(control<QLineEdit>(*window, "textFile")->text(), words);
+    QVERIFY(control<QLabel>(*window, "textFileWords")->text().contains(u"cannot be read"));
+    // What the learner changes is written, and nothing else.
+    control<QCheckBox>(*window, "figures")->setChecked(true);
+    letterSpeed->setText(QStringLiteral("100000"));
+    emit letterSpeed->editingFinished();
+    QVERIFY(control<QLabel>(*window, "letterSpeedProblem")->text().contains(u"is 24"));
+    const QByteArray file =
+        contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf")));
+    QVERIFY2(file.contains("letterSpeed=abc"), file.constData());
+    QVERIFY2(file.contains("textFile=" + words.toUtf8()), file.constData());
+    QVERIFY2(file.contains("characters=\"letters,figures\""), file.constData());
 }
 
 QTEST_MAIN(TestOptionsInRuns)

@@ -355,7 +355,7 @@ void TestProgressWindow::pointingAtARunTellsIt()
     const QString date = QLocale().toString(
         QDateTime(QDate(2026, 12, 8), QTime(15, 1), Qt::UTC).toLocalTime(), QLocale::ShortFormat);
     QCOMPARE(tipAt(view, pointOnChart(view, "accuracy", {2, 50})),
-             QStringLiteral("Run 2, %1\nLesson 3, speed 13: 70 %").arg(date));
+             QStringLiteral("Run 2, %1\nLesson 3 (WG), speed 13: 70 %").arg(date));
 }
 
 void TestProgressWindow::oldDotsAreRepaintedAway()

@@ -4,7 +4,7 @@
 #include "ui/copycheck/copycheckwindow.h"
 
 #include "practice/practicesession.h"
-#include "runs/lessons.h"
+#include "runs/runkind.h"
 #include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copymarksview.h"
 
@@ -174,38 +174,27 @@ void CopyCheckWindow::keyPressEvent(QKeyEvent *event)
 
 QString CopyCheckWindow::runDescription(const RunRecord &run)
 {
-    QString kind;
-    switch (run.kind) {
-    case RunKind::AtoZ:
-        kind = tr("A to Z");
-        break;
-    case RunKind::Lesson: {
-        const auto lesson = std::find_if(lessons.begin(), lessons.end(), [&run](const Lesson &l) {
-            return l.number == run.lesson;
-        });
-        kind = lesson == lessons.end()
-                   ? tr("Lesson %1").arg(run.lesson)
-                   : tr("Lesson %1 (%2)").arg(run.lesson).arg(QString::fromUtf16(lesson->letters));
-        break;
-    }
-    case RunKind::WeakLetters:
-        kind = tr("Weak letters");
-        break;
-    case RunKind::Text:
-        kind = tr("Text run");
-        break;
-    case RunKind::Drill:
-        kind = tr("Message drill");
-        break;
-    case RunKind::Exam:
-        kind = tr("Exam");
-        break;
-    }
+    const QString kind = kindName(run.kind, run.lesson);
     const QDateTime local = run.startedUtc.toLocalTime();
     const QLocale locale;
     const QString when = locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
                          locale.toString(local.time(), QLocale::ShortFormat);
-    return tr("%1 at speed %2 for %3 min, run on %4").arg(kind, run.speed, run.minutes, when);
+    if (run.kind != RunKind::Drill && run.kind != RunKind::Exam)
+        return tr("%1 at speed %2 for %3 min, run on %4").arg(kind, run.speed, run.minutes, when);
+    // A drill waits for the learner: what it took says more than the minutes its text was
+    // drawn for.
+    const int seconds = int(run.elapsedSeconds + 0.5);
+    QString took = tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    if (seconds < 60)
+        took = tr("%n s", nullptr, seconds);
+    else if (seconds % 60 == 0)
+        took = tr("%n min", nullptr, seconds / 60);
+    return tr("%1 at speed %2, took %3, run on %4").arg(kind, run.speed, took, when);
+}
+
+QWidget &CopyCheckWindow::typingBox()
+{
+    return *m_copy;
 }
 
 void CopyCheckWindow::showLastRun()
@@ -243,17 +232,14 @@ void CopyCheckWindow::showScore()
     if (!m_session.hasLastRun())
         return;
     const CopyScore &score = m_session.score();
-    const bool typed = score.right + score.wrong + score.extra > 0;
+    const bool typed = score.copyTyped();
     m_marks->showPlaces(score.aligned, typed);
     // A text run is read word by word: whole words count as much as the letters.
     m_words->setVisible(typed && m_session.lastRun().kind == RunKind::Text);
     m_words->setText(tr("Words right: %1 of %n", nullptr, score.groups).arg(score.groupsRight));
-    // The watchkeeping officer's flashing-light test is passed at this score or more.
-    constexpr int examPassPercent = 70;
     m_examLine->setVisible(typed && m_session.lastRun().kind == RunKind::Exam);
-    m_examLine->setText((score.percent() >= examPassPercent ? tr("Passed: %1 or more is needed.")
-                                                            : tr("Not passed: %1 or more is "
-                                                                 "needed."))
+    m_examLine->setText((examPassed(score.percent()) ? tr("Passed: %1 or more is needed.")
+                                                     : tr("Not passed: %1 or more is needed."))
                             .arg(percentText(examPassPercent)));
     if (!typed) {
         // Nothing typed yet: the characters sent, with nothing under them, and what to do.

@@ -28,6 +28,8 @@ public:
 
     // Shows the session's last run with its copy, or that there is nothing to check yet.
     void showLastRun();
+    // Where the learner types the copy.
+    QWidget &typingBox();
 
 signals:
     void progressRequested();
@@ -36,7 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Which run it was: its kind, speed, minutes, and the local date and time it ran.
+    // Which run it was: its kind, speed, minutes (a drill: what it took), and the local date and
+    // time it ran.
     static QString runDescription(const RunRecord &run);
     void showScore();
     void showLetters();

@@ -6,15 +6,36 @@
 #include "platform/numeric.h"
 #include "ui/fonts.h"
 #include "ui/main/colours.h"
+#include "ui/practicewindows.h"
+#include "ui/runcontroller.h"
 
 #include <QEvent>
 
 namespace blinket {
 
+namespace {
+
+// The Progress window's button starts a run once its click is over, before the run holds the
+// thread.
+void triggerLater(QAction *action)
+{
+    QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+}
+
+} // namespace
+
 Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     : QWidget(parent), m_platform(platform), m_guard(m_messageBoxes, &platform),
-      m_elements(*this, platform, m_state.Unit), m_runs(*this, m_elements, platform, m_state),
-      m_session(session)
+      m_elements(*this, platform, m_state.Unit),
+      m_runs(new RunController(*this, *this, m_elements, platform, m_state, m_guard, session)),
+      m_practiceWindows(
+          new PracticeWindows(*this, session, m_guard, [this] { return keptInSight(); },
+                              {[this](int lesson) {
+                                   if (const auto action = m_lessonActions.find(lesson);
+                                       action != m_lessonActions.end())
+                                       triggerLater(action->second);
+                               },
+                               [this] { triggerLater(m_weakLettersAction); }}))
 {
     installFontSubstitutions();
     buildControls();
@@ -23,7 +44,6 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     connectSettings();
     connectExitAndLinks();
     connectPractice();
-    connectOptions();
     Command2->setFocus();
     m_guard.run([this] { Form_Load(); });
 }

@@ -6,19 +6,17 @@
 #include "platform/desktopurlopener.h"
 #include "platform/errorguard.h"
 #include "platform/platform.h"
-#include "practice/runrecord.h"
-#include "runs/rundriver.h"
+#include "runs/lessons.h"
 #include "runs/runview.h"
-#include "runs/textsource.h"
 #include "runs/windowstate.h"
-#include "settings/optionsfile.h"
+#include "settings/settingsreader.h"
 #include "signal/lamp.h"
 #include "signal/signalelements.h"
 #include "ui/main/circleshape.h"
 #include "ui/main/clicklabel.h"
-#include "ui/main/copycollector.h"
 #include "ui/main/messageboxreporter.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -30,20 +28,18 @@
 
 #include <array>
 #include <map>
-#include <memory>
-#include <optional>
 
 namespace blinket {
 
-class CopyCheckWindow;
-class OptionsWindow;
+class Notices;
 class PracticeSession;
-class ProgressView;
+class PracticeWindows;
+class RunController;
 
 // The program's main window: its controls, the window-level state, and the handlers of its
 // events. Every control carries its name as its object name ("Command3(12)" for a member of
 // a group), which is how anything outside the window finds it.
-class Form1 : public QWidget, private Lamp, private RunView
+class Form1 : public QWidget, private Lamp, private RunView, private SettingsTarget
 {
     Q_OBJECT
 public:
@@ -55,6 +51,9 @@ public:
     void setErrorReporter(ErrorReporter &reporter) { m_guard.setReporter(reporter); }
     // Where the links send their addresses: the desktop's browser unless a test says otherwise.
     void setUrlOpener(UrlOpener &opener) { m_opener = &opener; }
+    // Where problems with the options are told before a run: a box unless a test says
+    // otherwise.
+    void setNotices(Notices &notices);
 
 protected:
     bool event(QEvent *event) override;
@@ -67,16 +66,14 @@ private:
     void Form_Load();
     void setLit(bool lit) override;
 
-    // Runs (form1runs.cpp).
+    // Runs (form1runs.cpp): each start button triggers its action, the action asks the run
+    // controller for its run.
     void connectRuns();
     void Command1_Click();
     void Command6_Click();
     void cmdStop_Click();
-    // Runs a start button's handler; ignored while a run is already under way. A run that
-    // sends letters (not the speed check) says what kind it is, and what the learner types
-    // during it is kept as its copy.
-    void startRun(const std::function<void()> &handler,
-                  std::optional<RunRecord> letterRun = std::nullopt);
+    // The action of a start button, triggered by the button and by the Progress window.
+    QAction *runAction(QPushButton *button, const std::function<void()> &start);
     void setControlVisible(Control control, bool visible) override;
     void clearText1() override;
     void appendToText1(const QString &text) override;
@@ -84,6 +81,7 @@ private:
     void showPendingText1();
     QString combo1Text() const override;
     QString text2Text() const override;
+    void showDrillStep(const DrillStep &step) override;
 
     // The lamp's size and colours, and the settings file (form1settings.cpp).
     void connectSettings();
@@ -93,40 +91,17 @@ private:
     void Label9_Click(qint16 Index);
     void Command4_Click();
     void Command5_Click();
+    // Load hands each value to the window's controls, which refuse what they cannot show.
+    void setSpeed(const QString &text) override;
+    void setMinutes(const QString &text) override;
+    void setLampSize(qint16 twips) override;
+    void setLampColour(ColourValue colour) override;
+    void setWindowColour(ColourValue colour) override;
 
-    // The copy the learner types, and checking it (form1practice.cpp).
+    // The practice windows and the runs of our own (form1practice.cpp).
     void connectPractice();
-    // The practice windows hide while a run sends, and Progress comes back after it.
-    void hidePracticeWindows();
-    void showPracticeWindowsAgain();
     // The parts of this window another window must not cover: the lamp and Stop.
     QList<QRect> keptInSight() const;
-    void beginCopy(const RunRecord &run, const QString &runCharacters);
-    void endCopy(bool completed);
-    void checkCopy();
-    CopyCheckWindow &copyCheckWindow();
-    // Shows the Copy check window beside this one, or brings it to the front.
-    void showCopyCheck();
-    void showProgress();
-    // A run like A to Z whose letters come more often the more often they were read wrong.
-    void weakLetters();
-
-    // The options of our own and text runs (form1options.cpp).
-    void connectOptions();
-    // The options as the file holds them now, handed to the runs; a bad one is told once.
-    Options currentOptions();
-    // What a run of this kind draws from besides A to Z: a key standing for one counts in
-    // its copy.
-    QString runCharacters(RunKind kind, const Options &options) const;
-    // Tells the learner something once, in a box that does not stop the program.
-    void tell(const QString &text);
-    void showOptions();
-    // The words of a text run, or of a drill that sends words: the learner's text file, or
-    // the built-in words when there is none or it cannot be read.
-    TextSource textWords(const Options &options);
-    void textRun();
-    // A message drill: the lamp as the sending station, the learner as the receiver.
-    void messageDrill(RunKind kind);
 
     // Exit, closing the window and the web links (form1links.cpp).
     void connectExitAndLinks();
@@ -135,8 +110,6 @@ private:
     void Label6_Click();
     void Label7_Click();
     void Label8_Click();
-
-    friend class WindowSettingsTarget;
 
     // Controls placed directly on the window.
     QPushButton *cmdStop = nullptr;
@@ -154,7 +127,7 @@ private:
     QPushButton *Command1 = nullptr;
     std::map<qint16, QPushButton *> Command3; // indexes 0 to 10 and 12
     QLabel *Image2 = nullptr;
-    std::array<QLabel *, 12> Label10{};
+    std::array<QLabel *, lessonCount> Label10{};
     ClickLabel *Label8 = nullptr;
 
     // The settings panel, Frame2.
@@ -181,23 +154,26 @@ private:
     QPushButton *m_drillButton = nullptr;
     QLabel *m_typingHint = nullptr;
 
+    // Under the lamp during a message drill: what it waits for.
+    QLabel *m_drillPrompt = nullptr;
+
+    // What starts a run, by the buttons and the Progress window.
+    QAction *m_aToZAction = nullptr;
+    std::map<int, QAction *> m_lessonActions; // by the lesson's number
+    QAction *m_weakLettersAction = nullptr;
+    QAction *m_textRunAction = nullptr;
+    QAction *m_drillAction = nullptr;
+
     WindowState m_state;
     Platform &m_platform;
     MessageBoxReporter m_messageBoxes{this};
     ErrorGuard m_guard;
     SignalElements m_elements;
-    RunDriver m_runs;
-    bool m_runUnderWay = false;
     // What a run has added to the results box while the box was hidden: laying out one
     // growing paragraph at every step would make each step slower than the one before.
     QString m_pendingText1;
-    PracticeSession &m_session;
-    CopyCollector *m_copyCollector = nullptr;
-    CopyCheckWindow *m_copyCheck = nullptr;
-    ProgressView *m_progress = nullptr;
-    OptionsWindow *m_optionsWindow = nullptr;
-    QStringList m_told;
-    bool m_progressBack = false;
+    RunController *m_runs = nullptr;
+    PracticeWindows *m_practiceWindows = nullptr;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;
 };

@@ -92,7 +92,7 @@ struct LessonPlace
     int tab;
 };
 
-constexpr std::array<LessonPlace, 12> lessonPlaces{{
+constexpr std::array<LessonPlace, lessonCount> lessonPlaces{{
     {360, 960, 13},
     {360, 1320, 15},
     {360, 1680, 12},
@@ -222,7 +222,7 @@ void Form1::buildControls()
         number->setWordWrap(false);
         if (leftColumn)
             place(number, 120, spot.top, 135, 255);
-        else if (lesson.number == 12)
+        else if (lesson.number == lessonCount)
             place(number, 1920, spot.top, 375, 255);
         else
             place(number, 2040, spot.top, 255, 255);
@@ -371,6 +371,14 @@ void Form1::buildControls()
     setForeColour(m_typingHint, SystemColour::HighlightText);
     place(m_typingHint, 2640, 2400, 1935, 1755);
 
+    // Shown during a message drill alone, in the desktop's language.
+    m_drillPrompt = new QLabel(this);
+    m_drillPrompt->setObjectName(QStringLiteral("drillPrompt"));
+    m_drillPrompt->setAlignment(Qt::AlignCenter);
+    m_drillPrompt->setTextFormat(Qt::PlainText);
+    setForeColour(m_drillPrompt, SystemColour::HighlightText);
+    m_drillPrompt->hide();
+
     for (QLabel *caption : Label10)
         caption->raise();
     for (ClickLabel *target : Label9)
@@ -381,7 +389,7 @@ void Form1::buildControls()
 void Form1::setTabOrder()
 {
     QList<QWidget *> order{Command2, Text1};
-    std::array<Lesson, 12> byTab = lessons;
+    auto byTab = lessons;
     std::ranges::sort(byTab, {}, [](const Lesson &lesson) { return placeOf(lesson).tab; });
     for (const Lesson &lesson : byTab)
         order.append(Command3.at(lesson.index));

@@ -1,77 +1,54 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
-#include "ui/main/form1.h"
-
 #include "runs/lessons.h"
+#include "ui/main/form1.h"
+#include "ui/main/twips.h"
+#include "ui/runcontroller.h"
 
 namespace blinket {
 
+QAction *Form1::runAction(QPushButton *button, const std::function<void()> &start)
+{
+    auto *action = new QAction(button->text(), this);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::triggered, this, [this, start] { m_guard.run(start); });
+    return action;
+}
+
 void Form1::connectRuns()
 {
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { startRun([this] { Command1_Click(); }, RunRecord{}); });
-    // The speed check sends PARIS, not letters to read: nothing typed then is kept.
+    m_aToZAction = runAction(Command1, [this] { Command1_Click(); });
+    // The speed check's button is never shown: no action starts it.
     connect(Command6, &QPushButton::clicked, this,
-            [this] { startRun([this] { Command6_Click(); }); });
-    for (const auto &[index, button] : Command3) {
-        RunRecord lesson;
-        lesson.kind = RunKind::Lesson;
-        lesson.lesson = lessonAt(index)->number;
-        connect(button, &QPushButton::clicked, this, [this, index, lesson] {
-            startRun([this, index] { m_runs.Command3_Click(index); }, lesson);
-        });
+            [this] { m_guard.run([this] { Command6_Click(); }); });
+    for (const Lesson &lesson : lessons) {
+        m_lessonActions[lesson.number] =
+            runAction(Command3.at(lesson.index), [this, index = lesson.index] {
+                m_runs->run({RunRequest::What::Lesson, index});
+            });
     }
+    m_weakLettersAction =
+        runAction(m_weakLettersButton, [this] { m_runs->run({RunRequest::What::WeakLetters}); });
+    m_textRunAction = runAction(m_textRunButton, [this] { m_runs->run({RunRequest::What::Text}); });
+    m_drillAction = runAction(m_drillButton, [this] { m_runs->run({RunRequest::What::Drill}); });
     connect(cmdStop, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { cmdStop_Click(); }); });
 }
 
 void Form1::Command1_Click()
 {
-    m_state.RunMode = 0;
-    m_runs.RunDrill();
+    m_runs->run({RunRequest::What::AtoZ});
 }
 
 void Form1::Command6_Click()
 {
-    m_state.RunMode = 1;
-    m_runs.RunDrill();
+    m_runs->run({RunRequest::What::SpeedCheck});
 }
 
 void Form1::cmdStop_Click()
 {
     m_state.Running = 0;
-}
-
-void Form1::startRun(const std::function<void()> &handler, std::optional<RunRecord> letterRun)
-{
-    // The speed check shows the whole window while it sends; a second run started from there
-    // would tangle both in one results box.
-    if (m_runUnderWay)
-        return;
-    m_runUnderWay = true;
-    hidePracticeWindows();
-    const Options options = currentOptions();
-    if (letterRun)
-        beginCopy(*letterRun, runCharacters(letterRun->kind, options));
-    bool failed = false;
-    m_guard.run(handler, [this, &failed] {
-        failed = true;
-        // Collecting ends before the error is told: a key pressed to close the message is
-        // the message's.
-        m_copyCollector->stop();
-        m_runs.restoreAfterError();
-    });
-    const bool completed = !failed && !m_platform.endRequested();
-    // A run ends without looking at events after its last letter; keys typed while that
-    // letter was sent still belong to its copy.
-    if (letterRun && completed)
-        m_guard.run([this] { m_platform.processEvents(); });
-    m_runUnderWay = false;
-    if (letterRun)
-        endCopy(completed && !m_platform.endRequested());
-    if (!m_platform.endRequested())
-        showPracticeWindowsAgain();
 }
 
 void Form1::setControlVisible(Control control, bool visible)
@@ -147,6 +124,45 @@ QString Form1::combo1Text() const
 QString Form1::text2Text() const
 {
     return Text2->text();
+}
+
+void Form1::showDrillStep(const DrillStep &step)
+{
+    using Kind = DrillStep::Kind;
+    QString text;
+    switch (step.kind) {
+    case Kind::None:
+        m_drillPrompt->hide();
+        return;
+    case Kind::Call:
+        text = tr("Answer the call: Enter");
+        break;
+    case Kind::Identity:
+        text = step.exam ? tr("Type the identity, then Enter")
+                         : tr("Type the identity, then Enter; Ctrl+R repeats");
+        break;
+    case Kind::Group:
+        text = step.words ? tr("Word %1 of %2: type it, then Enter; Ctrl+R repeats")
+                          : tr("Group %1 of %2: type it, then Enter; Ctrl+R repeats");
+        text = text.arg(step.group).arg(step.groups);
+        break;
+    case Kind::ExamGroup:
+        text = (step.words ? tr("Word %1 of %2, sent twice: type as you read")
+                           : tr("Group %1 of %2, sent twice: type as you read"))
+                   .arg(step.group)
+                   .arg(step.groups);
+        break;
+    case Kind::Ending:
+        text = step.exam ? tr("End of message: finish your copy, then Enter")
+                         : tr("End of message: Enter");
+        break;
+    }
+    m_drillPrompt->setText(text);
+    // Under the lamp, whatever its size, across the window.
+    const QRect lamp = pic1->geometry();
+    const int height = m_drillPrompt->sizeHint().height();
+    m_drillPrompt->setGeometry(0, lamp.bottom() + height, width(), height);
+    m_drillPrompt->show();
 }
 
 } // namespace blinket

@@ -15,43 +15,16 @@
 
 namespace blinket {
 
-// Loaded values go straight into the window's controls, which refuse what they cannot show.
-class WindowSettingsTarget : public SettingsTarget
+namespace {
+
+void setColour(QWidget *widget, ColourValue colour)
 {
-public:
-    explicit WindowSettingsTarget(Form1 &form) : m_form(form) {}
+    if (!isValidColour(colour))
+        throw invalidPropertyValue();
+    setBackColour(widget, colour);
+}
 
-    void setSpeed(const QString &text) override
-    {
-        m_form.m_state.Speed = text;
-        m_form.Combo1->setEditText(m_form.m_state.Speed);
-    }
-    void setMinutes(const QString &text) override { m_form.Text2->setText(text); }
-    void setLampSize(qint16 twips) override
-    {
-        // The slider would quietly clamp a value out of its range; the control refuses it.
-        if (twips < m_form.HScroll1->minimum() || twips > m_form.HScroll1->maximum())
-            throw invalidPropertyValue();
-        m_form.HScroll1->setValue(twips);
-    }
-    void setLampColour(ColourValue colour) override { setColour(m_form.pic1, colour); }
-    void setWindowColour(ColourValue colour) override
-    {
-        setColour(&m_form, colour);
-        setColour(m_form.Frame1, colour);
-        setColour(m_form.Frame2, colour);
-    }
-
-private:
-    static void setColour(QWidget *widget, ColourValue colour)
-    {
-        if (!isValidColour(colour))
-            throw invalidPropertyValue();
-        setBackColour(widget, colour);
-    }
-
-    Form1 &m_form;
-};
+} // namespace
 
 void Form1::connectSettings()
 {
@@ -117,8 +90,38 @@ void Form1::Command5_Click()
 {
     // A file that is missing or cut short, or a value the window cannot take, ends the load
     // without a word; what came in before stays.
-    WindowSettingsTarget target(*this);
-    loadSettingsFile(settingsFileName(), target);
+    loadSettingsFile(settingsFileName(), *this);
+}
+
+void Form1::setSpeed(const QString &text)
+{
+    m_state.Speed = text;
+    Combo1->setEditText(m_state.Speed);
+}
+
+void Form1::setMinutes(const QString &text)
+{
+    Text2->setText(text);
+}
+
+void Form1::setLampSize(qint16 twips)
+{
+    // The slider would quietly clamp a value out of its range; the control refuses it.
+    if (twips < HScroll1->minimum() || twips > HScroll1->maximum())
+        throw invalidPropertyValue();
+    HScroll1->setValue(twips);
+}
+
+void Form1::setLampColour(ColourValue colour)
+{
+    setColour(pic1, colour);
+}
+
+void Form1::setWindowColour(ColourValue colour)
+{
+    setColour(this, colour);
+    setColour(Frame1, colour);
+    setColour(Frame2, colour);
 }
 
 } // namespace blinket

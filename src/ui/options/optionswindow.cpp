@@ -87,9 +87,11 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_procedure =
         new QCheckBox(tr("Procedure signs: ^ AA, + AR, && AS, = BT, ( KN, % SK"), characters);
     m_procedure->setObjectName(QStringLiteral("procedure"));
+    m_charactersProblem = note(characters, QStringLiteral("charactersProblem"));
     auto *charactersLayout = new QVBoxLayout(characters);
     for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure})
         charactersLayout->addWidget(box);
+    charactersLayout->addWidget(m_charactersProblem);
 
     auto *text = new QGroupBox(tr("Text runs"), this);
     m_textFile = new QLineEdit(text);
@@ -117,10 +119,12 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_drillWords->setObjectName(QStringLiteral("drillWords"));
     m_drillExam = new QCheckBox(tr("Exam form: five groups, each sent twice, no repeats"), drill);
     m_drillExam->setObjectName(QStringLiteral("drillExam"));
+    m_drillProblem = note(drill, QStringLiteral("drillProblem"));
     auto *drillLayout = new QVBoxLayout(drill);
     drillLayout->addWidget(m_drillGroups);
     drillLayout->addWidget(m_drillWords);
     drillLayout->addWidget(m_drillExam);
+    drillLayout->addWidget(m_drillProblem);
 
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
@@ -139,15 +143,22 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addStretch();
     layout->addLayout(bottom);
 
-    connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::save);
-    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure, m_drillExam})
-        connect(box, &QCheckBox::toggled, this, &OptionsWindow::save);
-    connect(m_drillWords, &QRadioButton::toggled, this, &OptionsWindow::save);
+    connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::saveLetterSpeed);
+    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure})
+        connect(box, &QCheckBox::toggled, this, &OptionsWindow::saveCharacters);
+    connect(m_drillWords, &QRadioButton::toggled, this, [this](bool words) {
+        m_options.drillWords = words;
+        save(OptionKey::DrillText);
+    });
+    connect(m_drillExam, &QCheckBox::toggled, this, [this](bool exam) {
+        m_options.drillExam = exam;
+        save(OptionKey::DrillExam);
+    });
     connect(choose, &QPushButton::clicked, this, &OptionsWindow::chooseTextFile);
     connect(builtIn, &QPushButton::clicked, this, [this] {
         m_options.textFile.clear();
-        m_textFile->clear();
-        save();
+        save(OptionKey::TextFile);
+        showTextFile();
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Wide enough for the explanation to read well, and tall enough for all its lines.
@@ -166,29 +177,64 @@ void OptionsWindow::keyPressEvent(QKeyEvent *event)
 
 void OptionsWindow::load()
 {
-    m_options = readOptions(*optionsFile());
+    m_read = readOptions(*optionsFile());
+    m_options = m_read.options;
     const QSignalBlocker blockers[] = {QSignalBlocker(m_letters),     QSignalBlocker(m_figures),
                                        QSignalBlocker(m_punctuation), QSignalBlocker(m_procedure),
                                        QSignalBlocker(m_drillWords),  QSignalBlocker(m_drillExam)};
-    m_letterSpeed->setText(m_options.letterSpeed);
-    m_letterSpeedProblem->clear();
+    // A value that cannot be used shows as written, so that the learner sees what to mend.
+    const OptionProblem *letterSpeed = m_read.problem(OptionKey::LetterSpeed);
+    m_letterSpeed->setText(letterSpeed ? letterSpeed->written : m_options.letterSpeed);
+    showProblem(OptionKey::LetterSpeed, m_letterSpeedProblem);
     m_letters->setChecked(m_options.letters);
     m_figures->setChecked(m_options.figures);
     m_punctuation->setChecked(m_options.punctuation);
     m_procedure->setChecked(m_options.procedure);
+    showProblem(OptionKey::Characters, m_charactersProblem);
     m_drillGroups->setChecked(!m_options.drillWords);
     m_drillWords->setChecked(m_options.drillWords);
     m_drillExam->setChecked(m_options.drillExam);
+    const OptionProblem *drill = m_read.problem(OptionKey::DrillText);
+    if (!drill)
+        drill = m_read.problem(OptionKey::DrillExam);
+    m_drillProblem->setText(drill ? tr("Not used: %1.").arg(drill->why) : QString());
     showTextFile();
 }
 
-void OptionsWindow::save()
+void OptionsWindow::showProblem(OptionKey key, QLabel *label)
+{
+    const OptionProblem *problem = m_read.problem(key);
+    label->setText(problem ? tr("Not used: %1.").arg(problem->why) : QString());
+}
+
+void OptionsWindow::save(OptionKey key)
+{
+    writeOption(*optionsFile(), key, m_options);
+    // What the file holds for the key now can be used.
+    std::erase_if(m_read.problems,
+                  [key](const OptionProblem &problem) { return problem.key == key; });
+    if (key == OptionKey::DrillText || key == OptionKey::DrillExam)
+        m_drillProblem->clear();
+}
+
+void OptionsWindow::saveLetterSpeed()
 {
     const QString letterSpeed = m_letterSpeed->text().trimmed();
     const QString problem = letterSpeedProblem(letterSpeed);
-    m_letterSpeedProblem->setText(problem.isEmpty() ? QString() : tr("Not kept: %1.").arg(problem));
-    if (problem.isEmpty())
-        m_options.letterSpeed = letterSpeed;
+    if (!problem.isEmpty()) {
+        // The file keeps what it held; the learner sees why this is not taken.
+        m_letterSpeedProblem->setText(tr("Not kept: %1.").arg(problem));
+        return;
+    }
+    m_letterSpeedProblem->clear();
+    if (letterSpeed == m_options.letterSpeed && !m_read.problem(OptionKey::LetterSpeed))
+        return;
+    m_options.letterSpeed = letterSpeed;
+    save(OptionKey::LetterSpeed);
+}
+
+void OptionsWindow::saveCharacters()
+{
     // A run draws from something: with every group unticked, the letters.
     if (!m_figures->isChecked() && !m_punctuation->isChecked() && !m_procedure->isChecked()) {
         const QSignalBlocker blocker(m_letters);
@@ -198,10 +244,8 @@ void OptionsWindow::save()
     m_options.figures = m_figures->isChecked();
     m_options.punctuation = m_punctuation->isChecked();
     m_options.procedure = m_procedure->isChecked();
-    m_options.drillWords = m_drillWords->isChecked();
-    m_options.drillExam = m_drillExam->isChecked();
-    writeOptions(*optionsFile(), m_options);
-    emit optionsChanged();
+    save(OptionKey::Characters);
+    m_charactersProblem->clear();
 }
 
 void OptionsWindow::chooseTextFile()
@@ -212,12 +256,19 @@ void OptionsWindow::chooseTextFile()
     if (path.isEmpty())
         return;
     m_options.textFile = path;
+    save(OptionKey::TextFile);
     showTextFile();
-    save();
 }
 
 void OptionsWindow::showTextFile()
 {
+    if (const OptionProblem *problem = m_read.problem(OptionKey::TextFile)) {
+        m_textFile->setText(QDir::toNativeSeparators(problem->written));
+        m_textFileWords->setText(
+            tr("Not used now: %1. Text runs send the built-in words while it cannot be read.")
+                .arg(problem->why));
+        return;
+    }
     m_textFile->setText(QDir::toNativeSeparators(m_options.textFile));
     if (m_options.textFile.isEmpty()) {
         const TextSource words = TextSource::builtIn(sendableCharacters());

@@ -17,7 +17,8 @@ namespace blinket {
 // The Options window: the options of our own, kept in the options file as they change, so
 // that the next run uses them: a letter speed (letters sent faster, the gaps between them
 // longer, the pace kept), the characters runs draw from, the text file of text runs, and how
-// the message drill sends its text.
+// the message drill sends its text. A value in the file that cannot be used is shown with its
+// problem; only what the learner changes is written, each option under its own key.
 class OptionsWindow : public QWidget
 {
     Q_OBJECT
@@ -27,20 +28,24 @@ public:
     // Shows the options as the file holds them now.
     void load();
 
-signals:
-    void optionsChanged();
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void save();
+    void save(OptionKey key);
+    void saveLetterSpeed();
+    void saveCharacters();
     void chooseTextFile();
     void showTextFile();
+    // The problem of the value the file holds for key, under its control; none once changed.
+    void showProblem(OptionKey key, QLabel *label);
 
     Options m_options;
+    OptionsReading m_read;
     QLineEdit *m_letterSpeed = nullptr;
     QLabel *m_letterSpeedProblem = nullptr;
+    QLabel *m_charactersProblem = nullptr;
+    QLabel *m_drillProblem = nullptr;
     QCheckBox *m_letters = nullptr;
     QCheckBox *m_figures = nullptr;
     QCheckBox *m_punctuation = nullptr;

@@ -149,26 +149,7 @@ QString AccuracyChart::tipAt(QPoint at) const
     return tr("Run %1, %2\n%3, speed %4: %5")
         .arg(index + 1)
         .arg(locale().toString(run.startedUtc.toLocalTime(), QLocale::ShortFormat))
-        .arg(kindText(run), run.speed, percentText(run.accuracy));
-}
-
-QString AccuracyChart::kindText(const RunPoint &run) const
-{
-    switch (run.kind) {
-    case RunKind::AtoZ:
-        return tr("A to Z");
-    case RunKind::Lesson:
-        return tr("Lesson %1").arg(run.lesson);
-    case RunKind::WeakLetters:
-        return tr("Weak letters");
-    case RunKind::Text:
-        return tr("Text run");
-    case RunKind::Drill:
-        return tr("Message drill");
-    case RunKind::Exam:
-        return tr("Message exam");
-    }
-    return QString();
+        .arg(kindName(run.kind, run.lesson), run.speed, percentText(run.accuracy));
 }
 
 } // namespace blinket

@@ -30,7 +30,6 @@ public:
 private:
     // Empty away from every run.
     QString tipAt(QPoint at) const override;
-    QString kindText(const RunPoint &run) const;
 
     std::vector<RunPoint> m_runs;
     QLineSeries *m_accuracy = nullptr;

@@ -52,6 +52,20 @@
             <numerusform>Left out: %n (a copy of this run takes at most %1).</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>blinket::LessonTable</name>
@@ -95,6 +109,16 @@
         <translation>
             <numerusform>(%n passed over: it holds characters that cannot be sent)</numerusform>
             <numerusform>(%n passed over: they hold characters that cannot be sent)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>blinket::RunController</name>
+    <message numerus="yes">
+        <source>%n option(s) in %1 cannot be used, so runs go on without them:</source>
+        <translation>
+            <numerusform>%n option in %1 cannot be used, so runs go on without it:</numerusform>
+            <numerusform>%n options in %1 cannot be used, so runs go on without them:</numerusform>
         </translation>
     </message>
 </context>

@@ -34,6 +34,14 @@
         <source>the drill&apos;s exam %1 is neither true nor false</source>
         <translation>ערך המבחן של תרגיל ההודעה, ⁦%1⁩, אינו true או false</translation>
     </message>
+    <message>
+        <source>the letter speed %1 is too fast to see: its dots would last %2 ms, less than two frames of a screen; the highest letter speed taken is %3</source>
+        <translation>מהירות האותיות ⁦%1⁩ מהירה מכדי לראות: הנקודות שלה יימשכו %2 מילישניות, פחות משתי תמונות של מסך; מהירות האותיות הגבוהה ביותר שמתקבלת היא %3</translation>
+    </message>
+    <message>
+        <source>the text file %1 is a folder, not a file</source>
+        <translation>קובץ הטקסט ⁦%1⁩ הוא תיקייה, לא קובץ</translation>
+    </message>
 </context>
 <context>
     <name>PracticeHistory</name>
@@ -111,6 +119,33 @@
     </message>
 </context>
 <context>
+    <name>RunKind</name>
+    <message>
+        <source>A to Z</source>
+        <translation>A עד Z</translation>
+    </message>
+    <message>
+        <source>Lesson %1 (%2)</source>
+        <translation>שיעור %1 (⁦%2⁩)</translation>
+    </message>
+    <message>
+        <source>Weak letters</source>
+        <translation>אותיות חלשות</translation>
+    </message>
+    <message>
+        <source>Text run</source>
+        <translation>ריצת טקסט</translation>
+    </message>
+    <message>
+        <source>Message drill</source>
+        <translation>תרגיל הודעה</translation>
+    </message>
+    <message>
+        <source>Message exam</source>
+        <translation>מבחן הודעה</translation>
+    </message>
+</context>
+<context>
     <name>TextSource</name>
     <message>
         <source>The text file %1 could not be read: %2.</source>
@@ -136,6 +171,10 @@
         <source>The text file %1 holds no word that can be sent: every word in it holds a character that cannot be sent, or is too long.</source>
         <translation>בקובץ הטקסט ⁦%1⁩ אין אף מילה שאפשר לשדר: בכל מילה בו יש תו שאי אפשר לשדר, או שהיא ארוכה מדי.</translation>
     </message>
+    <message>
+        <source>The text file %1 is not text: it holds data of another kind, as a program or a picture does.</source>
+        <translation>קובץ הטקסט ⁦%1⁩ אינו טקסט: יש בו נתונים מסוג אחר, כמו בתוכנה או בתמונה.</translation>
+    </message>
 </context>
 <context>
     <name>blinket::AccuracyChart</name>
@@ -156,30 +195,6 @@
 %3, speed %4: %5</source>
         <translation>ריצה %1, %2
 %3, מהירות %4: %5</translation>
-    </message>
-    <message>
-        <source>A to Z</source>
-        <translation>A עד Z</translation>
-    </message>
-    <message>
-        <source>Lesson %1</source>
-        <translation>שיעור %1</translation>
-    </message>
-    <message>
-        <source>Weak letters</source>
-        <translation>אותיות חלשות</translation>
-    </message>
-    <message>
-        <source>Text run</source>
-        <translation>ריצת טקסט</translation>
-    </message>
-    <message>
-        <source>Message drill</source>
-        <translation>תרגיל הודעה</translation>
-    </message>
-    <message>
-        <source>Message exam</source>
-        <translation>מבחן הודעה</translation>
     </message>
 </context>
 <context>
@@ -235,34 +250,6 @@
     <message>
         <source>Sent, and what you typed</source>
         <translation>מה ששודר, ומה שהקלדת</translation>
-    </message>
-    <message>
-        <source>A to Z</source>
-        <translation>A עד Z</translation>
-    </message>
-    <message>
-        <source>Lesson %1</source>
-        <translation>שיעור %1</translation>
-    </message>
-    <message>
-        <source>Lesson %1 (%2)</source>
-        <translation>שיעור %1 (⁦%2⁩)</translation>
-    </message>
-    <message>
-        <source>Weak letters</source>
-        <translation>אותיות חלשות</translation>
-    </message>
-    <message>
-        <source>Text run</source>
-        <translation>ריצת טקסט</translation>
-    </message>
-    <message>
-        <source>Message drill</source>
-        <translation>תרגיל הודעה</translation>
-    </message>
-    <message>
-        <source>Exam</source>
-        <translation>מבחן</translation>
     </message>
     <message>
         <source>%1 at speed %2 for %3 min, run on %4</source>
@@ -350,6 +337,28 @@
         <comment>a procedure sign and its letters</comment>
         <translation>⁦%1 (%2)⁩</translation>
     </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 דק׳ ו־%2 שנ׳</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n שנייה</numerusform>
+            <numerusform>%n שניות</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n דקה</numerusform>
+            <numerusform>%n דקות</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 at speed %2, took %3, run on %4</source>
+        <translation>%1, במהירות %2, נמשך %3, ב־%4</translation>
+    </message>
 </context>
 <context>
     <name>blinket::CopyMarksView</name>
@@ -361,12 +370,40 @@
 <context>
     <name>blinket::Form1</name>
     <message>
-        <source>An option in %1 is not used: %2.</source>
-        <translation>אפשרות בקובץ ⁦%1⁩ אינה בשימוש: %2.</translation>
+        <source>Answer the call: Enter</source>
+        <translation>ענו לקריאה: Enter</translation>
     </message>
     <message>
-        <source>This run sends the built-in words.</source>
-        <translation>בריצה זו ישודרו המילים המובנות.</translation>
+        <source>Type the identity, then Enter</source>
+        <translation>הקלידו את אות הזיהוי, ואז Enter</translation>
+    </message>
+    <message>
+        <source>Type the identity, then Enter; Ctrl+R repeats</source>
+        <translation>הקלידו את אות הזיהוי, ואז Enter;‏ Ctrl+R לחזרה</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2: type it, then Enter; Ctrl+R repeats</source>
+        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז Enter;‏ Ctrl+R לחזרה</translation>
+    </message>
+    <message>
+        <source>Group %1 of %2: type it, then Enter; Ctrl+R repeats</source>
+        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז Enter;‏ Ctrl+R לחזרה</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2, sent twice: type as you read</source>
+        <translation>מילה %1 מתוך %2, משודרת פעמיים: הקלידו תוך כדי קריאה</translation>
+    </message>
+    <message>
+        <source>Group %1 of %2, sent twice: type as you read</source>
+        <translation>קבוצה %1 מתוך %2, משודרת פעמיים: הקלידו תוך כדי קריאה</translation>
+    </message>
+    <message>
+        <source>End of message: finish your copy, then Enter</source>
+        <translation>סוף ההודעה: השלימו את ההעתקה, ואז Enter</translation>
+    </message>
+    <message>
+        <source>End of message: Enter</source>
+        <translation>סוף ההודעה: Enter</translation>
     </message>
 </context>
 <context>
@@ -554,6 +591,14 @@
         <comment>a group&apos;s name and its characters</comment>
         <translation>%1: ⁦%2⁩</translation>
     </message>
+    <message>
+        <source>Not used: %1.</source>
+        <translation>לא בשימוש: %1.</translation>
+    </message>
+    <message>
+        <source>Not used now: %1. Text runs send the built-in words while it cannot be read.</source>
+        <translation>לא בשימוש כעת: %1. ריצות טקסט משדרות את המילים המובנות כל עוד אי אפשר לקרוא אותו.</translation>
+    </message>
 </context>
 <context>
     <name>blinket::PracticeSession</name>
@@ -679,6 +724,24 @@
     <message>
         <source>The runs were written to %1.</source>
         <translation>הריצות נכתבו אל ⁦%1⁩.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::RunController</name>
+    <message>
+        <source>Text runs send the built-in words meanwhile.</source>
+        <translation>בינתיים ריצות טקסט משדרות את המילים המובנות.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n option(s) in %1 cannot be used, so runs go on without them:</source>
+        <translation>
+            <numerusform>%n אפשרות בקובץ ⁦%1⁩ אינה שמישה, ולכן הריצות ממשיכות בלעדיה:</numerusform>
+            <numerusform>%n אפשרויות בקובץ ⁦%1⁩ אינן שמישות, ולכן הריצות ממשיכות בלעדיהן:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Options window (Alt+O) shows them and mends them.</source>
+        <translation>חלון האפשרויות (Alt+O) מציג אותן ומאפשר לתקן אותן.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "ui/practicewindows.h"
+
+#include "platform/errorguard.h"
+#include "practice/practicesession.h"
+#include "ui/copycheck/copycheckwindow.h"
+#include "ui/fonts.h"
+#include "ui/options/optionswindow.h"
+#include "ui/progressbridge.h"
+#include "ui/progressopener.h"
+#include "ui/windowplace.h"
+
+#include <memory>
+
+namespace blinket {
+
+namespace {
+
+void toFront(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+PracticeWindows::PracticeWindows(QWidget &main, PracticeSession &session, ErrorGuard &guard,
+                                 std::function<QList<QRect>()> keptInSight, Starts starts)
+    : QObject(&main), m_main(main), m_session(session), m_guard(guard),
+      m_keptInSight(std::move(keptInSight)), m_starts(std::move(starts))
+{
+    connect(&session, &PracticeSession::runEnded, this, [this] {
+        showCopyCheck();
+        emit copyCheckOpenedAfterRun(copyCheckWindow().typingBox());
+    });
+}
+
+void PracticeWindows::place(QWidget &window)
+{
+    new WindowPlace(window, m_main, m_keptInSight);
+}
+
+CopyCheckWindow &PracticeWindows::copyCheckWindow()
+{
+    if (!m_copyCheck) {
+        m_copyCheck = new CopyCheckWindow(m_session, &m_main);
+        place(*m_copyCheck);
+        connect(m_copyCheck, &CopyCheckWindow::progressRequested, this,
+                [this] { m_guard.run([this] { showProgress(); }); });
+    }
+    return *m_copyCheck;
+}
+
+void PracticeWindows::showCopyCheck()
+{
+    CopyCheckWindow &window = copyCheckWindow();
+    window.showLastRun();
+    toFront(window);
+}
+
+void PracticeWindows::showProgress()
+{
+    if (!m_progress) {
+        auto bridge =
+            std::make_unique<ProgressBridge>(m_session, m_starts.lesson, m_starts.weakLetters);
+        m_progress = openProgressWindow(*bridge, &m_main);
+        bridge.release()->setParent(m_progress);
+        m_progress->setFont(dialogFont());
+        place(*m_progress);
+        // Also while a run hides it: it comes back after the run, with the run in it.
+        connect(&m_session, &PracticeSession::historyChanged, m_progress, [this] {
+            if (m_progress->isVisible() || m_progressBack)
+                m_progress->refresh();
+        });
+    }
+    m_progress->refresh();
+    toFront(*m_progress);
+}
+
+void PracticeWindows::showOptions()
+{
+    if (!m_options) {
+        m_options = new OptionsWindow(&m_main);
+        place(*m_options);
+    }
+    m_options->load();
+    toFront(*m_options);
+}
+
+void PracticeWindows::hideForRun()
+{
+    // A new run makes the check of the last one stale; Progress and Options come back after
+    // the run, and the keyboard is the main window's meanwhile.
+    if (m_copyCheck)
+        m_copyCheck->hide();
+    m_progressBack = m_progress && m_progress->isVisible();
+    if (m_progressBack)
+        m_progress->hide();
+    m_optionsBack = m_options && m_options->isVisible();
+    if (m_optionsBack)
+        m_options->hide();
+}
+
+void PracticeWindows::showAfterRun()
+{
+    if (m_progressBack)
+        m_progress->show();
+    if (m_optionsBack)
+        m_options->show();
+    m_progressBack = false;
+    m_optionsBack = false;
+}
+
+} // namespace blinket

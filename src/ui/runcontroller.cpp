@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "ui/runcontroller.h"
+
+#include "practice/practicesession.h"
+#include "practice/weakletters.h"
+#include "runs/lessons.h"
+#include "runs/messagedrill.h"
+#include "runs/textrun.h"
+#include "runs/timedruns.h"
+#include "signal/characters.h"
+
+#include <QDir>
+#include <QWidget>
+
+namespace blinket {
+
+namespace {
+
+QString charactersChosen(const Options &options)
+{
+    return charactersOf({options.letters, options.figures, options.punctuation, options.procedure});
+}
+
+// A message's text holds no procedure sign: those are the procedure's own steps. BT and KN are
+// sent as = and (, which stay when punctuation is chosen.
+QString textCharacters(const Options &options)
+{
+    return charactersOf({options.letters, options.figures, options.punctuation, false});
+}
+
+} // namespace
+
+// What a request runs: the exercise, what it reads from, and what is kept of it.
+struct RunController::Prepared
+{
+    std::optional<TextSource> words;
+    std::unique_ptr<Exercise> exercise;
+    // For a run whose copy is kept: its kind, and what it draws from besides A to Z (a key that
+    // stands for one of those counts in its copy).
+    std::optional<RunRecord> record;
+    QString runCharacters;
+    bool drill = false;
+    QStringList problems;
+};
+
+RunController::RunController(QWidget &window, RunView &view, SignalElements &elements,
+                             Platform &platform, WindowState &state, ErrorGuard &guard,
+                             PracticeSession &session)
+    : QObject(&window), m_view(view), m_platform(platform), m_state(state), m_guard(guard),
+      m_session(session), m_messageBoxes(&window), m_sender(view, elements, platform, state),
+      m_collector(new CopyCollector(window, session, platform))
+{}
+
+RunController::~RunController() = default;
+
+void RunController::handOverTo(QWidget &copyBox)
+{
+    m_collector->handOverTo(copyBox);
+}
+
+void RunController::run(const RunRequest &request)
+{
+    // The speed check shows the whole window while it sends; a second run started from there
+    // would tangle both in one results box.
+    if (m_underWay)
+        return;
+    m_collector->stop();
+    const OptionsReading reading = readOptions(*optionsFile());
+    Prepared prepared = prepare(request, reading.options);
+    QStringList problems;
+    for (const OptionProblem &problem : reading.problems)
+        problems << problem.why;
+    problems += prepared.problems;
+    tellOnce(problems);
+    if (m_platform.endRequested())
+        return;
+
+    m_underWay = true;
+    emit runStarting();
+    m_sender.setLetterSpeed(reading.options.letterSpeed);
+    if (prepared.record) {
+        m_session.beginRun(*prepared.record, prepared.runCharacters);
+        if (prepared.drill)
+            m_collector->startDrill(prepared.runCharacters);
+        else
+            m_collector->start();
+    }
+    RunResult result;
+    bool failed = false;
+    m_guard.run([&] { result = prepared.exercise->run(); },
+                [&] {
+                    failed = true;
+                    // Collecting ends before the error is told: a key pressed to close the
+                    // message is the message's.
+                    m_collector->stop();
+                    m_sender.restoreAfterError();
+                });
+    const bool completed = !failed && !m_platform.endRequested();
+    // A run ends without looking at events after its last letter; keys typed while that
+    // letter was sent still belong to its copy.
+    if (prepared.record && completed)
+        m_guard.run([this] { m_platform.processEvents(); });
+    m_underWay = false;
+    if (prepared.record)
+        endCopy(completed && !m_platform.endRequested(), result);
+    if (!m_platform.endRequested())
+        emit runOver();
+}
+
+RunController::Prepared RunController::prepare(const RunRequest &request, const Options &options)
+{
+    Prepared prepared;
+    RunRecord record;
+    switch (request.what) {
+    case RunRequest::What::AtoZ:
+        record.kind = RunKind::AtoZ;
+        prepared.runCharacters = charactersChosen(options);
+        prepared.exercise =
+            std::make_unique<RandomRun>(m_sender, evenChoice(prepared.runCharacters));
+        break;
+    case RunRequest::What::SpeedCheck:
+        // PARIS, not characters to read: nothing typed then is kept.
+        prepared.exercise = std::make_unique<SpeedCheck>(m_sender);
+        return prepared;
+    case RunRequest::What::Lesson: {
+        record.kind = RunKind::Lesson;
+        const std::optional<Lesson> lesson = lessonAt(request.lessonIndex);
+        record.lesson = lesson ? lesson->number : 0;
+        prepared.exercise = std::make_unique<LessonRun>(m_sender, request.lessonIndex);
+        break;
+    }
+    case RunRequest::What::WeakLetters: {
+        record.kind = RunKind::WeakLetters;
+        prepared.runCharacters = charactersChosen(options);
+        // A history that cannot be read gives no weights: the run is then even, like A to Z.
+        const std::vector<RunRecord> runs =
+            m_session.history().allRuns().value_or(std::vector<RunRecord>{});
+        prepared.exercise = std::make_unique<RandomRun>(
+            m_sender, [weights = letterWeights(runs, prepared.runCharacters)](float r) {
+                return weightedLetter(weights, r);
+            });
+        break;
+    }
+    case RunRequest::What::Text:
+        record.kind = RunKind::Text;
+        // Words of a text may hold any character that can be sent.
+        prepared.runCharacters = sendableCharacters().toString();
+        prepared.words = textWords(options, sendableCharacters(), prepared.problems);
+        prepared.exercise = std::make_unique<TextRun>(m_sender, *prepared.words);
+        break;
+    case RunRequest::What::Drill: {
+        record.kind = options.drillExam ? RunKind::Exam : RunKind::Drill;
+        const DrillForm form = options.drillExam ? DrillForm::Exam : DrillForm::Practice;
+        prepared.drill = true;
+        prepared.runCharacters = sendableCharacters().toString();
+        if (options.drillWords) {
+            prepared.words =
+                textWords(options, charactersOf({true, true, true, false}), prepared.problems);
+            prepared.exercise =
+                std::make_unique<MessageDrill>(m_sender, *m_collector, form, *prepared.words);
+        } else {
+            prepared.exercise = std::make_unique<MessageDrill>(m_sender, *m_collector, form,
+                                                               evenChoice(textCharacters(options)));
+        }
+        break;
+    }
+    }
+    prepared.record = record;
+    return prepared;
+}
+
+TextSource RunController::textWords(const Options &options, QStringView sendable,
+                                    QStringList &problems)
+{
+    std::optional<TextSource> words;
+    if (!options.textFile.isEmpty()) {
+        QString error;
+        words = TextSource::fromFile(options.textFile, sendable, &error);
+        if (!words)
+            problems << error + u' ' + tr("Text runs send the built-in words meanwhile.");
+    }
+    if (!words)
+        words = TextSource::builtIn(sendable);
+    words->startAt(m_platform.Rnd());
+    return std::move(*words);
+}
+
+void RunController::tellOnce(const QStringList &problems)
+{
+    // Each once: a learner told of a bad option at every run would stop reading.
+    QStringList news;
+    for (const QString &problem : problems) {
+        if (!m_told.contains(problem))
+            news << problem;
+    }
+    if (news.isEmpty())
+        return;
+    m_told += news;
+    QString text = tr("%n option(s) in %1 cannot be used, so runs go on without them:", nullptr,
+                      int(news.size()))
+                       .arg(QDir::toNativeSeparators(optionsFilePath()));
+    for (const QString &problem : news)
+        text += QStringLiteral("\n• ") + problem;
+    text += u'\n' + tr("The Options window (Alt+O) shows them and mends them.");
+    m_notices->tell(text);
+}
+
+void RunController::endCopy(bool completed, const RunResult &result)
+{
+    // Before anything is reported: a key meant for a message box is the message box's.
+    m_collector->stop();
+    if (!completed) {
+        m_session.abandonRun();
+        return;
+    }
+    RunRecord run;
+    run.speed = m_state.Speed;
+    run.unit = m_state.Unit;
+    run.minutes = m_view.text2Text();
+    run.elapsedSeconds = result.seconds;
+    // A drill's copy is the answers to its text: the procedure's own signs and answers are
+    // not part of it.
+    if (result.drill) {
+        for (const QChar typed : result.drill->copy)
+            m_session.type(QString(typed));
+        run.repeats = result.drill->repeats;
+    }
+    m_session.endRun(run, result.lettersSent);
+}
+
+} // namespace blinket
