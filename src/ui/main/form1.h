@@ -100,6 +100,8 @@ private:
 
     // The practice windows and the runs of our own (form1practice.cpp).
     void connectPractice();
+    // A practice window shown, unless a run is under way.
+    void showBetweenRuns(void (PracticeWindows::*show)());
     // The parts of this window another window must not cover: the lamp and Stop.
     QList<QRect> keptInSight() const;
 

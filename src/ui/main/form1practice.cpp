@@ -13,27 +13,25 @@ namespace blinket {
 
 void Form1::connectPractice()
 {
-    const auto betweenRuns = [this](void (PracticeWindows::*show)()) {
-        return [this, show] {
-            m_guard.run([this, show] {
-                if (!m_runs->underWay())
-                    (m_practiceWindows->*show)();
-            });
-        };
-    };
     // For a learner who wrote on paper: the last run, with the copy to type into.
     connect(m_checkCopyButton, &QPushButton::clicked, this,
-            betweenRuns(&PracticeWindows::showCopyCheck));
+            [this] { m_guard.run([this] { showBetweenRuns(&PracticeWindows::showCopyCheck); }); });
     connect(m_progressButton, &QPushButton::clicked, this,
-            betweenRuns(&PracticeWindows::showProgress));
+            [this] { m_guard.run([this] { showBetweenRuns(&PracticeWindows::showProgress); }); });
     connect(m_optionsButton, &QPushButton::clicked, this,
-            betweenRuns(&PracticeWindows::showOptions));
+            [this] { m_guard.run([this] { showBetweenRuns(&PracticeWindows::showOptions); }); });
     connect(m_runs, &RunController::runStarting, m_practiceWindows, &PracticeWindows::hideForRun);
     connect(m_runs, &RunController::runOver, m_practiceWindows, &PracticeWindows::showAfterRun);
     // What the learner types after the run, before the Copy check window has the keyboard, goes
     // on into the copy there.
     connect(m_practiceWindows, &PracticeWindows::copyCheckOpenedAfterRun, m_runs,
             &RunController::handOverTo);
+}
+
+void Form1::showBetweenRuns(void (PracticeWindows::*show)())
+{
+    if (!m_runs->underWay())
+        (m_practiceWindows->*show)();
 }
 
 QList<QRect> Form1::keptInSight() const
