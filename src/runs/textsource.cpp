@@ -3,6 +3,7 @@
 
 #include "runs/textsource.h"
 
+#include "platform/textbytes.h"
 #include "runs/builtinwords.h"
 
 #include <QBuffer>
@@ -32,21 +33,6 @@ qsizetype placeOf(float r, qsizetype count)
 {
     const double share = std::isfinite(r) ? std::clamp(double(r), 0.0, 1.0) : 0.0;
     return std::min(qsizetype(share * double(count)), count - 1);
-}
-
-// Whether the start of a file reads as text: no NUL byte, and hardly a control character
-// besides white space, as in a program, a picture or an archive.
-bool looksLikeText(QByteArrayView start)
-{
-    qsizetype controls = 0;
-    for (const char byte : start) {
-        const auto c = static_cast<unsigned char>(byte);
-        if (c == 0)
-            return false;
-        if (c < 0x20 && c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r')
-            ++controls;
-    }
-    return controls * 100 <= start.size();
 }
 
 QString notRead(const QString &path, const QString &why)
@@ -115,7 +101,7 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
         return fail(
             QCoreApplication::translate("TextSource", "The text file %1 is empty.").arg(shown));
     }
-    QByteArray start(qsizetype(std::min<qint64>(status.st_size, 64 * 1024)), '\0');
+    QByteArray start(qsizetype(std::min<qint64>(status.st_size, textProbeBytes)), '\0');
     const ssize_t startRead = ::pread(descriptor, start.data(), size_t(start.size()), 0);
     if (startRead >= 0 && !looksLikeText(QByteArrayView(start).first(startRead))) {
         ::close(descriptor);

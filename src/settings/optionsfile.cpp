@@ -5,6 +5,7 @@
 
 #include "platform/numeric.h"
 #include "platform/runtimeerror.h"
+#include "platform/textbytes.h"
 #include "signal/timeunit.h"
 
 #include <QCoreApplication>
@@ -48,28 +49,36 @@ QString textOf(const QSettings &file, OptionKey key)
 
 QString letterSpeedProblem(const QString &text)
 {
-    if (text.trimmed().isEmpty())
+    const QString shown = text.trimmed();
+    if (shown.isEmpty())
         return QString();
+    double speed = 0.0;
     try {
-        const double speed = textToNumber(text);
-        if (speed <= 0)
-            return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not above 0")
-                .arg(text.trimmed());
+        speed = textToNumber(text);
+    } catch (const RuntimeError &) {
+        return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not a number")
+            .arg(shown);
+    }
+    if (speed <= 0)
+        return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not above 0")
+            .arg(shown);
+    try {
         const qint32 dotMs = dotMsAtSpeed(speed);
-        if (dotMs < shortestDotMs) {
-            return QCoreApplication::translate(
-                       "OptionsFile",
-                       "the letter speed %1 is too fast to see: its dots would last %2 "
-                       "ms, less than two frames of a screen; the highest letter speed "
-                       "taken is %3")
-                .arg(text.trimmed())
-                .arg(dotMs)
-                .arg(highestVisibleSpeed());
-        }
-        return QString();
-    } catch (const RuntimeError &error) {
-        return QCoreApplication::translate("OptionsFile", "the letter speed %1 cannot be used (%2)")
-            .arg(text.trimmed(), error.description());
+        if (dotMs >= shortestDotMs)
+            return QString();
+        return QCoreApplication::translate(
+                   "OptionsFile",
+                   "the letter speed %1 is too fast to see: its dots would last %2 ms, less "
+                   "than two frames of a screen; the highest letter speed taken is %3")
+            .arg(shown)
+            .arg(dotMs)
+            .arg(highestVisibleSpeed());
+    } catch (const RuntimeError &) {
+        // Its time unit is past 16 bits of milliseconds.
+        return QCoreApplication::translate("OptionsFile",
+                                           "the letter speed %1 is too slow: a dot would last "
+                                           "more than 16 seconds")
+            .arg(shown);
     }
 }
 
@@ -108,7 +117,7 @@ OptionsReading readOptions(QSettings &file)
         const QString written = textOf(file, OptionKey::Characters);
         Options chosen;
         chosen.letters = false;
-        bool known = true;
+        QStringList unknown;
         for (const QString &word : written.split(u',', Qt::SkipEmptyParts)) {
             const QString group = word.trimmed().toLower();
             if (group == u"letters")
@@ -120,14 +129,14 @@ OptionsReading readOptions(QSettings &file)
             else if (group == u"procedure")
                 chosen.procedure = true;
             else
-                known = false;
+                unknown << word.trimmed();
         }
-        if (!known) {
+        if (!unknown.isEmpty()) {
             tell(OptionKey::Characters, written,
-                 QCoreApplication::translate(
-                     "OptionsFile", "the characters %1 hold a word other than letters, figures, "
-                                    "punctuation and procedure")
-                     .arg(written));
+                 QCoreApplication::translate("OptionsFile",
+                                             "the characters name %1, which is none of letters, "
+                                             "figures, punctuation and procedure")
+                     .arg(unknown.join(QStringLiteral(", "))));
         } else if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
             options.letters = chosen.letters;
             options.figures = chosen.figures;
@@ -140,8 +149,14 @@ OptionsReading readOptions(QSettings &file)
     if (!textFile.isEmpty()) {
         const QFileInfo info(textFile);
         const QString shown = QDir::toNativeSeparators(textFile);
-        if (info.isFile() && info.isReadable())
+        if (info.isFile() && info.isReadable() && fileLooksLikeText(textFile))
             options.textFile = textFile;
+        else if (info.isFile() && info.isReadable())
+            tell(OptionKey::TextFile, textFile,
+                 QCoreApplication::translate("OptionsFile",
+                                             "the text file %1 is not text, as a program or a "
+                                             "picture is not")
+                     .arg(shown));
         else if (info.isDir())
             tell(OptionKey::TextFile, textFile,
                  QCoreApplication::translate("OptionsFile",

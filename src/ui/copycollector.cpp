@@ -97,7 +97,11 @@ bool CopyCollector::takeKey(const QKeyEvent &key)
 {
     if (m_mode == Mode::Drill && !key.isAutoRepeat()) {
         const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
-        if (held == Qt::ControlModifier && key.key() == Qt::Key_R) {
+        // The R key, whatever the layout writes on it (ר on the Israeli one).
+        const bool r =
+            key.key() == Qt::Key_R ||
+            (key.key() < 0x10000 && copyCharacter(QChar(char16_t(key.key())), {}) == u'R');
+        if (held == Qt::ControlModifier && r) {
             answer(ReceiverAnswer::Kind::Repeat);
             return true;
         }

@@ -50,6 +50,7 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("written with an exponent", "[signal]\nletterSpeed=1e3\n", "", "l", false, 1);
     row("no characters named", "[runs]\ncharacters=\n", "", "l", false, 0);
     row("a folder named as the text file", "[runs]\ntextFile=/\n", "", "l", false, 1);
+    row("a program named as the text file", "[runs]\ntextFile=/bin/ls\n", "", "l", false, 1);
     row("an unknown word keeps the letters", "[runs]\ncharacters=letters,greek\n", "", "l", false,
         1);
     row("a missing text file", "[runs]\ntextFile=/no/such/file.txt\n", "", "l", false, 1);

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace blinket {
 
@@ -135,12 +137,22 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     bottom->addWidget(where, 1);
     bottom->addWidget(close);
 
+    // The options scroll where the screen is too small for them all; Close stays in sight.
+    auto *content = new QWidget;
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(signal);
+    contentLayout->addWidget(characters);
+    contentLayout->addWidget(text);
+    contentLayout->addWidget(drill);
+    contentLayout->addStretch();
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(signal);
-    layout->addWidget(characters);
-    layout->addWidget(text);
-    layout->addWidget(drill);
-    layout->addStretch();
+    layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
 
     connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::saveLetterSpeed);
@@ -162,9 +174,12 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Wide enough for the explanation to read well, and tall enough for all its lines.
-    setMinimumWidth(480);
-    letterSpeedNote->setMinimumHeight(letterSpeedNote->heightForWidth(440));
-    adjustSize();
+    constexpr int width = 480;
+    const QMargins margins = layout->contentsMargins();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    content->setMinimumWidth(width - margins.left() - margins.right() - scrollBar);
+    resize(width, content->heightForWidth(content->minimumWidth()) + bottom->sizeHint().height() +
+                      layout->spacing() + margins.top() + margins.bottom());
 }
 
 void OptionsWindow::keyPressEvent(QKeyEvent *event)
@@ -194,11 +209,18 @@ void OptionsWindow::load()
     m_drillGroups->setChecked(!m_options.drillWords);
     m_drillWords->setChecked(m_options.drillWords);
     m_drillExam->setChecked(m_options.drillExam);
-    const OptionProblem *drill = m_read.problem(OptionKey::DrillText);
-    if (!drill)
-        drill = m_read.problem(OptionKey::DrillExam);
-    m_drillProblem->setText(drill ? tr("Not used: %1.").arg(drill->why) : QString());
+    showDrillProblems();
     showTextFile();
+}
+
+void OptionsWindow::showDrillProblems()
+{
+    QStringList problems;
+    for (const OptionKey key : {OptionKey::DrillText, OptionKey::DrillExam}) {
+        if (const OptionProblem *problem = m_read.problem(key))
+            problems << tr("Not used: %1.").arg(problem->why);
+    }
+    m_drillProblem->setText(problems.join(u'\n'));
 }
 
 void OptionsWindow::showProblem(OptionKey key, QLabel *label)
@@ -220,6 +242,12 @@ void OptionsWindow::save(OptionKey key)
 void OptionsWindow::saveLetterSpeed()
 {
     const QString letterSpeed = m_letterSpeed->text().trimmed();
+    const OptionProblem *written = m_read.problem(OptionKey::LetterSpeed);
+    // What the file holds, left as it was: still not used, and still kept.
+    if (written && letterSpeed == written->written) {
+        showProblem(OptionKey::LetterSpeed, m_letterSpeedProblem);
+        return;
+    }
     const QString problem = letterSpeedProblem(letterSpeed);
     if (!problem.isEmpty()) {
         // The file keeps what it held; the learner sees why this is not taken.
@@ -255,6 +283,12 @@ void OptionsWindow::chooseTextFile()
                                      tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
+    // A file that gives no words is not taken: the one chosen before stays.
+    QString error;
+    if (!TextSource::fromFile(path, sendableCharacters(), &error)) {
+        m_textFileWords->setText(error + u' ' + tr("Not kept: text runs go on as before."));
+        return;
+    }
     m_options.textFile = path;
     save(OptionKey::TextFile);
     showTextFile();

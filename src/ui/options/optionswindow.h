@@ -39,6 +39,7 @@ private:
     void showTextFile();
     // The problem of the value the file holds for key, under its control; none once changed.
     void showProblem(OptionKey key, QLabel *label);
+    void showDrillProblems();
 
     Options m_options;
     OptionsReading m_read;

@@ -15,14 +15,6 @@
         <translation>מהירות האותיות ⁦%1⁩ אינה גדולה מ־0</translation>
     </message>
     <message>
-        <source>the letter speed %1 cannot be used (%2)</source>
-        <translation>אי אפשר להשתמש במהירות האותיות ⁦%1⁩ (⁦%2⁩)</translation>
-    </message>
-    <message>
-        <source>the characters %1 hold a word other than letters, figures, punctuation and procedure</source>
-        <translation>ערך התווים ⁦%1⁩ מכיל מילה שאינה letters,‏ figures,‏ punctuation או procedure</translation>
-    </message>
-    <message>
         <source>the text file %1 cannot be read</source>
         <translation>אי אפשר לקרוא את קובץ הטקסט ⁦%1⁩</translation>
     </message>
@@ -41,6 +33,22 @@
     <message>
         <source>the text file %1 is a folder, not a file</source>
         <translation>קובץ הטקסט ⁦%1⁩ הוא תיקייה, לא קובץ</translation>
+    </message>
+    <message>
+        <source>the letter speed %1 is not a number</source>
+        <translation>מהירות האותיות ⁦%1⁩ אינה מספר</translation>
+    </message>
+    <message>
+        <source>the letter speed %1 is too slow: a dot would last more than 16 seconds</source>
+        <translation>מהירות האותיות ⁦%1⁩ איטית מדי: נקודה תימשך יותר מ־16 שניות</translation>
+    </message>
+    <message>
+        <source>the characters name %1, which is none of letters, figures, punctuation and procedure</source>
+        <translation>ערך התווים מזכיר את ⁦%1⁩, שאינו letters,‏ figures,‏ punctuation או procedure</translation>
+    </message>
+    <message>
+        <source>the text file %1 is not text, as a program or a picture is not</source>
+        <translation>קובץ הטקסט ⁦%1⁩ אינו טקסט, כמו תוכנה או תמונה</translation>
     </message>
 </context>
 <context>
@@ -598,6 +606,10 @@
     <message>
         <source>Not used now: %1. Text runs send the built-in words while it cannot be read.</source>
         <translation>לא בשימוש כעת: %1. ריצות טקסט משדרות את המילים המובנות כל עוד אי אפשר לקרוא אותו.</translation>
+    </message>
+    <message>
+        <source>Not kept: text runs go on as before.</source>
+        <translation>לא נשמר: ריצות טקסט ממשיכות כמקודם.</translation>
     </message>
 </context>
 <context>
