@@ -3,10 +3,15 @@
 
 #include "draws.h"
 #include "ui/copycheck/copycheckwindow.h"
+#include "ui/options/optionswindow.h"
 #include "ui/translations.h"
 #include "windowharness.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QTextLayout>
+#include <QTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
@@ -22,6 +27,8 @@ private slots:
     void initTestCase();
     void theCopyCheckWindowReadsHebrewRightToLeft();
     void theMainWindowStaysAsItIs();
+    void latinPartsKeepTheirOrder();
+    void theFileDialogShowsPathsLeftToRight();
 };
 
 namespace {
@@ -35,6 +42,20 @@ void type(Form1 &form, const QString &keys)
 QString text(const QWidget &window, const char *label)
 {
     return control<QLabel>(window, label)->text();
+}
+
+// Where the character at index stands on a line laid out as a label lays out its text.
+qreal shownAt(const QString &line, qsizetype index)
+{
+    QTextLayout layout(line, QApplication::font());
+    QTextOption option;
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine only = layout.createLine();
+    only.setLineWidth(10000);
+    layout.endLayout();
+    return only.cursorToX(int(index));
 }
 
 } // namespace
@@ -90,6 +111,48 @@ void TestHebrew::theMainWindowStaysAsItIs()
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QVERIFY(!rightToLeft.isNull());
     QCOMPARE(rightToLeft, leftToRight);
+}
+
+void TestHebrew::latinPartsKeepTheirOrder()
+{
+    // An A to Z run typed on with one bad option: the Copy check header names the run, and the
+    // notice names the options file.
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[drill]\nexam=maybe\n"));
+    h.setSpeedAndMinutes(QStringLiteral("20"), QStringLiteral("0.001"));
+    h.platform.scriptDraws({drawFor('E')});
+    h.platform.at(700, [&h] { type(h.form, QStringLiteral("e")); });
+    h.click("Command1");
+    const QString header = text(*h.form.findChild<CopyCheckWindow *>(), "run");
+    // Read from the right: A, then "to", then Z; the line starts at the right.
+    QVERIFY2(shownAt(header, header.indexOf(u'A')) > shownAt(header, header.indexOf(u'Z')),
+             qPrintable(header));
+    QVERIFY2(shownAt(header, 0) > shownAt(header, header.size()), qPrintable(header));
+    QCOMPARE(h.notices.told.size(), 1);
+    const QString notice = h.notices.told.front().section(u'\n', 0, 0);
+    const qsizetype path = notice.indexOf(u'/');
+    // The path reads left to right: its first slash to the left of what follows it.
+    QVERIFY2(shownAt(notice, path) < shownAt(notice, path + 1), qPrintable(notice));
+    QVERIFY2(shownAt(notice, 0) > shownAt(notice, notice.size()), qPrintable(notice));
+}
+
+void TestHebrew::theFileDialogShowsPathsLeftToRight()
+{
+    WindowHarness h;
+    h.form.show();
+    h.click("optionsButton");
+    auto *options = h.form.findChild<OptionsWindow *>();
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen << QString::number(control<QWidget>(*dialog, "lookInCombo")->layoutDirection());
+        seen << control<QComboBox>(*dialog, "fileTypeCombo")->currentText();
+        dialog->reject();
+    });
+    control<QPushButton>(*options, "chooseTextFile")->click();
+    QCOMPARE(seen, (QStringList{QString::number(Qt::LeftToRight), QStringLiteral("קובצי טקסט")}));
 }
 
 QTEST_MAIN(TestHebrew)

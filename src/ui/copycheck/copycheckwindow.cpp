@@ -236,7 +236,7 @@ void CopyCheckWindow::showScore()
     m_marks->showPlaces(score.aligned, typed);
     // A text run is read word by word: whole words count as much as the letters.
     m_words->setVisible(typed && m_session.lastRun().kind == RunKind::Text);
-    m_words->setText(tr("Words right: %1 of %n", nullptr, score.groups).arg(score.groupsRight));
+    m_words->setText(tr("Words right: %L1 of %Ln", nullptr, score.groups).arg(score.groupsRight));
     m_examLine->setVisible(typed && m_session.lastRun().kind == RunKind::Exam);
     m_examLine->setText((examPassed(score.percent()) ? tr("Passed: %1 or more is needed.")
                                                      : tr("Not passed: %1 or more is needed."))
@@ -244,15 +244,15 @@ void CopyCheckWindow::showScore()
     if (!typed) {
         // Nothing typed yet: the characters sent, with nothing under them, and what to do.
         m_score->setText(tr("Type what you read; it is checked as you type."));
-        m_counts->setText(tr("Characters sent: %n.", nullptr, score.sent));
+        m_counts->setText(tr("Characters sent: %Ln.", nullptr, score.sent));
         m_letters->setRowCount(0);
         return;
     }
-    m_score->setText(tr("%1 of %n right (%2)", nullptr, score.sent)
+    m_score->setText(tr("%L1 of %Ln right (%2)", nullptr, score.sent)
                          .arg(QString::number(score.right), percentText(score.percent())));
-    m_counts->setText(QStringList{tr("%n wrong", nullptr, score.wrong),
-                                  tr("%n missed", nullptr, score.missed),
-                                  tr("%n extra", nullptr, score.extra)}
+    m_counts->setText(QStringList{tr("%Ln wrong", nullptr, score.wrong),
+                                  tr("%Ln missed", nullptr, score.missed),
+                                  tr("%Ln extra", nullptr, score.extra)}
                           .join(tr(", ")));
     showLetters();
 }
@@ -261,7 +261,7 @@ void CopyCheckWindow::showLeftOut()
 {
     const int count = m_session.leftOut() + m_copy->leftOut();
     m_leftOut->setVisible(count > 0);
-    m_leftOut->setText(tr("Left out: %n (a copy of this run takes at most %1).", nullptr, count)
+    m_leftOut->setText(tr("Left out: %Ln (a copy of this run takes at most %L1).", nullptr, count)
                            .arg(m_session.copyLimit()));
 }
 

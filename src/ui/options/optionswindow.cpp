@@ -5,6 +5,7 @@
 
 #include "runs/textsource.h"
 #include "signal/characters.h"
+#include "ui/filedialog.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -278,9 +279,10 @@ void OptionsWindow::saveCharacters()
 
 void OptionsWindow::chooseTextFile()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("A text file for text runs"), m_options.textFile,
-                                     tr("Text files (*.txt);;All files (*)"));
+    const OptionProblem *written = m_read.problem(OptionKey::TextFile);
+    const QString path = chooseFileName(
+        this, QFileDialog::AcceptOpen, tr("A text file for text runs"),
+        written ? written->written : m_options.textFile, tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     // A file that gives no words is not taken: the one chosen before stays.
@@ -306,7 +308,7 @@ void OptionsWindow::showTextFile()
     m_textFile->setText(QDir::toNativeSeparators(m_options.textFile));
     if (m_options.textFile.isEmpty()) {
         const TextSource words = TextSource::builtIn(sendableCharacters());
-        m_textFileWords->setText(tr("%n word(s) built in.", nullptr, int(words.wordCount())));
+        m_textFileWords->setText(tr("%Ln word(s) built in.", nullptr, int(words.wordCount())));
         return;
     }
     QString error;
@@ -316,9 +318,9 @@ void OptionsWindow::showTextFile()
         m_textFileWords->setText(error + u' ' + tr("Text runs send the built-in words."));
         return;
     }
-    QString counts = tr("%n word(s) to send", nullptr, int(words->wordCount()));
+    QString counts = tr("%Ln word(s) to send", nullptr, int(words->wordCount()));
     if (words->skippedCount() > 0) {
-        counts += u' ' + tr("(%n passed over: they hold characters that cannot be sent)", nullptr,
+        counts += u' ' + tr("(%Ln passed over: they hold characters that cannot be sent)", nullptr,
                             int(words->skippedCount()));
     }
     m_textFileWords->setText(counts + u'.');

@@ -3,6 +3,8 @@
 
 #include "ui/progress/progressdialogs.h"
 
+#include "ui/filedialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,9 +17,9 @@ QString StandardProgressDialogs::saveFileName(QWidget &window)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    return QFileDialog::getSaveFileName(
-        &window, tr("Export CSV"), QDir(folder).filePath(QStringLiteral("blinket-history.csv")),
-        tr("CSV files (*.csv);;All files (*)"));
+    return chooseFileName(&window, QFileDialog::AcceptSave, tr("Export CSV"),
+                          QDir(folder).filePath(QStringLiteral("blinket-history.csv")),
+                          tr("CSV files (*.csv);;All files (*)"));
 }
 
 bool StandardProgressDialogs::confirmForget(QWidget &window)

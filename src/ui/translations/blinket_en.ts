@@ -4,52 +4,52 @@
 <context>
     <name>blinket::CopyCheckWindow</name>
     <message numerus="yes">
-        <source>Words right: %1 of %n</source>
+        <source>Words right: %L1 of %Ln</source>
         <translation>
-            <numerusform>Words right: %1 of %n</numerusform>
-            <numerusform>Words right: %1 of %n</numerusform>
+            <numerusform>Words right: %L1 of %Ln</numerusform>
+            <numerusform>Words right: %L1 of %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Characters sent: %n.</source>
+        <source>Characters sent: %Ln.</source>
         <translation>
-            <numerusform>Characters sent: %n.</numerusform>
-            <numerusform>Characters sent: %n.</numerusform>
+            <numerusform>Characters sent: %Ln.</numerusform>
+            <numerusform>Characters sent: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n right (%2)</source>
+        <source>%L1 of %Ln right (%2)</source>
         <translation>
-            <numerusform>%1 of %n right (%2)</numerusform>
-            <numerusform>%1 of %n right (%2)</numerusform>
+            <numerusform>%L1 of %Ln right (%2)</numerusform>
+            <numerusform>%L1 of %Ln right (%2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n wrong</source>
+        <source>%Ln wrong</source>
         <translation>
-            <numerusform>%n wrong</numerusform>
-            <numerusform>%n wrong</numerusform>
+            <numerusform>%Ln wrong</numerusform>
+            <numerusform>%Ln wrong</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n missed</source>
+        <source>%Ln missed</source>
         <translation>
-            <numerusform>%n missed</numerusform>
-            <numerusform>%n missed</numerusform>
+            <numerusform>%Ln missed</numerusform>
+            <numerusform>%Ln missed</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n extra</source>
+        <source>%Ln extra</source>
         <translation>
-            <numerusform>%n extra</numerusform>
-            <numerusform>%n extra</numerusform>
+            <numerusform>%Ln extra</numerusform>
+            <numerusform>%Ln extra</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Left out: %n (a copy of this run takes at most %1).</source>
+        <source>Left out: %Ln (a copy of this run takes at most %L1).</source>
         <translation>
-            <numerusform>Left out: %n (a copy of this run takes at most %1).</numerusform>
-            <numerusform>Left out: %n (a copy of this run takes at most %1).</numerusform>
+            <numerusform>Left out: %Ln (a copy of this run takes at most %L1).</numerusform>
+            <numerusform>Left out: %Ln (a copy of this run takes at most %L1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -91,24 +91,24 @@
 <context>
     <name>blinket::OptionsWindow</name>
     <message numerus="yes">
-        <source>%n word(s) built in.</source>
+        <source>%Ln word(s) built in.</source>
         <translation>
-            <numerusform>%n word built in.</numerusform>
-            <numerusform>%n words built in.</numerusform>
+            <numerusform>%Ln word built in.</numerusform>
+            <numerusform>%Ln words built in.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n word(s) to send</source>
+        <source>%Ln word(s) to send</source>
         <translation>
-            <numerusform>%n word to send</numerusform>
-            <numerusform>%n words to send</numerusform>
+            <numerusform>%Ln word to send</numerusform>
+            <numerusform>%Ln words to send</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n passed over: they hold characters that cannot be sent)</source>
+        <source>(%Ln passed over: they hold characters that cannot be sent)</source>
         <translation>
-            <numerusform>(%n passed over: it holds characters that cannot be sent)</numerusform>
-            <numerusform>(%n passed over: they hold characters that cannot be sent)</numerusform>
+            <numerusform>(%Ln passed over: it holds characters that cannot be sent)</numerusform>
+            <numerusform>(%Ln passed over: they hold characters that cannot be sent)</numerusform>
         </translation>
     </message>
 </context>

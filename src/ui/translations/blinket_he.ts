@@ -12,58 +12,58 @@
     <name>OptionsFile</name>
     <message>
         <source>the letter speed %1 is not above 0</source>
-        <translation>מהירות האותיות ⁦%1⁩ אינה גדולה מ־0</translation>
+        <translation>מהירות האותיות ‎%1‎ אינה גדולה מ־0</translation>
     </message>
     <message>
         <source>the text file %1 cannot be read</source>
-        <translation>אי אפשר לקרוא את קובץ הטקסט ⁦%1⁩</translation>
+        <translation>אי אפשר לקרוא את קובץ הטקסט ‎%1‎</translation>
     </message>
     <message>
         <source>the drill&apos;s text %1 is neither groups nor words</source>
-        <translation>הטקסט של תרגיל ההודעה, ⁦%1⁩, אינו groups או words</translation>
+        <translation>הטקסט של תרגיל ההודעה, ‎%1‎, אינו groups או words</translation>
     </message>
     <message>
         <source>the drill&apos;s exam %1 is neither true nor false</source>
-        <translation>ערך המבחן של תרגיל ההודעה, ⁦%1⁩, אינו true או false</translation>
+        <translation>ערך המבחן של תרגיל ההודעה, ‎%1‎, אינו true או false</translation>
     </message>
     <message>
         <source>the letter speed %1 is too fast to see: its dots would last %2 ms, less than two frames of a screen; the highest letter speed taken is %3</source>
-        <translation>מהירות האותיות ⁦%1⁩ מהירה מכדי לראות: הנקודות שלה יימשכו %2 מילישניות, פחות משתי תמונות של מסך; מהירות האותיות הגבוהה ביותר שמתקבלת היא %3</translation>
+        <translation>מהירות האותיות ‎%1‎ מהירה מכדי לראות: הנקודות שלה יימשכו %2 מילישניות, פחות משתי תמונות של מסך; מהירות האותיות הגבוהה ביותר שמתקבלת היא %3</translation>
     </message>
     <message>
         <source>the text file %1 is a folder, not a file</source>
-        <translation>קובץ הטקסט ⁦%1⁩ הוא תיקייה, לא קובץ</translation>
+        <translation>קובץ הטקסט ‎%1‎ הוא תיקייה, לא קובץ</translation>
     </message>
     <message>
         <source>the letter speed %1 is not a number</source>
-        <translation>מהירות האותיות ⁦%1⁩ אינה מספר</translation>
+        <translation>מהירות האותיות ‎%1‎ אינה מספר</translation>
     </message>
     <message>
         <source>the letter speed %1 is too slow: a dot would last more than 16 seconds</source>
-        <translation>מהירות האותיות ⁦%1⁩ איטית מדי: נקודה תימשך יותר מ־16 שניות</translation>
+        <translation>מהירות האותיות ‎%1‎ איטית מדי: נקודה תימשך יותר מ־16 שניות</translation>
     </message>
     <message>
         <source>the characters name %1, which is none of letters, figures, punctuation and procedure</source>
-        <translation>ערך התווים מזכיר את ⁦%1⁩, שאינו letters,‏ figures,‏ punctuation או procedure</translation>
+        <translation>ערך התווים מזכיר את ‎%1‎, שאינו ‎letters, figures, punctuation‎ או ‎procedure‎</translation>
     </message>
     <message>
         <source>the text file %1 is not text, as a program or a picture is not</source>
-        <translation>קובץ הטקסט ⁦%1⁩ אינו טקסט, כמו תוכנה או תמונה</translation>
+        <translation>קובץ הטקסט ‎%1‎ אינו טקסט, כמו תוכנה או תמונה</translation>
     </message>
 </context>
 <context>
     <name>PracticeHistory</name>
     <message>
         <source>This run could not be stored: %1.</source>
-        <translation>לא ניתן היה לשמור את הריצה: %1.</translation>
+        <translation>לא ניתן היה לשמור את השידור: %1.</translation>
     </message>
     <message>
         <source>This run could not be stored</source>
-        <translation>לא ניתן היה לשמור את הריצה</translation>
+        <translation>לא ניתן היה לשמור את השידור</translation>
     </message>
     <message>
         <source>This run is not kept: the practice history was forgotten after it.</source>
-        <translation>הריצה לא נשמרה: היסטוריית התרגול נמחקה אחריה.</translation>
+        <translation>השידור לא נשמר: היסטוריית התרגול נמחקה אחריו.</translation>
     </message>
     <message>
         <source>The practice history is as it was.</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>The practice history could not be exported to %1: %2.</source>
-        <translation>לא ניתן היה לייצא את היסטוריית התרגול אל ⁦%1⁩: %2.</translation>
+        <translation>לא ניתן היה לייצא את היסטוריית התרגול אל ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>The practice history could not be cleared</source>
@@ -83,23 +83,23 @@
     </message>
     <message>
         <source>%1: the folder %2 could not be created.</source>
-        <translation>%1: לא ניתן היה ליצור את התיקייה ⁦%2⁩.</translation>
+        <translation>‏%1: לא ניתן היה ליצור את התיקייה ‎%2‎.</translation>
     </message>
     <message>
         <source>%1: a new practice history could not be started.</source>
-        <translation>%1: לא ניתן היה להתחיל היסטוריית תרגול חדשה.</translation>
+        <translation>‏%1: לא ניתן היה להתחיל היסטוריית תרגול חדשה.</translation>
     </message>
     <message>
         <source>The practice history %1 cannot be read, and it could not be moved aside to start a new one.</source>
-        <translation>אי אפשר לקרוא את היסטוריית התרגול ⁦%1⁩, ולא ניתן היה להעביר אותה הצידה כדי להתחיל היסטוריה חדשה.</translation>
+        <translation>אי אפשר לקרוא את היסטוריית התרגול ‎%1‎, ולא ניתן היה להעביר אותה הצידה כדי להתחיל היסטוריה חדשה.</translation>
     </message>
     <message>
         <source>Your practice history was written by a newer version of Blinket that this one cannot read, so a new history was started. The old file was kept as %1.</source>
-        <translation>היסטוריית התרגול שלך נכתבה בגרסה חדשה יותר של Blinket, שגרסה זו אינה יכולה לקרוא, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ⁦%1⁩.</translation>
+        <translation>היסטוריית התרגול שלך נכתבה בגרסה חדשה יותר של Blinket, שגרסה זו אינה יכולה לקרוא, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ‎%1‎.</translation>
     </message>
     <message>
         <source>Your practice history could not be read, so a new history was started. The old file was kept as %1.</source>
-        <translation>לא ניתן היה לקרוא את היסטוריית התרגול שלך, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ⁦%1⁩.</translation>
+        <translation>לא ניתן היה לקרוא את היסטוריית התרגול שלך, ולכן התחילה היסטוריה חדשה. הקובץ הישן נשמר בשם ‎%1‎.</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -107,11 +107,11 @@
     </message>
     <message>
         <source>the file %1 cannot be written to</source>
-        <translation>אי אפשר לכתוב לקובץ ⁦%1⁩</translation>
+        <translation>אי אפשר לכתוב לקובץ ‎%1‎</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written to</source>
-        <translation>אי אפשר לכתוב לתיקייה ⁦%1⁩</translation>
+        <translation>אי אפשר לכתוב לתיקייה ‎%1‎</translation>
     </message>
     <message>
         <source>another copy of Blinket kept the history busy for too long</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>the disk could not be read or written (%1)</source>
-        <translation>לא ניתן היה לקרוא מהדיסק או לכתוב אליו (⁦%1⁩)</translation>
+        <translation>לא ניתן היה לקרוא מהדיסק או לכתוב אליו (‎%1‎)</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -130,11 +130,11 @@
     <name>RunKind</name>
     <message>
         <source>A to Z</source>
-        <translation>A עד Z</translation>
+        <translation>‏‎A‎ עד ‎Z‎</translation>
     </message>
     <message>
         <source>Lesson %1 (%2)</source>
-        <translation>שיעור %1 (⁦%2⁩)</translation>
+        <translation>שיעור %1 (‎%2‎)</translation>
     </message>
     <message>
         <source>Weak letters</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Text run</source>
-        <translation>ריצת טקסט</translation>
+        <translation>שידור טקסט</translation>
     </message>
     <message>
         <source>Message drill</source>
@@ -157,31 +157,31 @@
     <name>TextSource</name>
     <message>
         <source>The text file %1 could not be read: %2.</source>
-        <translation>לא ניתן היה לקרוא את קובץ הטקסט ⁦%1⁩: %2.</translation>
+        <translation>לא ניתן היה לקרוא את קובץ הטקסט ‎%1‎: %2.</translation>
     </message>
     <message>
         <source>The text file %1 is a folder, not a file.</source>
-        <translation>קובץ הטקסט ⁦%1⁩ הוא תיקייה, לא קובץ.</translation>
+        <translation>קובץ הטקסט ‎%1‎ הוא תיקייה, לא קובץ.</translation>
     </message>
     <message>
         <source>The text file %1 is not an ordinary file, so it cannot be read as text.</source>
-        <translation>קובץ הטקסט ⁦%1⁩ אינו קובץ רגיל, ולכן אי אפשר לקרוא אותו כטקסט.</translation>
+        <translation>קובץ הטקסט ‎%1‎ אינו קובץ רגיל, ולכן אי אפשר לקרוא אותו כטקסט.</translation>
     </message>
     <message>
         <source>The text file %1 is empty.</source>
-        <translation>קובץ הטקסט ⁦%1⁩ ריק.</translation>
+        <translation>קובץ הטקסט ‎%1‎ ריק.</translation>
     </message>
     <message>
         <source>The text file %1 holds only white space, no words.</source>
-        <translation>בקובץ הטקסט ⁦%1⁩ יש רק רווחים, בלי מילים.</translation>
+        <translation>בקובץ הטקסט ‎%1‎ יש רק רווחים, בלי מילים.</translation>
     </message>
     <message>
         <source>The text file %1 holds no word that can be sent: every word in it holds a character that cannot be sent, or is too long.</source>
-        <translation>בקובץ הטקסט ⁦%1⁩ אין אף מילה שאפשר לשדר: בכל מילה בו יש תו שאי אפשר לשדר, או שהיא ארוכה מדי.</translation>
+        <translation>בקובץ הטקסט ‎%1‎ אין אף מילה שאפשר לשדר: בכל מילה בו יש תו שאי אפשר לשדר, או שהיא ארוכה מדי.</translation>
     </message>
     <message>
         <source>The text file %1 is not text: it holds data of another kind, as a program or a picture does.</source>
-        <translation>קובץ הטקסט ⁦%1⁩ אינו טקסט: יש בו נתונים מסוג אחר, כמו בתוכנה או בתמונה.</translation>
+        <translation>קובץ הטקסט ‎%1‎ אינו טקסט: יש בו נתונים מסוג אחר, כמו בתוכנה או בתמונה.</translation>
     </message>
 </context>
 <context>
@@ -192,16 +192,16 @@
     </message>
     <message>
         <source>Average of last 5 runs</source>
-        <translation>ממוצע 5 הריצות האחרונות</translation>
+        <translation>ממוצע 5 השידורים האחרונים</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation>ריצה</translation>
+        <translation>שידור</translation>
     </message>
     <message>
         <source>Run %1, %2
 %3, speed %4: %5</source>
-        <translation>ריצה %1, %2
+        <translation>שידור %1, ‎%2‎
 %3, מהירות %4: %5</translation>
     </message>
 </context>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>This run&apos;s characters</source>
-        <translation>התווים בריצה זו</translation>
+        <translation>התווים בשידור זה</translation>
     </message>
     <message>
         <source>Sent, and what you typed</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>%1 at speed %2 for %3 min, run on %4</source>
-        <translation>%1, במהירות %2 למשך %3 דק׳, ב־%4</translation>
+        <translation>‏%1, במהירות %2 למשך %3 דק׳, ב־‎%4‎</translation>
     </message>
     <message>
         <source>Nothing to check yet.</source>
@@ -269,13 +269,13 @@
     </message>
     <message>
         <source>Start a run of A to Z or a lesson; the characters it sends are checked here.</source>
-        <translation>יש להתחיל ריצת A עד Z או שיעור; התווים שישודרו בה ייבדקו כאן.</translation>
+        <translation>יש להתחיל שידור ‎A‎ עד ‎Z‎ או שיעור; התווים שישודרו בו ייבדקו כאן.</translation>
     </message>
     <message numerus="yes">
-        <source>Words right: %1 of %n</source>
+        <source>Words right: %L1 of %Ln</source>
         <translation>
-            <numerusform>מילים נכונות: %1 מתוך %n</numerusform>
-            <numerusform>מילים נכונות: %1 מתוך %n</numerusform>
+            <numerusform>מילים נכונות: %L1 מתוך %Ln</numerusform>
+            <numerusform>מילים נכונות: %L1 מתוך %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -291,38 +291,38 @@
         <translation>יש להקליד את מה שקראת; הבדיקה נעשית תוך כדי הקלדה.</translation>
     </message>
     <message numerus="yes">
-        <source>Characters sent: %n.</source>
+        <source>Characters sent: %Ln.</source>
         <translation>
-            <numerusform>תווים ששודרו: %n.</numerusform>
-            <numerusform>תווים ששודרו: %n.</numerusform>
+            <numerusform>תווים ששודרו: %Ln.</numerusform>
+            <numerusform>תווים ששודרו: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 of %n right (%2)</source>
+        <source>%L1 of %Ln right (%2)</source>
         <translation>
-            <numerusform>%1 מתוך %n נכון (%2)</numerusform>
-            <numerusform>%1 מתוך %n נכונים (%2)</numerusform>
+            <numerusform>%L1 מתוך %Ln נכון (%2)</numerusform>
+            <numerusform>%L1 מתוך %Ln נכונים (%2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n wrong</source>
+        <source>%Ln wrong</source>
         <translation>
-            <numerusform>%n שגוי</numerusform>
-            <numerusform>%n שגויים</numerusform>
+            <numerusform>%Ln שגוי</numerusform>
+            <numerusform>%Ln שגויים</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n missed</source>
+        <source>%Ln missed</source>
         <translation>
-            <numerusform>%n חסר</numerusform>
-            <numerusform>%n חסרים</numerusform>
+            <numerusform>%Ln חסר</numerusform>
+            <numerusform>%Ln חסרים</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n extra</source>
+        <source>%Ln extra</source>
         <translation>
-            <numerusform>%n עודף</numerusform>
-            <numerusform>%n עודפים</numerusform>
+            <numerusform>%Ln עודף</numerusform>
+            <numerusform>%Ln עודפים</numerusform>
         </translation>
     </message>
     <message>
@@ -330,24 +330,24 @@
         <translation>, </translation>
     </message>
     <message numerus="yes">
-        <source>Left out: %n (a copy of this run takes at most %1).</source>
+        <source>Left out: %Ln (a copy of this run takes at most %L1).</source>
         <translation>
-            <numerusform>הושמט: %n (העתקה של ריצה זו מוגבלת ל־%1 תווים).</numerusform>
-            <numerusform>הושמטו: %n (העתקה של ריצה זו מוגבלת ל־%1 תווים).</numerusform>
+            <numerusform>הושמט: %Ln (העתקה של שידור זה מוגבלת ל־%L1 תווים).</numerusform>
+            <numerusform>הושמטו: %Ln (העתקה של שידור זה מוגבלת ל־%L1 תווים).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 ×%2</source>
-        <translation>⁦%1 ×%2⁩</translation>
+        <translation>‎%1 ×%2‎</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a procedure sign and its letters</comment>
-        <translation>⁦%1 (%2)⁩</translation>
+        <translation>‎%1 (%2)‎</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation>%1 דק׳ ו־%2 שנ׳</translation>
+        <translation>‏%1 דק׳ ו־%2 שנ׳</translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>%1 at speed %2, took %3, run on %4</source>
-        <translation>%1, במהירות %2, נמשך %3, ב־%4</translation>
+        <translation>‏%1, במהירות %2, נמשך %3, ב־‎%4‎</translation>
     </message>
 </context>
 <context>
@@ -379,23 +379,23 @@
     <name>blinket::Form1</name>
     <message>
         <source>Answer the call: Enter</source>
-        <translation>ענו לקריאה: Enter</translation>
+        <translation>ענו לקריאה: ‎Enter‎</translation>
     </message>
     <message>
         <source>Type the identity, then Enter</source>
-        <translation>הקלידו את אות הזיהוי, ואז Enter</translation>
+        <translation>הקלידו את אות הזיהוי, ואז ‎Enter‎</translation>
     </message>
     <message>
         <source>Type the identity, then Enter; Ctrl+R repeats</source>
-        <translation>הקלידו את אות הזיהוי, ואז Enter;‏ Ctrl+R לחזרה</translation>
+        <translation>הקלידו את אות הזיהוי, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Word %1 of %2: type it, then Enter; Ctrl+R repeats</source>
-        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז Enter;‏ Ctrl+R לחזרה</translation>
+        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Group %1 of %2: type it, then Enter; Ctrl+R repeats</source>
-        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז Enter;‏ Ctrl+R לחזרה</translation>
+        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Word %1 of %2, sent twice: type as you read</source>
@@ -407,11 +407,11 @@
     </message>
     <message>
         <source>End of message: finish your copy, then Enter</source>
-        <translation>סוף ההודעה: השלימו את ההעתקה, ואז Enter</translation>
+        <translation>סוף ההודעה: השלימו את ההעתקה, ואז ‎Enter‎</translation>
     </message>
     <message>
         <source>End of message: Enter</source>
-        <translation>סוף ההודעה: Enter</translation>
+        <translation>סוף ההודעה: ‎Enter‎</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>Runs</source>
-        <translation>ריצות</translation>
+        <translation>שידורים</translation>
     </message>
     <message>
         <source>Best</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>%1: not read yet</source>
-        <translation>התו ⁦%1⁩ טרם נקרא</translation>
+        <translation>התו ‎%1‎ טרם נקרא</translation>
     </message>
     <message>
         <source>The weakest of those read ten times or more</source>
@@ -470,8 +470,8 @@
     <message numerus="yes">
         <source>%1: %2 of the last %n read right (%3)</source>
         <translation>
-            <numerusform>התו ⁦%1⁩: %2 מתוך %n קריאה נכונה (%3)</numerusform>
-            <numerusform>התו ⁦%1⁩: %2 מתוך %n הקריאות האחרונות נכונות (%3)</numerusform>
+            <numerusform>התו ‎%1‎: %2 מתוך %n קריאה נכונה (%3)</numerusform>
+            <numerusform>התו ‎%1‎: %2 מתוך %n הקריאות האחרונות נכונות (%3)</numerusform>
         </translation>
     </message>
 </context>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Each letter is sent at this speed, and the gaps between letters and groups are longer, so that a run keeps the pace of the speed: the eye learns each letter&apos;s whole shape. Empty, or not above the speed: letters at the speed.</source>
-        <translation>כל אות משודרת במהירות זו, והרווחים בין האותיות והקבוצות ארוכים יותר, כך שהריצה שומרת על הקצב של המהירות שנבחרה: העין לומדת את הצורה השלמה של כל אות. ריק, או לא גבוה מהמהירות: האותיות משודרות במהירות הריצה.</translation>
+        <translation>כל אות משודרת במהירות זו, והרווחים בין האותיות והקבוצות ארוכים יותר, כך שהשידור שומר על הקצב של המהירות שנבחרה: העין לומדת את הצורה השלמה של כל אות. ריק, או לא גבוה מהמהירות: האותיות משודרות במהירות השידור.</translation>
     </message>
     <message>
         <source>Letters at (words a minute):</source>
@@ -499,11 +499,11 @@
     </message>
     <message>
         <source>Characters of A to Z and Weak letters runs</source>
-        <translation>התווים בריצות A עד Z ואותיות חלשות</translation>
+        <translation>התווים בשידורי ‎A‎ עד ‎Z‎ ואותיות חלשות</translation>
     </message>
     <message>
         <source>Letters: A to Z</source>
-        <translation>אותיות: A עד Z</translation>
+        <translation>אותיות: ‎A‎ עד ‎Z‎</translation>
     </message>
     <message>
         <source>Figures</source>
@@ -515,11 +515,11 @@
     </message>
     <message>
         <source>Procedure signs: ^ AA, + AR, &amp;&amp; AS, = BT, ( KN, % SK</source>
-        <translation>סימני נוהל: ⁦^ AA, + AR, &amp;&amp; AS, = BT, ( KN, % SK⁩</translation>
+        <translation>סימני נוהל: ‎^ AA, + AR, &amp;&amp; AS, = BT, ( KN, % SK‎</translation>
     </message>
     <message>
         <source>Text runs</source>
-        <translation>ריצות טקסט</translation>
+        <translation>שידורי טקסט</translation>
     </message>
     <message>
         <source>the built-in words</source>
@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>Words, as in text runs</source>
-        <translation>מילים, כמו בריצות טקסט</translation>
+        <translation>מילים, כמו בשידורי טקסט</translation>
     </message>
     <message>
         <source>Exam form: five groups, each sent twice, no repeats</source>
@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Kept in %1</source>
-        <translation>נשמרות בקובץ ⁦%1⁩</translation>
+        <translation>נשמרות בקובץ ‎%1‎</translation>
     </message>
     <message>
         <source>Not kept: %1.</source>
@@ -563,41 +563,41 @@
     </message>
     <message>
         <source>A text file for text runs</source>
-        <translation>קובץ טקסט לריצות טקסט</translation>
+        <translation>קובץ טקסט לשידורי טקסט</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <translation>קובצי טקסט (*.txt);;כל הקבצים (*)</translation>
     </message>
     <message numerus="yes">
-        <source>%n word(s) built in.</source>
+        <source>%Ln word(s) built in.</source>
         <translation>
-            <numerusform>%n מילה מובנית.</numerusform>
-            <numerusform>%n מילים מובנות.</numerusform>
+            <numerusform>%Ln מילה מובנית.</numerusform>
+            <numerusform>%Ln מילים מובנות.</numerusform>
         </translation>
     </message>
     <message>
         <source>Text runs send the built-in words.</source>
-        <translation>ריצות טקסט משדרות את המילים המובנות.</translation>
+        <translation>שידורי טקסט משדרים את המילים המובנות.</translation>
     </message>
     <message numerus="yes">
-        <source>%n word(s) to send</source>
+        <source>%Ln word(s) to send</source>
         <translation>
-            <numerusform>%n מילה לשידור</numerusform>
-            <numerusform>%n מילים לשידור</numerusform>
+            <numerusform>%Ln מילה לשידור</numerusform>
+            <numerusform>%Ln מילים לשידור</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n passed over: they hold characters that cannot be sent)</source>
+        <source>(%Ln passed over: they hold characters that cannot be sent)</source>
         <translation>
-            <numerusform>(%n דולגה: יש בה תווים שאי אפשר לשדר)</numerusform>
-            <numerusform>(%n דולגו: יש בהן תווים שאי אפשר לשדר)</numerusform>
+            <numerusform>(%Ln דולגה: יש בה תווים שאי אפשר לשדר)</numerusform>
+            <numerusform>(%Ln דולגו: יש בהן תווים שאי אפשר לשדר)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a group&apos;s name and its characters</comment>
-        <translation>%1: ⁦%2⁩</translation>
+        <translation>%1: ‎%2‎</translation>
     </message>
     <message>
         <source>Not used: %1.</source>
@@ -605,11 +605,11 @@
     </message>
     <message>
         <source>Not used now: %1. Text runs send the built-in words while it cannot be read.</source>
-        <translation>לא בשימוש כעת: %1. ריצות טקסט משדרות את המילים המובנות כל עוד אי אפשר לקרוא אותו.</translation>
+        <translation>לא בשימוש כעת: %1. שידורי טקסט משדרים את המילים המובנות כל עוד אי אפשר לקרוא אותו.</translation>
     </message>
     <message>
         <source>Not kept: text runs go on as before.</source>
-        <translation>לא נשמר: ריצות טקסט ממשיכות כמקודם.</translation>
+        <translation>לא נשמר: שידורי טקסט ממשיכים כמקודם.</translation>
     </message>
 </context>
 <context>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>No runs yet</source>
-        <translation>אין עדיין ריצות</translation>
+        <translation>אין עדיין שידורים</translation>
     </message>
     <message>
         <source>Practise &amp;weak letters</source>
@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>&amp;Accuracy per run</source>
-        <translation>דיוק לפי ריצה (&amp;A)</translation>
+        <translation>דיוק לפי שידור (&amp;A)</translation>
     </message>
     <message>
         <source>Top confusions</source>
@@ -663,11 +663,11 @@
     </message>
     <message>
         <source>All runs</source>
-        <translation>כל הריצות</translation>
+        <translation>כל השידורים</translation>
     </message>
     <message>
         <source>A to Z</source>
-        <translation>A עד Z</translation>
+        <translation>‏‎A‎ עד ‎Z‎</translation>
     </message>
     <message>
         <source>Weak letters</source>
@@ -675,11 +675,11 @@
     </message>
     <message>
         <source>Lesson %1 (%2)</source>
-        <translation>שיעור %1 (⁦%2⁩)</translation>
+        <translation>שיעור %1 (‎%2‎)</translation>
     </message>
     <message>
         <source>Text runs</source>
-        <translation>ריצות טקסט</translation>
+        <translation>שידורי טקסט</translation>
     </message>
     <message>
         <source>Message drills</source>
@@ -691,7 +691,7 @@
     </message>
     <message>
         <source>Next: lesson %1 (%2).</source>
-        <translation>הבא: שיעור %1 (⁦%2⁩).</translation>
+        <translation>הבא: שיעור %1 (‎%2‎).</translation>
     </message>
     <message>
         <source>&amp;Start lesson %1</source>
@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>Weakest, hatched: %1, %2 of the last %3 read right (%4).</source>
-        <translation>החלש ביותר (מסומן בפסים): ⁦%1⁩, %2 מתוך %3 הקריאות האחרונות נכונות (%4).</translation>
+        <translation>החלש ביותר (מסומן בפסים): ‎%1‎, %2 מתוך %3 הקריאות האחרונות נכונות (%4).</translation>
     </message>
     <message>
         <source>No letter has ten readings yet.</source>
@@ -715,11 +715,11 @@
     </message>
     <message>
         <source>; fewer for %1</source>
-        <translation>; פחות עבור ⁦%1⁩</translation>
+        <translation>; פחות עבור ‎%1‎</translation>
     </message>
     <message>
         <source>; none yet for %1</source>
-        <translation>; עדיין אין עבור ⁦%1⁩</translation>
+        <translation>; עדיין אין עבור ‎%1‎</translation>
     </message>
     <message>
         <source>No letter has been read as another yet.</source>
@@ -727,33 +727,33 @@
     </message>
     <message>
         <source>%1 read as %2: %3</source>
-        <translation>⁦%1⁩ נקרא כ־⁦%2⁩: %3</translation>
+        <translation>‏‎%1‎ נקרא כ־‎%2‎: %3</translation>
     </message>
     <message>
         <source>No runs stored yet: type what you read during a run, and the run is kept here.</source>
-        <translation>עדיין לא נשמרו ריצות: יש להקליד את מה שקוראים במהלך ריצה, והריצה תישמר כאן.</translation>
+        <translation>עדיין לא נשמרו שידורים: יש להקליד את מה שקוראים במהלך שידור, והשידור יישמר כאן.</translation>
     </message>
     <message>
         <source>The runs were written to %1.</source>
-        <translation>הריצות נכתבו אל ⁦%1⁩.</translation>
+        <translation>השידורים נכתבו אל ‎%1‎.</translation>
     </message>
 </context>
 <context>
     <name>blinket::RunController</name>
     <message>
         <source>Text runs send the built-in words meanwhile.</source>
-        <translation>בינתיים ריצות טקסט משדרות את המילים המובנות.</translation>
+        <translation>בינתיים שידורי טקסט משדרים את המילים המובנות.</translation>
     </message>
     <message numerus="yes">
         <source>%n option(s) in %1 cannot be used, so runs go on without them:</source>
         <translation>
-            <numerusform>%n אפשרות בקובץ ⁦%1⁩ אינה שמישה, ולכן הריצות ממשיכות בלעדיה:</numerusform>
-            <numerusform>%n אפשרויות בקובץ ⁦%1⁩ אינן שמישות, ולכן הריצות ממשיכות בלעדיהן:</numerusform>
+            <numerusform>%n אפשרות בקובץ ‎%1‎ אינה שמישה, ולכן השידורים ממשיכים בלעדיה:</numerusform>
+            <numerusform>%n אפשרויות בקובץ ‎%1‎ אינן שמישות, ולכן השידורים ממשיכים בלעדיהן:</numerusform>
         </translation>
     </message>
     <message>
         <source>The Options window (Alt+O) shows them and mends them.</source>
-        <translation>חלון האפשרויות (Alt+O) מציג אותן ומאפשר לתקן אותן.</translation>
+        <translation>חלון האפשרויות (‎Alt+O‎) מציג אותן ומאפשר לתקן אותן.</translation>
     </message>
 </context>
 <context>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation>קובצי CSV (*.csv);;כל הקבצים (*)</translation>
+        <translation>קובצי ‎CSV‎ (*.csv);;כל הקבצים (*)</translation>
     </message>
     <message>
         <source>Forget history</source>
@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Forget every stored run? This cannot be undone.</source>
-        <translation>למחוק את כל הריצות השמורות? אי אפשר לבטל פעולה זו.</translation>
+        <translation>למחוק את כל השידורים השמורים? אי אפשר לבטל פעולה זו.</translation>
     </message>
 </context>
 </TS>
