@@ -5,6 +5,7 @@
 #include "practice/practicehistory.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "ui/options/optionswindow.h"
+#include "ui/translations.h"
 #include "windowharness.h"
 
 #include <QCheckBox>
@@ -45,6 +46,7 @@ private slots:
     void aTextRunSendsTheWordsOfTheFile();
     void theOptionsWindowKeepsWhatTheLearnerSets();
     void theOptionsWindowShowsWhatItCannotUseAndLeavesIt();
+    void largeCountsAreWrittenAsTheLocaleWritesThem();
 };
 
 void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
@@ -194,6 +196,22 @@ void TestOptionsInRuns::theOptionsWindowShowsWhatItCannotUseAndLeavesIt()
     QVERIFY2(file.contains("letterSpeed=abc"), file.constData());
     QVERIFY2(file.contains("textFile=" + words.toUtf8()), file.constData());
     QVERIFY2(file.contains("characters=\"letters,figures\""), file.constData());
+}
+
+void TestOptionsInRuns::largeCountsAreWrittenAsTheLocaleWritesThem()
+{
+    WindowHarness h;
+    const QString words = h.dataHome.filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFile(words, QByteArray("SEA ").repeated(1234)));
+    QVERIFY(h.writeOptions("[runs]\ntextFile=" + words.toUtf8() + '\n'));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installTranslations(*qApp);
+    h.form.show();
+    h.click("optionsButton");
+    const QString shown =
+        control<QLabel>(*h.form.findChild<OptionsWindow *>(), "textFileWords")->text();
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(shown, QStringLiteral("1,234 words to send."));
 }
 
 QTEST_MAIN(TestOptionsInRuns)

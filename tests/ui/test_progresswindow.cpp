@@ -3,6 +3,7 @@
 
 #include "maderuns.h"
 #include "practice/practicesession.h"
+#include "signal/characters.h"
 #include "testfiles.h"
 #include "ui/progress/progressdialogs.h"
 #include "ui/progress/progresswindow.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGraphicsObject>
+#include <QGraphicsTextItem>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineSeries>
@@ -208,6 +210,7 @@ private slots:
     void oldDotsAreRepaintedAway();
     void barForEachLetterWithItsCount();
     void notReadYetIsNotNoneRight();
+    void everyCharactersLabelIsWholeAtTheFirstSize();
     void startButtonsStartTheAdvisedRuns();
     void tenMostFrequentConfusions();
     void lessonRowsInNumberOrder();
@@ -402,12 +405,15 @@ void TestProgressWindow::barForEachLetterWithItsCount()
                                             0,   0, 0, 0, 0, 50, 100, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(valuesOf(weakest), (QList<qreal>{0, 0, 0, 0, 75, 0, 0, 0, 0, 0, 0, 0, 0,
                                               0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0}));
+    // S is lower, but read too few times to be called the weakest: the line says so.
     QCOMPARE(textOf(window, "weakestLine"),
-             QStringLiteral("Weakest, hatched: E, 9 of the last 12 read right (75 %)."));
+             QStringLiteral("Weakest, hatched: E, 9 of the last 12 read right (75 %). S is lower, "
+                            "2 of 4 read right (50 %), but 4 reading(s) are too few to be sure: "
+                            "a character is judged on ten or more."));
     QCOMPARE(textOf(window, "letterCounts"),
-             QStringLiteral("Each bar stands on its character's last 50 readings; fewer for "
-                            "E 12, S 4, T 10; none yet for B, C, D, F, G, H, I, J, K, L, M, N, O, "
-                            "P, Q, R, U, V, W, X, Y, Z."));
+             QStringLiteral("Each bar is the share read right of its character's last 50 "
+                            "readings.\nRead these more, to be sure of them: S.\nNot sent yet: "
+                            "B, C, D, F, G, H, I, J, K, L, M, N, O, P, Q, R, U, V, W, X, Y, Z."));
 
     // The mark moves with the weakest letter. T: 13 of 20 now, below E's 9 of 12.
     QVERIFY(
@@ -455,7 +461,29 @@ void TestProgressWindow::notReadYetIsNotNoneRight()
              QStringLiteral("+ (AR): 1 of the last 1 read right (100 %)"));
     // Four readings are too few to call Q the weakest.
     QCOMPARE(barSet(window, "weakestBar")->sum(), 0.0);
-    QCOMPARE(textOf(window, "weakestLine"), QStringLiteral("No letter has ten readings yet."));
+    QCOMPARE(textOf(window, "weakestLine"),
+             QStringLiteral("Lowest so far: Q, 0 of 4 read right (0 %), but 4 reading(s) are too "
+                            "few to be sure: a character is judged on ten or more."));
+}
+
+void TestProgressWindow::everyCharactersLabelIsWholeAtTheFirstSize()
+{
+    // Every character sent: 51 columns.
+    const QString all = sendableCharacters().toString();
+    QVERIFY(m_history->store(madeRun(all, all, 0)));
+    ProgressWindow window(*m_bridge);
+    window.refresh();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QChart *chart = control<QChartView>(window, "letterChart")->chart();
+    QStringList shown;
+    for (QGraphicsItem *item : chart->scene()->items()) {
+        if (const auto *label = dynamic_cast<QGraphicsTextItem *>(item);
+            label && label->isVisible())
+            shown << label->toPlainText();
+    }
+    for (const QChar c : all)
+        QVERIFY2(shown.contains(QString(c)), qPrintable(QString(c) + u' ' + shown.join(u' ')));
 }
 
 void TestProgressWindow::startButtonsStartTheAdvisedRuns()

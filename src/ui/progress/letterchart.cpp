@@ -101,6 +101,10 @@ void LetterChart::showCharacters(const ProgressReport &report)
             notRead << QPointF(double(i), notReadHeight);
     }
     m_characterAxis->setCategories(categories);
+    // Room for each label whole, with the percent axis beside them.
+    const QFontMetrics metrics(m_characterAxis->labelsFont());
+    setMinimumWidth(int(categories.size()) * metrics.horizontalAdvance(QStringLiteral("WW")) +
+                    metrics.horizontalAdvance(QStringLiteral("100%")) * 2);
     m_bars->remove(0, m_bars->count());
     m_bars->append(plain);
     m_weakestBar->remove(0, m_weakestBar->count());

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -125,7 +126,15 @@ void ProgressWindow::buildControls()
     perLesson->addStretch();
     auto *letters = new QHBoxLayout();
     QVBoxLayout *perCharacter = addSection(this, letters, tr("Accuracy per character"), 1);
-    perCharacter->addWidget(m_letterChart);
+    // Each character's label whole: with more characters than the width holds, the chart
+    // scrolls sideways.
+    auto *chartScroll = new QScrollArea(this);
+    chartScroll->setObjectName(QStringLiteral("letterChartScroll"));
+    chartScroll->setFrameShape(QFrame::NoFrame);
+    chartScroll->setWidgetResizable(true);
+    chartScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartScroll->setWidget(m_letterChart);
+    perCharacter->addWidget(chartScroll, 1);
     perCharacter->addWidget(m_weakestLine);
     perCharacter->addWidget(m_countsLine);
     auto *buttons = new QHBoxLayout();
@@ -247,38 +256,65 @@ QString ProgressWindow::weakestText(const ProgressReport &report) const
     const auto weakest = report.weakest ? std::ranges::find(report.characters, *report.weakest,
                                                             &CharacterReport::character)
                                         : report.characters.end();
-    if (weakest != report.characters.end()) {
-        return tr("Weakest, hatched: %1, %2 of the last %3 read right (%4).")
-            .arg(weakest->name())
-            .arg(weakest->right)
-            .arg(weakest->readings)
-            .arg(percentText(weakest->accuracy));
+    // The lowest of all read at least once, the fewest readings first on a tie.
+    const CharacterReport *lowest = nullptr;
+    for (const CharacterReport &shown : report.characters) {
+        if (shown.readings > 0 &&
+            (!lowest || std::pair(shown.accuracy, shown.readings) <
+                            std::pair(lowest->accuracy, lowest->readings)))
+            lowest = &shown;
     }
-    const bool anyRead = std::ranges::any_of(
-        report.characters, [](const CharacterReport &shown) { return shown.readings > 0; });
-    return anyRead ? tr("No letter has ten readings yet.") : tr("No letter sent yet.");
+    if (!lowest)
+        return tr("No letter sent yet.");
+    const auto unsure = [this](const CharacterReport &shown) {
+        return tr("but %n reading(s) are too few to be sure: a character is judged on ten or "
+                  "more.",
+                  nullptr, shown.readings);
+    };
+    if (weakest == report.characters.end()) {
+        return tr("Lowest so far: %1, %2 of %3 read right (%4), %5")
+            .arg(lowest->name())
+            .arg(lowest->right)
+            .arg(lowest->readings)
+            .arg(percentText(lowest->accuracy), unsure(*lowest));
+    }
+    QString text = tr("Weakest, hatched: %1, %2 of the last %3 read right (%4).")
+                       .arg(weakest->name())
+                       .arg(weakest->right)
+                       .arg(weakest->readings)
+                       .arg(percentText(weakest->accuracy));
+    if (lowest->accuracy < weakest->accuracy) {
+        text += u' ' + tr("%1 is lower, %2 of %3 read right (%4), %5")
+                           .arg(lowest->name())
+                           .arg(lowest->right)
+                           .arg(lowest->readings)
+                           .arg(percentText(lowest->accuracy), unsure(*lowest));
+    }
+    return text;
 }
 
-// How many readings the bars stand on, naming the characters short of the full count; nothing
-// before the first character was sent.
+// What the bars stand on, and which characters to read more: those with too few readings to
+// be sure of; nothing before the first character was sent.
 QString ProgressWindow::countsText(const std::vector<CharacterReport> &characters) const
 {
-    QStringList fewer;
+    QStringList few;
     QStringList none;
     for (const CharacterReport &shown : characters) {
         if (shown.readings == 0)
             none << shown.name();
-        else if (shown.readings < recentReadings)
-            fewer << QStringLiteral("%1 %2").arg(shown.name()).arg(shown.readings);
+        else if (shown.readings < weakestReadings)
+            few << shown.name();
     }
-    if (fewer.isEmpty() && none.size() == qsizetype(characters.size()))
+    if (none.size() == qsizetype(characters.size()))
         return QString();
-    QString text = tr("Each bar stands on its character's last %1 readings").arg(recentReadings);
-    if (!fewer.isEmpty())
-        text += tr("; fewer for %1").arg(fewer.join(QStringLiteral(", ")));
+    QStringList lines{
+        tr("Each bar is the share read right of its character's last %1 readings.")
+            .arg(recentReadings)};
+    if (!few.isEmpty())
+        lines << tr("Read these more, to be sure of them: %1.").arg(few.join(QStringLiteral(", ")));
     if (!none.isEmpty())
-        text += tr("; none yet for %1").arg(none.join(QStringLiteral(", ")));
-    return text + u'.';
+        lines << tr("Not sent yet: %1.").arg(none.join(QStringLiteral(", ")));
+    return lines.join(u'\n');
 }
 
 QString ProgressWindow::confusionsText(const ProgressReport &report) const

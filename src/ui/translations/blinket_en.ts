@@ -113,6 +113,16 @@
     </message>
 </context>
 <context>
+    <name>blinket::ProgressWindow</name>
+    <message numerus="yes">
+        <source>but %n reading(s) are too few to be sure: a character is judged on ten or more.</source>
+        <translation>
+            <numerusform>but %n reading is too few to be sure: a character is judged on ten or more.</numerusform>
+            <numerusform>but %n readings are too few to be sure: a character is judged on ten or more.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>blinket::RunController</name>
     <message numerus="yes">
         <source>%n option(s) in %1 cannot be used, so runs go on without them:</source>

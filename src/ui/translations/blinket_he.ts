@@ -702,24 +702,8 @@
         <translation>החלש ביותר (מסומן בפסים): ‎%1‎, %2 מתוך %3 הקריאות האחרונות נכונות (%4).</translation>
     </message>
     <message>
-        <source>No letter has ten readings yet.</source>
-        <translation>אין עדיין אות שנקראה עשר פעמים.</translation>
-    </message>
-    <message>
         <source>No letter sent yet.</source>
         <translation>עדיין לא שודרה אף אות.</translation>
-    </message>
-    <message>
-        <source>Each bar stands on its character&apos;s last %1 readings</source>
-        <translation>כל עמודה מבוססת על %1 הקריאות האחרונות של התו שלה</translation>
-    </message>
-    <message>
-        <source>; fewer for %1</source>
-        <translation>; פחות עבור ‎%1‎</translation>
-    </message>
-    <message>
-        <source>; none yet for %1</source>
-        <translation>; עדיין אין עבור ‎%1‎</translation>
     </message>
     <message>
         <source>No letter has been read as another yet.</source>
@@ -736,6 +720,33 @@
     <message>
         <source>The runs were written to %1.</source>
         <translation>השידורים נכתבו אל ‎%1‎.</translation>
+    </message>
+    <message numerus="yes">
+        <source>but %n reading(s) are too few to be sure: a character is judged on ten or more.</source>
+        <translation>
+            <numerusform>אבל %n קריאה אינה מספיקה כדי להיות בטוחים: תו נשפט לפי עשר קריאות או יותר.</numerusform>
+            <numerusform>אבל %n קריאות אינן מספיקות כדי להיות בטוחים: תו נשפט לפי עשר קריאות או יותר.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lowest so far: %1, %2 of %3 read right (%4), %5</source>
+        <translation>הנמוך ביותר עד כה: ‎%1‎, %2 מתוך %3 קריאות נכונות (%4), %5</translation>
+    </message>
+    <message>
+        <source>%1 is lower, %2 of %3 read right (%4), %5</source>
+        <translation>‏‎%1‎ נמוך יותר, %2 מתוך %3 קריאות נכונות (%4), %5</translation>
+    </message>
+    <message>
+        <source>Each bar is the share read right of its character&apos;s last %1 readings.</source>
+        <translation>כל עמודה היא חלק הקריאות הנכונות מתוך %1 הקריאות האחרונות של התו שלה.</translation>
+    </message>
+    <message>
+        <source>Read these more, to be sure of them: %1.</source>
+        <translation>כדאי לקרוא את אלה עוד, כדי להיות בטוחים בהם: ‎%1‎.</translation>
+    </message>
+    <message>
+        <source>Not sent yet: %1.</source>
+        <translation>עוד לא שודרו: ‎%1‎.</translation>
     </message>
 </context>
 <context>
