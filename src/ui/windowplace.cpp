@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <tuple>
 
 namespace blinket {
 
@@ -20,6 +21,20 @@ constexpr int gap = 8;
 QString keyOf(const QWidget &window)
 {
     return QStringLiteral("windows/") + window.objectName();
+}
+
+// The frame round a window's inside, as far as it is known.
+QMargins frameOf(const QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
+bool frameKnown(const QWidget &window)
+{
+    return window.frameGeometry() != window.geometry();
 }
 
 // The window moved along one axis until it lies on the screen, where it fits.
@@ -51,58 +66,103 @@ WindowPlace::~WindowPlace()
 }
 
 QRect WindowPlace::firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                              QSize size, QSize smallest)
+                              const QList<QRect> &others, QSize size, QSize smallest)
 {
-    // Beside, below, to the left of and above the main window, in that order: the room on
-    // each side, and the window placed there.
-    const QRect sides[] = {
-        QRect(QPoint(main.right() + 1 + gap, screen.top()), screen.bottomRight()),
-        QRect(QPoint(screen.left(), main.bottom() + 1 + gap), screen.bottomRight()),
-        QRect(screen.topLeft(), QPoint(main.left() - 1 - gap, screen.bottom())),
-        QRect(screen.topLeft(), QPoint(screen.right(), main.top() - 1 - gap))};
-    QRect roomiest;
-    for (int side = 0; side < 4; ++side) {
-        const QRect room = sides[side].intersected(screen);
+    struct Candidate
+    {
+        QRect place;
+        bool beside; // of the main window, covering none of it
+    };
+    QList<Candidate> candidates;
+    // The window in a room, from the corner the room's place wants, and moved on past each
+    // other window, along either axis.
+    const auto placeIn = [&](const QRect &room, bool beside, auto corner) {
         if (room.isEmpty())
-            continue;
-        const QSize fits = size.boundedTo(room.size());
-        const QPoint corners[] = {QPoint(main.right() + 1 + gap, main.top()),
-                                  QPoint(main.left(), main.bottom() + 1 + gap),
-                                  QPoint(main.left() - gap - fits.width(), main.top()),
-                                  QPoint(main.left(), main.top() - gap - fits.height())};
-        const QRect place = keptOnScreen(QRect(corners[side], fits), room);
-        if (fits == size)
-            return place;
-        if (fits.width() >= smallest.width() && fits.height() >= smallest.height() &&
-            qint64(fits.width()) * fits.height() > qint64(roomiest.width()) * roomiest.height())
-            roomiest = place;
-    }
-    if (!roomiest.isEmpty())
-        return roomiest;
-    // No room: the largest part of the screen to one side of all that must stay in sight.
-    int left = screen.right() + 1;
-    int top = screen.bottom() + 1;
-    int right = screen.left() - 1;
-    int bottom = screen.top() - 1;
+            return;
+        QList<QRect> rooms{room};
+        for (const QRect &other : others) {
+            for (const QRect &beyond :
+                 {QRect(QPoint(room.left(), other.bottom() + 1 + gap), room.bottomRight()),
+                  QRect(QPoint(other.right() + 1 + gap, room.top()), room.bottomRight()),
+                  QRect(room.topLeft(), QPoint(room.right(), other.top() - 1 - gap)),
+                  QRect(room.topLeft(), QPoint(other.left() - 1 - gap, room.bottom()))})
+                rooms << beyond.intersected(room);
+        }
+        for (const QRect &from : rooms) {
+            if (from.isEmpty())
+                continue;
+            const QSize fits = size.boundedTo(from.size());
+            candidates.push_back({keptOnScreen(QRect(corner(from, fits), fits), from), beside});
+        }
+    };
+
+    // Beside, below, to the left of and above the main window, in that order.
+    placeIn(QRect(QPoint(main.right() + 1 + gap, screen.top()), screen.bottomRight())
+                .intersected(screen),
+            true, [&main](const QRect &from, QSize) {
+                return QPoint(from.left(), std::max(main.top(), from.top()));
+            });
+    placeIn(QRect(QPoint(screen.left(), main.bottom() + 1 + gap), screen.bottomRight())
+                .intersected(screen),
+            true, [&main](const QRect &from, QSize) {
+                return QPoint(std::max(main.left(), from.left()), from.top());
+            });
+    placeIn(
+        QRect(screen.topLeft(), QPoint(main.left() - 1 - gap, screen.bottom())).intersected(screen),
+        true, [&main](const QRect &from, QSize fits) {
+            return QPoint(from.right() + 1 - fits.width(), std::max(main.top(), from.top()));
+        });
+    placeIn(
+        QRect(screen.topLeft(), QPoint(screen.right(), main.top() - 1 - gap)).intersected(screen),
+        true, [&main](const QRect &from, QSize fits) {
+            return QPoint(std::max(main.left(), from.left()), from.bottom() + 1 - fits.height());
+        });
+    // Over the main window, clear of each part of it that must stay in sight: from each corner
+    // past those parts, the room up to the first of them met, cut short on either axis.
+    QList<int> lefts{screen.left()};
+    QList<int> tops{screen.top()};
     for (const QRect &kept : keepClear) {
-        left = std::min(left, kept.left());
-        top = std::min(top, kept.top());
-        right = std::max(right, kept.right());
-        bottom = std::max(bottom, kept.bottom());
+        lefts << kept.right() + 1 + gap;
+        tops << kept.bottom() + 1 + gap;
     }
-    QRect best;
-    for (const QRect &area : {QRect(QPoint(right + 1 + gap, screen.top()), screen.bottomRight()),
-                              QRect(QPoint(screen.left(), bottom + 1 + gap), screen.bottomRight()),
-                              QRect(screen.topLeft(), QPoint(left - 1 - gap, screen.bottom())),
-                              QRect(screen.topLeft(), QPoint(screen.right(), top - 1 - gap))}) {
-        const QRect room = area.intersected(screen);
-        if (room.isEmpty())
-            continue;
-        const QRect place(room.topLeft(), size.boundedTo(room.size()));
-        if (qint64(place.width()) * place.height() > qint64(best.width()) * best.height())
-            best = place;
+    for (const int left : lefts) {
+        for (const int top : tops) {
+            QList<QRect> rooms{QRect(QPoint(left, top), screen.bottomRight()).intersected(screen)};
+            for (const QRect &kept : keepClear) {
+                QList<QRect> clear;
+                for (const QRect &room : rooms) {
+                    if (!room.intersects(kept.adjusted(-gap, -gap, gap, gap))) {
+                        clear << room;
+                        continue;
+                    }
+                    clear << QRect(room.topLeft(), QPoint(kept.left() - 1 - gap, room.bottom()))
+                          << QRect(room.topLeft(), QPoint(room.right(), kept.top() - 1 - gap));
+                }
+                rooms = clear;
+            }
+            for (const QRect &room : rooms)
+                placeIn(room.intersected(screen), false,
+                        [](const QRect &from, QSize) { return from.topLeft(); });
+        }
     }
-    return best.isEmpty() ? keptOnScreen(QRect(screen.topLeft(), size), screen) : best;
+
+    // A place a learner can use clear of the other windows first, then any they can use, there
+    // beside the main window rather than over it; then the whole window, then the most room.
+    const auto key = [&](const Candidate &candidate) {
+        const QRect &place = candidate.place;
+        const bool clear = std::ranges::none_of(
+            others, [&place](const QRect &other) { return place.intersects(other); });
+        const bool usable =
+            place.width() >= smallest.width() && place.height() >= smallest.height();
+        return std::tuple(clear && usable, usable, usable && candidate.beside, place.size() == size,
+                          qint64(place.width()) * place.height());
+    };
+    // The first of equals.
+    const auto best = std::ranges::max_element(
+        candidates, [&key](const Candidate &a, const Candidate &b) { return key(a) < key(b); });
+    return best == candidates.end()
+               ? keptOnScreen(QRect(screen.topLeft(), size.boundedTo(screen.size())), screen)
+               : best->place;
 }
 
 bool WindowPlace::eventFilter(QObject *watched, QEvent *event)
@@ -113,9 +173,12 @@ bool WindowPlace::eventFilter(QObject *watched, QEvent *event)
             m_placed = true;
             place();
         }
+        m_frameToCheck = true;
         break;
     case QEvent::Move:
     case QEvent::Resize:
+        if (m_frameToCheck && frameKnown(m_window))
+            keepFrameOnScreen();
         if (m_placed && m_window.isVisible()) {
             m_geometry = m_window.saveGeometry();
             m_writeTimer.start();
@@ -142,14 +205,39 @@ void WindowPlace::place()
     QList<QRect> keepClear;
     for (const QRect &part : m_keepClear())
         keepClear << QRect(m_main.mapToGlobal(part.topLeft()), part.size());
-    // The frame's edges and title bar come on top of the window's own size.
-    const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
-    const QSize edges = frame.expandedTo(QSize(0, 0));
-    const QRect place =
-        firstPlace(screen, m_main.frameGeometry(), keepClear, m_window.size() + edges,
-                   m_window.minimumSizeHint().expandedTo(m_window.minimumSize()) + edges);
-    m_window.resize(place.size() - edges);
-    m_window.move(place.topLeft());
+    QList<QRect> others;
+    for (const QWidget *other : m_main.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != &m_window && other->isWindow() && other->isVisible())
+            // A window the window manager has not framed yet: its inside, with a frame as ours.
+            others << (frameKnown(*other) ? other->frameGeometry()
+                                          : other->geometry().marginsAdded(frameOf(m_main)));
+    }
+    // The frame the window manager puts round it: its own once known, else the main window's,
+    // which the same window manager framed.
+    const QMargins frame = frameKnown(m_window) ? frameOf(m_window) : frameOf(m_main);
+    const QSize edges(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize smallest = m_window.minimumSizeHint().expandedTo(m_window.minimumSize()) + edges;
+    // A window that scrolls can shrink far, but one a learner can use wants some of its size.
+    const QSize usable = ((m_window.size() + edges) * 2 / 5).expandedTo(smallest);
+    QRect place = firstPlace(screen, m_main.frameGeometry(), keepClear, others,
+                             m_window.size() + edges, usable);
+    // Never smaller than the window can be: on the screen all the same.
+    place = keptOnScreen(
+        QRect(place.topLeft(), place.size().expandedTo(smallest.boundedTo(screen.size()))), screen);
+    // The inside, so that the frame lands where it was meant to whether or not the window
+    // manager has framed the window yet.
+    m_window.setGeometry(place.marginsRemoved(frame));
+}
+
+void WindowPlace::keepFrameOnScreen()
+{
+    m_frameToCheck = false;
+    const QRect screen = m_window.screen()->availableGeometry();
+    const QRect frame = m_window.frameGeometry();
+    const QRect kept =
+        keptOnScreen(QRect(frame.topLeft(), frame.size().boundedTo(screen.size())), screen);
+    if (kept != frame)
+        m_window.setGeometry(kept.marginsRemoved(frameOf(m_window)));
 }
 
 void WindowPlace::write()

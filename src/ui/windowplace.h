@@ -16,10 +16,12 @@ class QWidget;
 namespace blinket {
 
 // Where a practice window opens, and what it remembers. The first time, it opens beside or
-// below the main window without covering it where the screen has room, and where there is
-// none it covers neither the lamp nor Stop. Once the learner has moved or sized it, it keeps
-// that place and size, also after a restart: they are kept in the options file under
-// [windows] and the window's object name.
+// below the main window without covering it where the screen has room, clear of the other
+// practice windows open then, and where there is none it covers neither the lamp, Stop nor
+// the speed and minutes. Its frame, title bar included, lies on the screen's free area, the
+// window shrunk to fit. Once the learner has moved or sized it, it keeps that place and size,
+// also after a restart: they are kept in the options file under [windows] and the window's
+// object name.
 class WindowPlace : public QObject
 {
     Q_OBJECT
@@ -30,26 +32,30 @@ public:
     // Keeps a place still waiting to be written.
     ~WindowPlace() override;
 
-    // Where a window of this size opens on a screen showing the main window (frame, in screen
-    // coordinates) with the parts to keep clear (in screen coordinates too): beside, below, to
-    // the left of or above the main window, the first of these with room for the whole window,
-    // else the one with the most room for it at no less than its smallest size; without such
-    // room, the largest part of the screen clear of what must stay in sight. The size shrinks
+    // Where the frame of a window of this size opens on a screen's free area showing the main
+    // window (its frame) with the parts to keep clear and the other windows open (all in
+    // screen coordinates): beside, below, to the left of or above the main window, the first
+    // of these with room for the whole window, else the one with the most room for it at no
+    // less than its smallest size; without such room, the largest part of the screen clear of
+    // what must stay in sight. Places clear of the other windows come first. The size shrinks
     // to the room there is.
     static QRect firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                            QSize size, QSize smallest);
+                            const QList<QRect> &others, QSize size, QSize smallest);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void place();
+    // Once the window manager has framed it: its frame on the screen.
+    void keepFrameOnScreen();
     void write();
 
     QWidget &m_window;
     const QWidget &m_main;
     std::function<QList<QRect>()> m_keepClear;
     bool m_placed = false;
+    bool m_frameToCheck = false;
     // The place as the learner left it, written a moment after the last move.
     QByteArray m_geometry;
     QTimer m_writeTimer;

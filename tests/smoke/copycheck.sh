@@ -29,10 +29,12 @@ read_clipboard() { copy=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$c
 poll 5 read_clipboard || { echo "the copy could not be read"; exit 1; }
 [ "$copy" = WGWGX ] || { echo "the copy holds \"$copy\", not WGWGX"; exit 1; }
 
-# Beside the main window, which stays where it was.
-main_x=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')
-check_x=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')
-[ "$check_x" -gt "$main_x" ] || { echo "the Copy check window is not beside the main window"; exit 1; }
+# Beside or below the main window, which stays where it was: the two do not overlap.
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; echo "$X $Y $WIDTH $HEIGHT"; }
+read -r main_x main_y main_w main_h <<< "$(geometry "$main")"
+read -r check_x check_y _ _ <<< "$(geometry "$window")"
+[ "$check_x" -ge $((main_x + main_w)) ] || [ "$check_y" -ge $((main_y + main_h)) ] ||
+    { echo "the Copy check window covers the main window"; exit 1; }
 running_program || { echo "the program died"; exit 1; }
 [ -z "$(ls -A "$work/run")" ] || { echo "the program wrote files: $(ls -A "$work/run")"; exit 1; }
 echo "a typed copy was checked: Copy check window with a score, copy $copy"

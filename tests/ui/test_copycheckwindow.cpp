@@ -460,12 +460,12 @@ void TestCopyCheckWindow::aHugePasteTakesWhatTheRunAllows()
     box->paste();
     QCOMPARE(copyCharacters(box->toPlainText(), {}).size(), 70);
     QCOMPARE(text(c.window, "leftOut"),
-             QStringLiteral("Left out: 1999932 (a copy of this run takes at most 70)."));
+             QStringLiteral("Left out: 1,999,932 (a copy of this run takes at most 70)."));
     QVERIFY(control<QLabel>(c.window, "leftOut")->isVisibleTo(&c.window));
     // Typing beyond it takes nothing either.
     QTest::keyClick(box, Qt::Key_E);
     QCOMPARE(copyCharacters(box->toPlainText(), {}).size(), 70);
-    QVERIFY(text(c.window, "leftOut").startsWith(QStringLiteral("Left out: 1999933 ")));
+    QVERIFY(text(c.window, "leftOut").startsWith(QStringLiteral("Left out: 1,999,933 ")));
     QCOMPARE(c.session.score().extra, 60);
 }
 

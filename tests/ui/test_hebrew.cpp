@@ -10,11 +10,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QTextLayout>
-#include <QTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
+#include <QTextLayout>
+#include <QTimer>
 
 using namespace blinket;
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -141,16 +142,26 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     bottom->addWidget(m_status, 1);
     bottom->addWidget(close);
 
+    // All but Close and the status scroll where the screen is too small for them.
+    auto *content = new QWidget;
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(m_run);
+    contentLayout->addWidget(m_score);
+    contentLayout->addWidget(m_counts);
+    contentLayout->addWidget(m_words);
+    contentLayout->addWidget(m_examLine);
+    contentLayout->addWidget(caption(tr("Sent, and what you typed"), this));
+    contentLayout->addWidget(m_marks, 3);
+    contentLayout->addWidget(legend);
+    contentLayout->addLayout(lower, 2);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("copyCheckScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_run);
-    layout->addWidget(m_score);
-    layout->addWidget(m_counts);
-    layout->addWidget(m_words);
-    layout->addWidget(m_examLine);
-    layout->addWidget(caption(tr("Sent, and what you typed"), this));
-    layout->addWidget(m_marks, 3);
-    layout->addWidget(legend);
-    layout->addLayout(lower, 2);
+    layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
 
     connect(m_copy, &QPlainTextEdit::textChanged, this,

@@ -102,7 +102,8 @@ private:
     void connectPractice();
     // A practice window shown, unless a run is under way.
     void showBetweenRuns(void (PracticeWindows::*show)());
-    // The parts of this window another window must not cover: the lamp and Stop.
+    // The parts of this window another window must not cover: the lamp, Stop, the speed and
+    // the minutes.
     QList<QRect> keptInSight() const;
 
     // Exit, closing the window and the web links (form1links.cpp).

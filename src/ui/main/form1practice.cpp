@@ -36,7 +36,11 @@ void Form1::showBetweenRuns(void (PracticeWindows::*show)())
 
 QList<QRect> Form1::keptInSight() const
 {
-    return {pic1->geometry(), cmdStop->geometry()};
+    // The speed and minutes too, which a learner sets beside the options.
+    const auto onWindow = [this](const QWidget *control) {
+        return QRect(control->mapTo(this, QPoint(0, 0)), control->size());
+    };
+    return {pic1->geometry(), cmdStop->geometry(), onWindow(Combo1), onWindow(Text2)};
 }
 
 void Form1::setNotices(Notices &notices)

@@ -150,7 +150,6 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
@@ -175,11 +174,14 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // Wide enough for the explanation to read well, and tall enough for all its lines.
+    // At first as tall as the options need at this width, every explanation whole; narrower,
+    // the explanations wrap.
     constexpr int width = 480;
     const QMargins margins = layout->contentsMargins();
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    content->setMinimumWidth(width - margins.left() - margins.right() - scrollBar);
-    resize(width, content->heightForWidth(content->minimumWidth()) + bottom->sizeHint().height() +
+    const int inside =
+        width - margins.left() - margins.right() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    contentLayout->activate();
+    resize(width, contentLayout->totalHeightForWidth(inside) + bottom->sizeHint().height() +
                       layout->spacing() + margins.top() + margins.bottom());
 }
 

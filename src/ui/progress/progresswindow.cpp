@@ -134,6 +134,8 @@ void ProgressWindow::buildControls()
     chartScroll->setWidgetResizable(true);
     chartScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     chartScroll->setWidget(m_letterChart);
+    // Tall enough for the labels under the bars, which Qt Charts cuts short in a low chart.
+    chartScroll->setMinimumHeight(180);
     perCharacter->addWidget(chartScroll, 1);
     perCharacter->addWidget(m_weakestLine);
     perCharacter->addWidget(m_countsLine);
@@ -143,10 +145,20 @@ void ProgressWindow::buildControls()
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
 
+    // All but the buttons scroll where the screen is too small for them: Close stays in reach.
+    auto *content = new QWidget;
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addLayout(runs, 1);
+    contentLayout->addLayout(letters, 1);
+    contentLayout->addWidget(m_statusLine);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("progressScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(runs, 1);
-    layout->addLayout(letters, 1);
-    layout->addWidget(m_statusLine);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     resize(900, 700);
 
@@ -259,9 +271,8 @@ QString ProgressWindow::weakestText(const ProgressReport &report) const
     // The lowest of all read at least once, the fewest readings first on a tie.
     const CharacterReport *lowest = nullptr;
     for (const CharacterReport &shown : report.characters) {
-        if (shown.readings > 0 &&
-            (!lowest || std::pair(shown.accuracy, shown.readings) <
-                            std::pair(lowest->accuracy, lowest->readings)))
+        if (shown.readings > 0 && (!lowest || std::pair(shown.accuracy, shown.readings) <
+                                                  std::pair(lowest->accuracy, lowest->readings)))
             lowest = &shown;
     }
     if (!lowest)
@@ -307,9 +318,8 @@ QString ProgressWindow::countsText(const std::vector<CharacterReport> &character
     }
     if (none.size() == qsizetype(characters.size()))
         return QString();
-    QStringList lines{
-        tr("Each bar is the share read right of its character's last %1 readings.")
-            .arg(recentReadings)};
+    QStringList lines{tr("Each bar is the share read right of its character's last %1 readings.")
+                          .arg(recentReadings)};
     if (!few.isEmpty())
         lines << tr("Read these more, to be sure of them: %1.").arg(few.join(QStringLiteral(", ")));
     if (!none.isEmpty())
