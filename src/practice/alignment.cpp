@@ -3,7 +3,10 @@
 
 #include "practice/alignment.h"
 
+#include "signal/characters.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -85,7 +88,23 @@ public:
                 m_listStarts.push_back(m_listStarts.back() + counts[letter]);
             }
         }
+        // A key that stands for two characters holds the rows of both, in a mask of its own.
+        const std::array<QChar, 2> eitherKeys{qOrSlash, wOrApostrophe};
+        std::array<int, 2> eitherKinds{-1, -1};
+        for (std::size_t key = 0; key < eitherKeys.size(); ++key) {
+            if (copy.contains(eitherKeys[key]))
+                eitherKinds[key] = masks++;
+        }
         m_masks.assign(std::size_t(masks) * std::size_t(m_words), 0);
+        for (std::size_t key = 0; key < eitherKeys.size(); ++key) {
+            if (eitherKinds[key] < 0)
+                continue;
+            Word *mask = maskOf(eitherKinds[key]);
+            for (qsizetype row = 0; row < sent.size(); ++row) {
+                if (readsAs(eitherKeys[key], sent[row]))
+                    mask[row / wordBits] |= Word(1) << (row % wordBits);
+            }
+        }
         m_listRows.resize(std::size_t(m_listStarts.back()));
         std::vector<int> listEnds(m_listStarts.begin(), m_listStarts.end() - 1);
         for (qsizetype row = 0; row < sent.size(); ++row) {
@@ -98,6 +117,11 @@ public:
 
         m_kindTyped.reserve(std::size_t(copy.size()));
         for (const QChar letter : copy) {
+            const auto either = std::ranges::find(eitherKeys, letter);
+            if (either != eitherKeys.end()) {
+                m_kindTyped.push_back(eitherKinds[std::size_t(either - eitherKeys.begin())]);
+                continue;
+            }
             const auto found = letterNumbers.find(letter.unicode());
             m_kindTyped.push_back(found == letterNumbers.end() ? ~0
                                                                : kinds[std::size_t(found->second)]);
@@ -235,27 +259,27 @@ std::vector<AlignedLetter> alignCopy(QStringView sent, QStringView copy)
         }
         while (j > start && i > 0) {
             const std::size_t at = std::size_t(j - start - 1) * std::size_t(used);
-            if (sent[i - 1] == copy[j - 1]) {
+            if (readsAs(copy[j - 1], sent[i - 1])) {
                 --i;
                 --j;
-                aligned.push_back({Mark::Right, sent[i], copy[j]});
+                aligned.push_back({Mark::Right, sent[i], readAt(copy[j], sent[i])});
             } else if (bitOfRow(&extraCheapest[at], i)) {
                 --j;
-                aligned.push_back({Mark::Extra, QChar(), copy[j]});
+                aligned.push_back({Mark::Extra, QChar(), readAt(copy[j], QChar())});
             } else if (bitOfRow(&missedCheapest[at], i)) {
                 --i;
                 aligned.push_back({Mark::Missed, sent[i], QChar()});
             } else {
                 --i;
                 --j;
-                aligned.push_back({Mark::Wrong, sent[i], copy[j]});
+                aligned.push_back({Mark::Wrong, sent[i], readAt(copy[j], sent[i])});
             }
         }
     }
     // Along the top row only extra letters are left, down the first column only missed ones.
     while (j > 0) {
         --j;
-        aligned.push_back({Mark::Extra, QChar(), copy[j]});
+        aligned.push_back({Mark::Extra, QChar(), readAt(copy[j], QChar())});
     }
     while (i > 0) {
         --i;

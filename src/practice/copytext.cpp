@@ -3,6 +3,8 @@
 
 #include "practice/copytext.h"
 
+#include "signal/characters.h"
+
 #include <array>
 
 namespace blinket {
@@ -36,6 +38,11 @@ QChar copyCharacter(QChar typed, QStringView runCharacters)
         return QChar(u'Q');
     if (c == u'\'')
         return QChar(u'W');
+    // The Q or W key of the Israeli layout: either character while the run sends the mark.
+    if (typed == qOrSlash || typed == wOrApostrophe) {
+        const QChar mark = readAt(typed, typed == qOrSlash ? QChar(u'/') : QChar(u'\''));
+        return runCharacters.contains(mark) ? typed : readAt(typed, QChar());
+    }
     return QChar();
 }
 

@@ -4,6 +4,7 @@
 #include "practice/practicesession.h"
 
 #include "practice/copytext.h"
+#include "signal/characters.h"
 
 #include <QDateTime>
 
@@ -68,6 +69,15 @@ void PracticeSession::endRun(RunRecord finished, const QString &sent)
                             blinket::copyLimit(copyCharacters(sent, m_lastRunCharacters).size()),
                             &m_leftOut);
     rescore();
+    // A key that stands for two characters becomes the one it was read as.
+    if (m_copy.contains(qOrSlash) || m_copy.contains(wOrApostrophe)) {
+        QString read;
+        for (const AlignedLetter &place : m_score.aligned) {
+            if (place.mark != Mark::Missed)
+                read += place.typed;
+        }
+        m_copy = read;
+    }
     if (!m_score.copyTyped())
         return;
     emit runEnded();

@@ -115,10 +115,11 @@ MessageDrill::Step MessageDrill::identity()
             m_carried = answer->typed;
             continue;
         }
-        QString typed = answer->typed;
+        QString typed = answer->typed.toUpper();
         typed.remove(QLatin1Char(' '));
         const bool right = answer->kind == ReceiverAnswer::Kind::Acknowledge &&
-                           typed.compare(m_identity, Qt::CaseInsensitive) == 0;
+                           typed.size() == m_identity.size() &&
+                           std::ranges::equal(typed, m_identity, &readsAs);
         // A wrong identity, or a request to repeat it, has DE and the identity sent again.
         if (!right)
             return Step::Identity;

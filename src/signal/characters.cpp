@@ -127,4 +127,22 @@ QString procedureSignName(QChar c)
     return row && row->procedureSign ? QString::fromUtf16(row->procedureSign) : QString();
 }
 
+bool readsAs(QChar typed, QChar sent)
+{
+    if (typed == qOrSlash)
+        return sent == u'Q' || sent == u'/';
+    if (typed == wOrApostrophe)
+        return sent == u'W' || sent == u'\'';
+    return typed == sent;
+}
+
+QChar readAt(QChar typed, QChar sent)
+{
+    if (typed == qOrSlash)
+        return sent == u'/' ? sent : QChar(u'Q');
+    if (typed == wOrApostrophe)
+        return sent == u'\'' ? sent : QChar(u'W');
+    return typed;
+}
+
 } // namespace blinket

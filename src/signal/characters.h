@@ -47,4 +47,15 @@ QString charactersOf(const CharacterChoice &choice);
 // The two letters a procedure sign is known by ("AR" for '+'); empty for any other character.
 QString procedureSignName(QChar c);
 
+// A key typed that stands for either of two characters: the Israeli layout writes '/' on the Q
+// key and the apostrophe on the W key, so that there a learner reading a run that sends both
+// has one key for the two. It reads as whichever of them was sent where it was typed.
+inline constexpr QChar qOrSlash(u'\uE051');
+inline constexpr QChar wOrApostrophe(u'\uE057');
+// Whether a character typed reads as the one sent: the same, or a key that stands for it.
+bool readsAs(QChar typed, QChar sent);
+// What a character typed where sent was sent stands for: a key for two characters the one sent
+// there when it is either, else its letter; any other character itself.
+QChar readAt(QChar typed, QChar sent);
+
 } // namespace blinket

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "practice/copytext.h"
 #include "practice/practicesession.h"
+#include "signal/characters.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -113,10 +114,10 @@ bool CopyCollector::takeKey(const QKeyEvent &key)
     if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return false;
     const bool backspace = key.key() == Qt::Key_Backspace;
-    const QString text = key.text();
     // Tab, Return, Escape, arrows, function keys and the like keep their work.
-    if (!backspace && (text.isEmpty() || !text.front().isPrint()))
+    if (!backspace && (key.text().isEmpty() || !key.text().front().isPrint()))
         return false;
+    const QString text = keyText(key);
     // Space presses the focused button until the learner has typed: a learner who never types
     // stops the run so.
     if (!m_typed && text == u" ")
@@ -139,6 +140,21 @@ bool CopyCollector::takeKey(const QKeyEvent &key)
         m_session.type(text);
     }
     return true;
+}
+
+QString CopyCollector::keyText(const QKeyEvent &key)
+{
+    // The keys where a Latin layout has Q and W, as the window system numbers them: the
+    // Israeli layout writes '/' and the apostrophe there, and a learner reading Q and '/' in
+    // one run has that key for both.
+    constexpr quint32 qKey = 24;
+    constexpr quint32 wKey = 25;
+    const QString text = key.text();
+    if (text == u"/" && key.nativeScanCode() == qKey)
+        return QString(qOrSlash);
+    if (text == u"'" && key.nativeScanCode() == wKey)
+        return QString(wOrApostrophe);
+    return text;
 }
 
 bool CopyCollector::handOver(const QKeyEvent &key)

@@ -63,6 +63,9 @@ private:
 
     void setMode(Mode mode);
     bool takeKey(const QKeyEvent &key);
+    // The text of a key as a copy takes it: the Israeli layout's Q and W keys stand for two
+    // characters each.
+    static QString keyText(const QKeyEvent &key);
     bool handOver(const QKeyEvent &key);
     void answer(ReceiverAnswer::Kind kind);
 

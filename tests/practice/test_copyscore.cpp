@@ -51,6 +51,8 @@ private slots:
     void countsWhatStandsForACharacterOfTheRun();
     void alignsCopy_data();
     void alignsCopy();
+    void theQAndWKeysReadAsWhatWasSentThere_data();
+    void theQAndWKeysReadAsWhatWasSentThere();
     void talliesEachLetter();
     void takesTheEarliestLetterOnATie();
     void summarises_data();
@@ -83,6 +85,10 @@ void TestCopyScore::countsWhatStandsForACharacterOfTheRun_data()
     row("the comma and full stop keys, when the run sends them", "תץ", ",.", ",.");
     row("figures and marks the run sends", "a1b/=c9", "19/=", "A1B/=C9");
     row("the run's own slash is no Q", "/'", "/'", "/'");
+    // The Israeli layout's Q and W keys: their letters, or either character where the run
+    // sends the mark.
+    row("the Q and W keys in a run of letters", "\uE051\uE057", "", "QW");
+    row("the Q and W keys in a run that sends the marks", "\uE051\uE057", "/'", "\uE051\uE057");
 }
 
 void TestCopyScore::countsWhatStandsForACharacterOfTheRun()
@@ -137,6 +143,30 @@ void TestCopyScore::alignsCopy()
     QCOMPARE(QList<int>({score.right, score.wrong, score.missed, score.extra}),
              rightWrongMissedExtra);
     QCOMPARE(score.sent, copyCharacters(sent, {}).size());
+}
+
+void TestCopyScore::theQAndWKeysReadAsWhatWasSentThere_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("copy"); // U+E051 the Q key, U+E057 the W key of the Israeli layout
+    QTest::addColumn<QString>("reading");
+    const auto row = [](const char *name, const char *sent, const char *copy, const char *reading) {
+        QTest::newRow(name) << QString::fromUtf8(sent) << QString::fromUtf8(copy)
+                            << QString::fromUtf8(reading);
+    };
+    row("Q and the slash", "Q/Q", "\uE051\uE051\uE051", "Q / Q");
+    row("W and the apostrophe", "W'", "\uE057\uE057", "W '");
+    row("a message's copy", "NAWS/", "NA\uE057S\uE051", "N A W S /");
+    row("neither sent there", "AB", "\uE051\uE057", "A/Q B/W");
+    row("one too many", "Q", "\uE051\uE051", "+Q Q");
+}
+
+void TestCopyScore::theQAndWKeysReadAsWhatWasSentThere()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, copy);
+    QFETCH(QString, reading);
+    QCOMPARE(describe(scoreCopy(sent, copy, u"/'").aligned), reading);
 }
 
 void TestCopyScore::talliesEachLetter()

@@ -53,7 +53,7 @@ public:
     }
     void script(Kind kind, const char *typed = "", qint64 afterMs = 0)
     {
-        m_script.push_back({{kind, QString::fromLatin1(typed)}, afterMs});
+        m_script.push_back({{kind, QString::fromUtf8(typed)}, afterMs});
     }
     void acknowledge(std::initializer_list<const char *> typed)
     {

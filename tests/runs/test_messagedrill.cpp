@@ -53,6 +53,7 @@ private slots:
     void theIdentityIsTypedBack_data();
     void theIdentityIsTypedBack();
     void anAnswerCountsOnlyOnceItsGroupIsSent();
+    void theQKeyOfTheIsraeliLayoutTypesAQInAnIdentity();
     void stoppingKeepsWhatWasTypedOfTheText_data();
     void stoppingKeepsWhatWasTypedOfTheText();
     void eachStepIsShown_data();
@@ -151,6 +152,29 @@ void TestMessageDrill::anAnswerCountsOnlyOnceItsGroupIsSent()
     QCOMPARE(run.shown().text, QStringLiteral("^DEETTETTTTT+"));
     QCOMPARE(run.outcome().copy, QStringLiteral("TTTTT"));
     QVERIFY(run.outcome().completed);
+}
+
+void TestMessageDrill::theQKeyOfTheIsraeliLayoutTypesAQInAnIdentity()
+{
+    // The identity Q2Q7, typed on the Israeli layout, whose Q key writes '/'.
+    RunHarness run;
+    run.view.text2 = QStringLiteral("0.25");
+    constexpr const char16_t *lettersAndFigures = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    run.platform.scriptDraws({drawFor('Q'), drawFrom(lettersAndFigures, u'2'),
+                              drawFrom(lettersAndFigures, u'Q'),
+                              drawFrom(lettersAndFigures, u'7')});
+    run.platform.scriptDraws(std::vector<float>(5, drawFor('T')));
+    run.platform.at(300000, [&run] { run.state.Running = 0; });
+    FakeReceiver learner(run.platform);
+    learner.acknowledge({""});
+    learner.script(Kind::Acknowledge, "\xEE\x81\x91"
+                                      "2\xEE\x81\x91"
+                                      "7");
+    learner.acknowledge({"TTTTT", ""});
+    const RunResult result =
+        MessageDrill(run.sender, learner, DrillForm::Practice, evenChoice(QString())).run();
+    QCOMPARE(shownSigns(run.platform).text, QStringLiteral("^DEQ2Q7TTTTT+"));
+    QVERIFY(result.drill->completed);
 }
 
 void TestMessageDrill::stoppingKeepsWhatWasTypedOfTheText_data()

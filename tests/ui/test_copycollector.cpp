@@ -3,6 +3,7 @@
 
 #include "fakeplatform.h"
 #include "practice/practicesession.h"
+#include "signal/characters.h"
 #include "ui/copycollector.h"
 
 #include <QKeyEvent>
@@ -62,6 +63,7 @@ private slots:
     void stoppedItLetsEverythingThrough();
     void keysOfOtherWindowsAreTheirs();
     void aDrillsAnswersAreTypedAndTimed();
+    void theIsraeliQAndWKeysStandForTwoCharacters();
 };
 
 void TestCopyCollector::keepsLettersAndSwallowsOtherPlainKeys_data()
@@ -175,6 +177,21 @@ void TestCopyCollector::aDrillsAnswersAreTypedAndTimed()
     QCOMPARE(third->typed, QStringLiteral("T"));
     QVERIFY(!c.collector.nextAnswer());
     QCOMPARE(c.collector.typing(), QString());
+}
+
+void TestCopyCollector::theIsraeliQAndWKeysStandForTwoCharacters()
+{
+    // The Q and W keys (24 and 25 to the window system) and the slash key of a Latin layout
+    // (61), in a drill whose text may hold the marks.
+    Collecting c;
+    c.collector.startDrill(sendableCharacters().toString());
+    for (const auto &[scanCode, text] :
+         {std::pair(24u, u"/"), std::pair(25u, u"'"), std::pair(61u, u"/")}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, scanCode, 0, 0,
+                      QString::fromUtf16(text));
+        QCoreApplication::sendEvent(&c.target, &key);
+    }
+    QCOMPARE(c.collector.typing(), QString(qOrSlash) + wOrApostrophe + u'/');
 }
 
 QTEST_MAIN(TestCopyCollector)
