@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
@@ -29,6 +30,7 @@ private slots:
     void theMainWindowStaysAsItIs();
     void latinPartsKeepTheirOrder();
     void theFileDialogShowsPathsLeftToRight();
+    void accessKeysWorkByTheKeysPlace();
 };
 
 namespace {
@@ -153,6 +155,23 @@ void TestHebrew::theFileDialogShowsPathsLeftToRight()
     });
     control<QPushButton>(*options, "chooseTextFile")->click();
     QCOMPARE(seen, (QStringList{QString::number(Qt::LeftToRight), QStringLiteral("קובצי טקסט")}));
+}
+
+void TestHebrew::accessKeysWorkByTheKeysPlace()
+{
+    // Alt with the O key of the Israeli layout, which writes ם, as a program makes it up; then
+    // Alt with the key of C as the window system numbers it (54), whatever it writes.
+    WindowHarness h;
+    h.form.show();
+    QKeyEvent options(QEvent::KeyPress, 0x05DD, Qt::AltModifier, QStringLiteral("ם"));
+    QCoreApplication::sendEvent(control<QPushButton>(h.form, "Command2"), &options);
+    QTRY_VERIFY(h.form.findChild<OptionsWindow *>() &&
+                h.form.findChild<OptionsWindow *>()->isVisible());
+    QKeyEvent checkCopy(QEvent::KeyPress, Qt::Key_unknown, Qt::AltModifier, 54, 0, 0,
+                        QStringLiteral("ב"));
+    QCoreApplication::sendEvent(control<QPushButton>(h.form, "Command2"), &checkCopy);
+    QTRY_VERIFY(h.form.findChild<CopyCheckWindow *>() &&
+                h.form.findChild<CopyCheckWindow *>()->isVisible());
 }
 
 QTEST_MAIN(TestHebrew)

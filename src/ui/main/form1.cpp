@@ -4,11 +4,13 @@
 #include "ui/main/form1.h"
 
 #include "platform/numeric.h"
+#include "ui/accesskeys.h"
 #include "ui/fonts.h"
 #include "ui/main/colours.h"
 #include "ui/practicewindows.h"
 #include "ui/runcontroller.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace blinket {
@@ -38,6 +40,8 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
                                [this] { triggerLater(m_weakLettersAction); }}))
 {
     installFontSubstitutions();
+    // Every window's access keys, on any keyboard layout.
+    QCoreApplication::instance()->installEventFilter(new AccessKeys(this));
     buildControls();
     setTabOrder();
     connectRuns();
