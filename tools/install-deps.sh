@@ -22,9 +22,10 @@ if [ "${1:-run}" = test ]; then
     # sqlite3: the history tests read the file as a learner with the command-line tool would;
     # clang-format: the check that the formatting is applied; git: that check and the
     # licence check list the tracked files with it; xclip: reads what the program put on the
-    # clipboard.
+    # clipboard; openbox: a window manager, for the pictures of the practice windows where the
+    # program places them.
     packages+=(xvfb xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian sqlite3 clang-format git xclip)
+        libx11-dev dpkg-dev file lintian sqlite3 clang-format git xclip openbox)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -33,6 +33,8 @@ PracticeWindows::PracticeWindows(QWidget &main, PracticeSession &session, ErrorG
       m_keptInSight(std::move(keptInSight)), m_starts(std::move(starts))
 {
     connect(&session, &PracticeSession::runEnded, this, [this] {
+        // The windows the run hid first, so that the Copy check window opens clear of them.
+        showAfterRun();
         showCopyCheck();
         emit copyCheckOpenedAfterRun(copyCheckWindow().typingBox());
     });
@@ -106,10 +108,16 @@ void PracticeWindows::hideForRun()
 
 void PracticeWindows::showAfterRun()
 {
-    if (m_progressBack)
-        m_progress->show();
-    if (m_optionsBack)
-        m_options->show();
+    // Back where they were, leaving the keyboard where it is: a learner may still be typing.
+    for (const auto &[back, window] :
+         {std::pair(m_progressBack, static_cast<QWidget *>(m_progress)),
+          std::pair(m_optionsBack, static_cast<QWidget *>(m_options))}) {
+        if (!back)
+            continue;
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->show();
+        window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
     m_progressBack = false;
     m_optionsBack = false;
 }
