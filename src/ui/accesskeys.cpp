@@ -23,7 +23,8 @@ struct KeyRow
     quint32 first;
     const char *letters;
 };
-constexpr std::array<KeyRow, 3> letterRows{{{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}}};
+constexpr std::array<KeyRow, 3> letterRows{
+    {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}}};
 
 } // namespace
 
