@@ -7,6 +7,7 @@
 #include "runs/runkind.h"
 #include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copymarksview.h"
+#include "ui/scrolled.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -155,11 +156,7 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     contentLayout->addWidget(m_marks, 3);
     contentLayout->addWidget(legend);
     contentLayout->addLayout(lower, 2);
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("copyCheckScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
+    QScrollArea *scroll = scrolled(content, this, QStringLiteral("copyCheckScroll"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addLayout(bottom);

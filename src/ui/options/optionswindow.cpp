@@ -6,6 +6,7 @@
 #include "runs/textsource.h"
 #include "signal/characters.h"
 #include "ui/filedialog.h"
+#include "ui/scrolled.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -147,10 +148,7 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     contentLayout->addWidget(text);
     contentLayout->addWidget(drill);
     contentLayout->addStretch();
-    auto *scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
+    QScrollArea *scroll = scrolled(content, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addLayout(bottom);

@@ -6,6 +6,7 @@
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
+#include "ui/scrolled.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -128,12 +129,8 @@ void ProgressWindow::buildControls()
     QVBoxLayout *perCharacter = addSection(this, letters, tr("Accuracy per character"), 1);
     // Each character's label whole: with more characters than the width holds, the chart
     // scrolls sideways.
-    auto *chartScroll = new QScrollArea(this);
-    chartScroll->setObjectName(QStringLiteral("letterChartScroll"));
-    chartScroll->setFrameShape(QFrame::NoFrame);
-    chartScroll->setWidgetResizable(true);
+    QScrollArea *chartScroll = scrolled(m_letterChart, this, QStringLiteral("letterChartScroll"));
     chartScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    chartScroll->setWidget(m_letterChart);
     // Tall enough for the labels under the bars, which Qt Charts cuts short in a low chart.
     chartScroll->setMinimumHeight(180);
     perCharacter->addWidget(chartScroll, 1);
@@ -152,11 +149,7 @@ void ProgressWindow::buildControls()
     contentLayout->addLayout(runs, 1);
     contentLayout->addLayout(letters, 1);
     contentLayout->addWidget(m_statusLine);
-    auto *scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("progressScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
+    QScrollArea *scroll = scrolled(content, this, QStringLiteral("progressScroll"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
