@@ -137,7 +137,9 @@ OptionsReading readOptions(QSettings &file)
                                              "the characters name %1, which is none of letters, "
                                              "figures, punctuation and procedure")
                      .arg(unknown.join(QStringLiteral(", "))));
-        } else if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
+        }
+        // The groups it names are taken all the same.
+        if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
             options.letters = chosen.letters;
             options.figures = chosen.figures;
             options.punctuation = chosen.punctuation;

@@ -24,7 +24,8 @@ inline QString chooseFileName(QWidget *parent, QFileDialog::AcceptMode mode, con
     if (QGuiApplication::layoutDirection() == Qt::RightToLeft) {
         // The dialog's own widgets, whose paths can then be set left to right.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        for (const char *name : {"lookInCombo", "fileNameEdit", "sidebar"}) {
+        for (const char *name :
+             {"lookInCombo", "fileNameEdit", "sidebar", "listView", "treeView"}) {
             if (auto *pathShown = dialog.findChild<QWidget *>(QLatin1String(name)))
                 pathShown->setLayoutDirection(Qt::LeftToRight);
         }

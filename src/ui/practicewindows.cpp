@@ -40,16 +40,16 @@ PracticeWindows::PracticeWindows(QWidget &main, PracticeSession &session, ErrorG
     });
 }
 
-void PracticeWindows::place(QWidget &window)
+void PracticeWindows::place(QWidget &window, QSize usable)
 {
-    new WindowPlace(window, m_main, m_keptInSight);
+    new WindowPlace(window, m_main, m_keptInSight, usable);
 }
 
 CopyCheckWindow &PracticeWindows::copyCheckWindow()
 {
     if (!m_copyCheck) {
         m_copyCheck = new CopyCheckWindow(m_session, &m_main);
-        place(*m_copyCheck);
+        place(*m_copyCheck, QSize(420, 260));
         connect(m_copyCheck, &CopyCheckWindow::progressRequested, this,
                 [this] { m_guard.run([this] { showProgress(); }); });
     }
@@ -71,7 +71,8 @@ void PracticeWindows::showProgress()
         m_progress = openProgressWindow(*bridge, &m_main);
         bridge.release()->setParent(m_progress);
         m_progress->setFont(dialogFont());
-        place(*m_progress);
+        // Its charts want width to be read.
+        place(*m_progress, QSize(600, 420));
         // Also while a run hides it: it comes back after the run, with the run in it.
         connect(&m_session, &PracticeSession::historyChanged, m_progress, [this] {
             if (m_progress->isVisible() || m_progressBack)
@@ -86,7 +87,7 @@ void PracticeWindows::showOptions()
 {
     if (!m_options) {
         m_options = new OptionsWindow(&m_main);
-        place(*m_options);
+        place(*m_options, QSize(380, 320));
     }
     m_options->load();
     toFront(*m_options);

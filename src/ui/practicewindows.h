@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 
 #include <functional>
 
@@ -52,7 +53,8 @@ signals:
 
 private:
     CopyCheckWindow &copyCheckWindow();
-    void place(QWidget &window);
+    // Where window opens: a learner can use it no smaller than usable.
+    void place(QWidget &window, QSize usable);
 
     QWidget &m_main;
     PracticeSession &m_session;

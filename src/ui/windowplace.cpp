@@ -50,8 +50,9 @@ QRect keptOnScreen(QRect place, const QRect &screen)
 } // namespace
 
 WindowPlace::WindowPlace(QWidget &window, const QWidget &main,
-                         std::function<QList<QRect>()> keepClear)
-    : QObject(&window), m_window(window), m_main(main), m_keepClear(std::move(keepClear))
+                         std::function<QList<QRect>()> keepClear, QSize usable)
+    : QObject(&window), m_window(window), m_main(main), m_keepClear(std::move(keepClear)),
+      m_usable(usable)
 {
     m_writeTimer.setSingleShot(true);
     m_writeTimer.setInterval(500);
@@ -66,7 +67,8 @@ WindowPlace::~WindowPlace()
 }
 
 QRect WindowPlace::firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                              const QList<QRect> &others, QSize size, QSize smallest)
+                              const QList<QRect> &others, QSize size, QSize roomy, QSize usable,
+                              QSize least)
 {
     struct Candidate
     {
@@ -146,15 +148,28 @@ QRect WindowPlace::firstPlace(const QRect &screen, const QRect &main, const QLis
         }
     }
 
-    // A place a learner can use clear of the other windows first, then any they can use, there
-    // beside the main window rather than over it; then the whole window, then the most room.
+    // Clear of the other windows first: beside the main window, roomy, then usable; over it,
+    // roomy, then usable; then any clear place the window fits at all. Then a usable place as
+    // little over the others as can be, beside the main window rather than over it; then the
+    // whole window, then the most room.
     const auto key = [&](const Candidate &candidate) {
         const QRect &place = candidate.place;
         const bool clear = std::ranges::none_of(
             others, [&place](const QRect &other) { return place.intersects(other); });
-        const bool usable =
-            place.width() >= smallest.width() && place.height() >= smallest.height();
-        return std::tuple(clear && usable, usable, usable && candidate.beside, place.size() == size,
+        const auto holds = [&place](QSize least) {
+            return place.width() >= least.width() && place.height() >= least.height();
+        };
+        const bool isRoomy = holds(roomy);
+        const bool isUsable = holds(usable);
+        qint64 covered = 0;
+        for (const QRect &other : others) {
+            const QRect both = place.intersected(other);
+            covered += qint64(both.width()) * both.height();
+        }
+        return std::tuple(clear && isRoomy && candidate.beside,
+                          clear && isUsable && candidate.beside, clear && isRoomy,
+                          clear && isUsable, clear && holds(least), isUsable, -covered,
+                          isUsable && candidate.beside, place.size() == size,
                           qint64(place.width()) * place.height());
     };
     // The first of equals.
@@ -217,10 +232,12 @@ void WindowPlace::place()
     const QMargins frame = frameKnown(m_window) ? frameOf(m_window) : frameOf(m_main);
     const QSize edges(frame.left() + frame.right(), frame.top() + frame.bottom());
     const QSize smallest = m_window.minimumSizeHint().expandedTo(m_window.minimumSize()) + edges;
-    // A window that scrolls can shrink far, but one a learner can use wants some of its size.
-    const QSize usable = ((m_window.size() + edges) * 2 / 5).expandedTo(smallest);
-    QRect place = firstPlace(screen, m_main.frameGeometry(), keepClear, others,
-                             m_window.size() + edges, usable);
+    // A window that scrolls can shrink far, but a learner wants much of its size, and can use
+    // no less than its usable size.
+    const QSize size = m_window.size() + edges;
+    const QSize usable = (m_usable + edges).expandedTo(smallest).boundedTo(size);
+    QRect place = firstPlace(screen, m_main.frameGeometry(), keepClear, others, size,
+                             (size * 3 / 5).expandedTo(usable), usable, smallest);
     // Never smaller than the window can be: on the screen all the same.
     place = keptOnScreen(
         QRect(place.topLeft(), place.size().expandedTo(smallest.boundedTo(screen.size()))), screen);

@@ -27,20 +27,24 @@ class WindowPlace : public QObject
     Q_OBJECT
 public:
     // keepClear: the parts of the main window that must stay in sight (the lamp and Stop), in
-    // the main window's own coordinates, asked afresh each time.
-    WindowPlace(QWidget &window, const QWidget &main, std::function<QList<QRect>()> keepClear);
+    // the main window's own coordinates, asked afresh each time. usable: the least size a
+    // learner can use the window at (its inside); it shrinks below that only where nothing
+    // else is left.
+    WindowPlace(QWidget &window, const QWidget &main, std::function<QList<QRect>()> keepClear,
+                QSize usable = QSize());
     // Keeps a place still waiting to be written.
     ~WindowPlace() override;
 
     // Where the frame of a window of this size opens on a screen's free area showing the main
     // window (its frame) with the parts to keep clear and the other windows open (all in
-    // screen coordinates): beside, below, to the left of or above the main window, the first
-    // of these with room for the whole window, else the one with the most room for it at no
-    // less than its smallest size; without such room, the largest part of the screen clear of
-    // what must stay in sight. Places clear of the other windows come first. The size shrinks
-    // to the room there is.
+    // screen coordinates): beside, below, to the left of or above the main window, else over
+    // it to one side of each part that must stay in sight. Places clear of the other windows
+    // come first, beside the main window before over it, a roomy one before a usable one, then
+    // any the window fits at its least; then a usable place as little over the other windows
+    // as can be; then the whole window, the most room. The size shrinks to the room there is.
     static QRect firstPlace(const QRect &screen, const QRect &main, const QList<QRect> &keepClear,
-                            const QList<QRect> &others, QSize size, QSize smallest);
+                            const QList<QRect> &others, QSize size, QSize roomy, QSize usable,
+                            QSize least);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,6 +58,7 @@ private:
     QWidget &m_window;
     const QWidget &m_main;
     std::function<QList<QRect>()> m_keepClear;
+    QSize m_usable;
     bool m_placed = false;
     bool m_frameToCheck = false;
     // The place as the learner left it, written a moment after the last move.

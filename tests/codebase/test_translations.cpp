@@ -231,6 +231,13 @@ void TestTranslations::hebrewReadsRightToLeftWithLatinIsolated()
             const auto strong = [](QChar c) {
                 return c == u'\u200E' || c == u'\u200F' || (c >= u'\u0590' && c <= u'\u05FF');
             };
+            // Two Latin parts with marks between them and nothing right to left read as one,
+            // the nearer part to the words before the farther: a right-to-left mark between.
+            static const QRegularExpression twoParts(
+                QStringLiteral("[A-Za-z]\\x{200E}[^A-Za-z\\x{0590}-\\x{05FF}\\x{200E}\\x{200F}]+"
+                               "\\x{200E}[A-Za-z]"));
+            QVERIFY2(!text.contains(twoParts),
+                     qPrintable(QStringLiteral("Latin parts run together: ") + name));
             for (const QRegularExpressionMatch &run : latinRun.globalMatch(text)) {
                 if (wordsOnly.match(run.captured()).hasMatch())
                     continue;

@@ -53,6 +53,8 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("a program named as the text file", "[runs]\ntextFile=/bin/ls\n", "", "l", false, 1);
     row("an unknown word keeps the letters", "[runs]\ncharacters=letters,greek\n", "", "l", false,
         1);
+    row("the groups named beside an unknown word",
+        "[runs]\ncharacters=letters,figures,punctuation,bogus\n", "", "lfp", false, 1);
     row("a missing text file", "[runs]\ntextFile=/no/such/file.txt\n", "", "l", false, 1);
     row("everything wrong at once",
         "[signal]\nletterSpeed=x\n[runs]\ncharacters=x\ntextFile=/x\n[drill]\ntext=poems\n"

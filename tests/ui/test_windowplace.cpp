@@ -51,8 +51,10 @@ void TestWindowPlace::firstPlace_data()
         << QRect(0, 0, 1280, 1024) << mainWindow << none << QRect(0, 496, 720, 528);
     QTest::newRow("to the left of a main window moved right")
         << QRect(0, 0, 1600, 900) << QRect(830, 100, 763, 488) << none << QRect(102, 100, 720, 660);
-    QTest::newRow("no room on 1024 x 768: under the lamp and the speed, clear of Stop")
-        << QRect(0, 0, 1024, 768) << mainWindow << none << QRect(97, 275, 720, 493);
+    QTest::newRow("below and shorter on 1024 x 768, yet usable")
+        << QRect(0, 0, 1024, 768) << mainWindow << none << QRect(0, 496, 720, 272);
+    QTest::newRow("no usable room beside: over it, clear of the lamp, Stop, speed and minutes")
+        << QRect(0, 0, 1024, 768) << QRect(0, 0, 763, 600) << none << QRect(97, 275, 720, 493);
     QTest::newRow("a panel at the top of the screen")
         << QRect(0, 30, 1920, 1050) << QRect(0, 30, 763, 488) << none << QRect(771, 30, 720, 660);
     // A second window while the first is open.
@@ -62,12 +64,15 @@ void TestWindowPlace::firstPlace_data()
     QTest::newRow("the second beside the first, on a wider screen")
         << QRect(0, 0, 2560, 1080) << mainWindow << QList<QRect>{QRect(771, 0, 720, 660)}
         << QRect(1499, 0, 720, 660);
-    QTest::newRow("the second below the first, on 1024 x 768")
+    QTest::newRow("the second below the main window, on 1024 x 768")
         << QRect(0, 0, 1024, 768) << mainWindow << QList<QRect>{QRect(481, 0, 543, 340)}
-        << QRect(97, 348, 720, 420);
+        << QRect(0, 496, 720, 272);
     // Too small for the whole window anywhere: on the screen all the same, smaller.
     QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << mainWindow << none
                                << QRect(97, 275, 703, 325);
+    QTest::newRow("the second on 800 x 600, over the first as little as can be")
+        << QRect(0, 0, 800, 600) << mainWindow << QList<QRect>{QRect(97, 275, 703, 325)}
+        << QRect(0, 0, 376, 267);
 }
 
 void TestWindowPlace::firstPlace()
@@ -79,8 +84,8 @@ void TestWindowPlace::firstPlace()
     QList<QRect> keepClear;
     for (const QRect &part : lampAndStop + speedAndMinutes)
         keepClear << part.translated(main.topLeft());
-    const QRect got =
-        WindowPlace::firstPlace(screen, main, keepClear, others, QSize(720, 660), QSize(480, 420));
+    const QRect got = WindowPlace::firstPlace(screen, main, keepClear, others, QSize(720, 660),
+                                              QSize(480, 420), QSize(288, 264), QSize(200, 150));
     QCOMPARE(got, place);
     QVERIFY(screen.contains(got));
     for (const QRect &part : keepClear)

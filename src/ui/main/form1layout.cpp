@@ -365,8 +365,8 @@ void Form1::buildControls()
     m_typingHint = label(this, QStringLiteral("typingHint"),
                          QStringLiteral("<p>Type what you read during a run; your copy is "
                                         "checked at the end</p><p dir=\"rtl\" align=\"right\">"
-                                        "הקלידו את מה שאתם קוראים במהלך הריצה; ההעתקה נבדקת "
-                                        "בסופה</p>"));
+                                        "הקלידו את מה שאתם קוראים במהלך השידור; ההעתקה נבדקת "
+                                        "בסופו</p>"));
     m_typingHint->setTextFormat(Qt::RichText);
     setForeColour(m_typingHint, SystemColour::HighlightText);
     place(m_typingHint, 2640, 2400, 1935, 1755);

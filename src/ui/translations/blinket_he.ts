@@ -387,15 +387,15 @@
     </message>
     <message>
         <source>Type the identity, then Enter; Ctrl+R repeats</source>
-        <translation>הקלידו את אות הזיהוי, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
+        <translation>הקלידו את אות הזיהוי, ואז ‎Enter‎‏; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Word %1 of %2: type it, then Enter; Ctrl+R repeats</source>
-        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
+        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎‏; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Group %1 of %2: type it, then Enter; Ctrl+R repeats</source>
-        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎; ‎Ctrl+R‎ לחזרה</translation>
+        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז ‎Enter‎‏; ‎Ctrl+R‎ לחזרה</translation>
     </message>
     <message>
         <source>Word %1 of %2, sent twice: type as you read</source>
