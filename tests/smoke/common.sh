@@ -144,6 +144,17 @@ receive_drill() {
     kill "$reader_pid" 2>/dev/null || true
 }
 
+# copy_text_of window: the text of the window's focused box, copied to the clipboard with
+# Ctrl+A and Ctrl+C, goes to $copy. The keys are pressed again until the clipboard has it: a
+# window just opened may not have the keyboard yet.
+copy_text_of() {
+    copied() {
+        xdotool key --window "$1" ctrl+a ctrl+c &&
+            copy=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$copy" ]
+    }
+    poll 10 copied "$1"
+}
+
 # query sql: the practice history read as the sqlite3 tool reads it, waiting out a moment
 # when the program holds the file to write it.
 query() {

@@ -24,9 +24,7 @@ colours=$(convert "$work/check.png" -crop 300x24+8+8 +repage -format '%k' info:)
 [ "$colours" -gt 2 ] || { echo "no score shown"; exit 1; }
 
 # The copy field has the keyboard: what it holds is what was typed, letters only.
-xdotool key --window "$window" ctrl+a ctrl+c
-read_clipboard() { copy=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$copy" ]; }
-poll 5 read_clipboard || { echo "the copy could not be read"; exit 1; }
+copy_text_of "$window" || { echo "the copy could not be read"; exit 1; }
 [ "$copy" = WGWGX ] || { echo "the copy holds \"$copy\", not WGWGX"; exit 1; }
 
 # Beside or below the main window, which stays where it was: the two do not overlap.

@@ -22,7 +22,11 @@ xdotool mousemove --window "$window" 670 226 click 1 key ctrl+a type 20
 xdotool mousemove --window "$window" 684 257 click 1 key ctrl+a type 0.05
 receive_drill "$reader"
 poll 15 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
-row=$(query "SELECT kind, sent, copy, repeats, right_count FROM runs")
-[ "$row" = "drill|$group|$group|1|5" ] || { echo "the stored drill reads $row, not drill|$group|$group|1|5"; exit 1; }
+# The run is kept as its check opens: wait out the moment between the two.
+stored() {
+    row=$(query "SELECT kind, sent, copy, repeats, right_count FROM runs") &&
+        [ "$row" = "drill|$group|$group|1|5" ]
+}
+poll 5 stored || { echo "the stored drill reads $row, not drill|$group|$group|1|5"; exit 1; }
 running_program || { echo "the program died"; exit 1; }
 echo "a message drill was received from the lamp: identity $identity, group $group, one repeat"

@@ -26,12 +26,13 @@ xdotool type --delay 300 'דקש'
 setxkbmap us
 poll 30 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
 window=$found
-xdotool key --window "$window" ctrl+a ctrl+c
-read_clipboard() { copy=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$copy" ]; }
-poll 5 read_clipboard || { echo "the copy could not be read"; exit 1; }
+copy_text_of "$window" || { echo "the copy could not be read"; exit 1; }
 [ "$copy" = SEA ] || { echo "the copy holds \"$copy\", not SEA"; exit 1; }
-row=$(query "SELECT kind, speed, substr(sent, 1, 6), copy FROM runs")
-[ "$row" = "text|8|SEASEA|SEA" ] || { echo "the stored run reads $row"; exit 1; }
+stored() {
+    row=$(query "SELECT kind, speed, substr(sent, 1, 6), copy FROM runs") &&
+        [ "$row" = "text|8|SEASEA|SEA" ]
+}
+poll 5 stored || { echo "the stored run reads $row"; exit 1; }
 running_program || { echo "the program died"; exit 1; }
 [ -z "$(ls -A "$work/run")" ] || { echo "the program wrote files: $(ls -A "$work/run")"; exit 1; }
 echo "a text run typed on the Hebrew layout was checked and kept: copy $copy"
