@@ -17,7 +17,8 @@ find_window
 main=$window
 typed_lesson_run wgwg
 poll 20 titled 'Copy check' || { echo "no window titled Copy check appeared"; exit 1; }
-[ -f "$history" ] || { echo "no practice history at $history"; exit 1; }
+# The run is kept as its check opens: wait out the moment between the two.
+poll 5 test -f "$history" || { echo "no practice history at $history"; exit 1; }
 
 # Progress, below the letter-training panel of the main window.
 window=$main
