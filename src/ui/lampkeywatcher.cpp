@@ -16,10 +16,9 @@
 
 namespace blinket {
 
-LampKeyWatcher::LampKeyWatcher(QWidget &window, QWidget &lampArea, Lamp &lamp,
-                               Platform &platform)
-    : QObject(&window), m_window(window), m_lampArea(lampArea), m_lamp(lamp),
-      m_platform(platform), m_key(Qt::Key_Space)
+LampKeyWatcher::LampKeyWatcher(QWidget &window, QWidget &lampArea, Lamp &lamp, Platform &platform)
+    : QObject(&window), m_window(window), m_lampArea(lampArea), m_lamp(lamp), m_platform(platform),
+      m_key(Qt::Key_Space)
 {}
 
 void LampKeyWatcher::listen()
@@ -92,8 +91,7 @@ bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
         const QPoint at = m_window.mapFromGlobal(mouse.globalPosition().toPoint());
-        if (mouse.button() != Qt::LeftButton || m_downAt ||
-            !m_lampArea.geometry().contains(at))
+        if (mouse.button() != Qt::LeftButton || m_downAt || !m_lampArea.geometry().contains(at))
             return false;
         m_byMouse = true;
         down(mouse);

@@ -239,11 +239,11 @@ void RunController::prepareKeying(Prepared &prepared, const Options &options)
         break;
     }
     case KeyingText::Signals: {
-        const std::span<const CodeSignal> signals = codeSignals();
-        const auto at = std::min(std::size_t(m_platform.Rnd() * float(signals.size())),
-                                 signals.size() - 1);
-        asked = QString::fromUtf16(signals[at].letters);
-        prompt = signalPrompt(signals[at]);
+        const std::span<const CodeSignal> table = codeSignals();
+        const auto at =
+            std::min(std::size_t(m_platform.Rnd() * float(table.size())), table.size() - 1);
+        asked = QString::fromUtf16(table[at].letters);
+        prompt = signalPrompt(table[at]);
         break;
     }
     }
@@ -262,8 +262,7 @@ void RunController::keepKeying(const RunResult &result)
     run.unit = m_state.Unit;
     run.minutes = m_view.text2Text();
     run.elapsedSeconds = result.seconds;
-    m_session.keepKeying(run, grade.asked, grade.read, grade.figures);
-    emit keyingGraded(grade);
+    emit keyingGraded(grade, m_session.keepKeying(run, grade.asked, grade.read, grade.figures));
 }
 
 void RunController::tellOnce(const QStringList &problems)
