@@ -6,35 +6,21 @@
 #include <QImage>
 #include <QTest>
 
-#include <cmath>
-
 using namespace blinket;
 
 namespace {
 
 // K keyed at a dot of 0.1 s with its second dash and the gap after it too long, then an E
 // where the ideal keying has it 0.55 s sooner.
-std::vector<KeyedBar> keyedK()
-{
-    return {
-        {ElementKind::Dash, 0.00, 0.30, 0.00, 0.30, false},
-        {ElementKind::ElementGap, 0.30, 0.10, 0.30, 0.10, false},
-        {ElementKind::Dot, 0.40, 0.10, 0.40, 0.10, false},
-        {ElementKind::ElementGap, 0.50, 0.10, 0.50, 0.10, false},
-        {ElementKind::Dash, 0.60, 0.55, 0.60, 0.30, true},
-        {ElementKind::LetterGap, 1.15, 0.60, 0.90, 0.30, true},
-        {ElementKind::Dot, 1.75, 0.10, 1.20, 0.10, false},
-    };
-}
-
-QPalette darkPalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    return palette;
-}
+const std::vector<KeyedBar> keyedK{
+    {ElementKind::Dash, 0.00, 0.30, 0.00, 0.30, false},
+    {ElementKind::ElementGap, 0.30, 0.10, 0.30, 0.10, false},
+    {ElementKind::Dot, 0.40, 0.10, 0.40, 0.10, false},
+    {ElementKind::ElementGap, 0.50, 0.10, 0.50, 0.10, false},
+    {ElementKind::Dash, 0.60, 0.55, 0.60, 0.30, true},
+    {ElementKind::LetterGap, 1.15, 0.60, 0.90, 0.30, true},
+    {ElementKind::Dot, 1.75, 0.10, 1.20, 0.10, false},
+};
 
 struct Painted
 {
@@ -61,8 +47,7 @@ class TestKeyingPicture : public QObject
 private slots:
     void barsStandWhereTheyWereKeyed_data();
     void barsStandWhereTheyWereKeyed();
-    void flaggedElementsAreMarkedAbove();
-    void aFlaggedSpaceIsHatched();
+    void flaggedElementsShowWithoutColour();
     void aDotIsAFewPixelsWideAtLeast_data();
     void aDotIsAFewPixelsWideAtLeast();
 };
@@ -77,15 +62,12 @@ void TestKeyingPicture::barsStandWhereTheyWereKeyed_data()
     QTest::newRow("the same dash in the ideal") << false << 0.15 << true << Seen::Ideal;
     QTest::newRow("a gap inside a letter as keyed") << false << 0.35 << false << Seen::Empty;
     QTest::newRow("a gap inside a letter in the ideal") << false << 0.35 << true << Seen::Empty;
-    QTest::newRow("a flagged dash") << false << 0.7 << false << Seen::Warning;
     QTest::newRow("a flagged dash past its ideal end") << false << 1.05 << false << Seen::Warning;
     QTest::newRow("the ideal letter gap past it") << false << 1.05 << true << Seen::Empty;
     QTest::newRow("the last dot where it was keyed") << false << 1.8 << false << Seen::Keyed;
     QTest::newRow("no ideal dot under it") << false << 1.8 << true << Seen::Empty;
     QTest::newRow("the last dot at its ideal place") << false << 1.25 << true << Seen::Ideal;
-    QTest::newRow("a flagged dash, dark") << true << 0.7 << false << Seen::Warning;
-    QTest::newRow("a dash as keyed, dark") << true << 0.15 << false << Seen::Keyed;
-    QTest::newRow("a gap, dark") << true << 0.35 << true << Seen::Empty;
+    QTest::newRow("a dash as keyed, on a dark desktop") << true << 0.15 << false << Seen::Keyed;
 }
 
 void TestKeyingPicture::barsStandWhereTheyWereKeyed()
@@ -94,45 +76,33 @@ void TestKeyingPicture::barsStandWhereTheyWereKeyed()
     QFETCH(double, seconds);
     QFETCH(bool, idealLane);
     QFETCH(Seen, seen);
-    const QPalette colours = dark ? darkPalette() : QPalette();
-    const Painted p(keyedK(), colours);
-    const QRectF lane = idealLane ? p.picture.idealLane() : p.picture.keyedLane();
+    QPalette colours;
+    if (dark) {
+        colours.setColor(QPalette::Base, Qt::black);
+        colours.setColor(QPalette::Text, Qt::white);
+    }
+    const Painted p(keyedK, colours);
     const QColor expected = seen == Seen::Keyed     ? colours.color(QPalette::Text)
                             : seen == Seen::Ideal   ? colours.color(QPalette::Highlight)
                             : seen == Seen::Warning ? KeyingPicture::warningColour(colours)
                                                     : colours.color(QPalette::Base);
+    const QRectF lane = idealLane ? p.picture.idealLane() : p.picture.keyedLane();
     QCOMPARE(p.at(p.picture.xAt(seconds), lane.center().y()), expected);
-    // A lighter red on a dark background, where the dark one would hardly show.
-    QCOMPARE(KeyingPicture::warningColour(colours).lightnessF() > 0.5, dark);
 }
 
-void TestKeyingPicture::flaggedElementsAreMarkedAbove()
+void TestKeyingPicture::flaggedElementsShowWithoutColour()
 {
-    const Painted p(keyedK());
+    const Painted p(keyedK);
     const QColor warning = KeyingPicture::warningColour(p.picture.palette());
-    for (const KeyedBar &bar : keyedK()) {
-        const QPointF tip = p.picture.flagMarker(bar).center();
-        QCOMPARE(p.at(tip.x(), tip.y()) == warning, bar.flagged);
+    for (const KeyedBar &bar : keyedK) {
+        const QPointF marker = p.picture.flagMarker(bar).center();
+        QCOMPARE(p.at(marker.x(), marker.y()) == warning, bar.flagged);
     }
-}
-
-void TestKeyingPicture::aFlaggedSpaceIsHatched()
-{
-    const Painted p(keyedK());
-    const QColor warning = KeyingPicture::warningColour(p.picture.palette());
-    const QColor base = p.picture.palette().color(QPalette::Base);
-    // Across the middle of the band the hatching's lines and the gaps between them alternate.
+    // The flagged letter gap hatched: lines of it, with the lane showing between them.
     int lines = 0;
-    int gaps = 0;
-    const double y = p.picture.keyedLane().center().y();
-    for (int x = int(std::ceil(p.picture.xAt(1.2))); x < int(p.picture.xAt(1.7)); ++x) {
-        const QColor seen = p.at(x, y);
-        lines += seen == warning;
-        gaps += seen == base;
-    }
-    QVERIFY(lines >= 5);
-    QVERIFY(gaps >= 5);
-    QCOMPARE(lines + gaps, int(p.picture.xAt(1.7)) - int(std::ceil(p.picture.xAt(1.2))));
+    for (double x = p.picture.xAt(1.2); x < p.picture.xAt(1.7); ++x)
+        lines += p.at(x, p.picture.keyedLane().center().y()) == warning;
+    QVERIFY(lines >= 5 && lines <= 50);
 }
 
 void TestKeyingPicture::aDotIsAFewPixelsWideAtLeast_data()
@@ -141,7 +111,6 @@ void TestKeyingPicture::aDotIsAFewPixelsWideAtLeast_data()
     QTest::addColumn<int>("pixels");
     QTest::newRow("12 words a minute") << 0.1 << 20;
     QTest::newRow("60 words a minute, widened") << 0.02 << 6;
-    QTest::newRow("no wider than a thousand pixels a second") << 0.004 << 4;
 }
 
 void TestKeyingPicture::aDotIsAFewPixelsWideAtLeast()
@@ -149,14 +118,12 @@ void TestKeyingPicture::aDotIsAFewPixelsWideAtLeast()
     QFETCH(double, dot);
     QFETCH(int, pixels);
     const Painted p({{ElementKind::Dot, 0, dot, 0, dot, false},
-                     {ElementKind::LetterGap, dot, 3 * dot, dot, 3 * dot, false},
-                     {ElementKind::Dot, 4 * dot, dot, 4 * dot, dot, false}});
-    const QColor text = p.picture.palette().color(QPalette::Text);
-    const double y = p.picture.keyedLane().center().y();
+                     {ElementKind::LetterGap, dot, 3 * dot, dot, 3 * dot, false}});
     int painted = 0;
     // From a little left of the first press: the lane's caption stands farther left.
-    for (int x = int(p.picture.xAt(0)) - 3; x < int(p.picture.xAt(dot * 2.5)); ++x)
-        painted += p.at(x, y) == text;
+    for (int x = int(p.picture.xAt(0)) - 3; x < int(p.picture.xAt(dot * 2)); ++x)
+        painted +=
+            p.at(x, p.picture.keyedLane().center().y()) == p.picture.palette().text().color();
     QCOMPARE(painted, pixels);
 }
 
