@@ -44,7 +44,7 @@ QLabel *caption(const QString &text, QWidget *parent, const QString &name = {})
     return label;
 }
 
-// A length in dots, to a tenth.
+// A figure to a tenth; none where nothing measured it.
 QString figure(double value)
 {
     return value > 0 ? QLocale().toString(value, 'f', 1) : notMeasured;
