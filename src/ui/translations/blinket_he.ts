@@ -437,6 +437,92 @@
     </message>
 </context>
 <context>
+    <name>blinket::KeyingGradeWindow</name>
+    <message>
+        <source>Keying grade</source>
+        <translation>הערכת ההקשה</translation>
+    </message>
+    <message>
+        <source>Under each character asked, what was read: %1 right, %2 wrong, %3 not keyed, %4 extra (a %5 above it).</source>
+        <translation>מתחת לכל תו שהתבקש, מה שנקרא: %1 נכון, %2 שגוי, %3 לא הוקש, %4 עודף (עם %5 מעליו).</translation>
+    </message>
+    <message>
+        <source>&amp;Key another</source>
+        <translation>הקשה נוספת (&amp;K)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>In dots of your own; the International proportions in brackets.</source>
+        <translation>ביחידות של הנקודה שלך; בסוגריים היחסים הבין־לאומיים.</translation>
+    </message>
+    <message>
+        <source>Asked, and what was read</source>
+        <translation>מה שהתבקש, ומה שנקרא</translation>
+    </message>
+    <message>
+        <source>Your keying over the ideal one at your own dot</source>
+        <translation>ההקשה שלך מעל ההקשה המדויקת, בקצב הנקודה שלך</translation>
+    </message>
+    <message>
+        <source>A triangle above an element marks it wrong or badly formed; a hatched band marks such a space.</source>
+        <translation>משולש מעל רכיב מסמן שהוא שגוי או לא מדויק; פס מקווקו מסמן רווח כזה.</translation>
+    </message>
+    <message>
+        <source>clean</source>
+        <translation>נקייה</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>טובה</translation>
+    </message>
+    <message>
+        <source>readable with care</source>
+        <translation>קריאה במאמץ</translation>
+    </message>
+    <message>
+        <source>hard to read</source>
+        <translation>קשה לקריאה</translation>
+    </message>
+    <message>
+        <source>Merit %1 of 100: %2</source>
+        <translation>ציון %1 מתוך 100: %2</translation>
+    </message>
+    <message>
+        <source>Speed: %1 words a minute</source>
+        <translation>מהירות: %1 מילים לדקה</translation>
+    </message>
+    <message>
+        <source>Dash %1 dots (%2)</source>
+        <translation>קו: %1 נקודות (%2)</translation>
+    </message>
+    <message>
+        <source>Gaps inside a letter %1 (%2), between letters %3 (%4), between words %5 (%6)</source>
+        <translation>רווחים: בתוך אות %1 (%2), בין אותיות %3 (%4), בין מילים %5 (%6)</translation>
+    </message>
+    <message>
+        <source>Dots vary %1, dashes vary %2</source>
+        <translation>סטיית הנקודות %1, סטיית הקווים %2</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::KeyingPicture</name>
+    <message>
+        <source>Keyed</source>
+        <translation>הוקש</translation>
+    </message>
+    <message>
+        <source>Ideal</source>
+        <translation>מדויק</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 ש׳</translation>
+    </message>
+</context>
+<context>
     <name>blinket::LessonTable</name>
     <message>
         <source>Lesson</source>
