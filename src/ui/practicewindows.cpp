@@ -64,14 +64,14 @@ void PracticeWindows::showCopyCheck()
     toFront(window);
 }
 
-void PracticeWindows::showKeyingGrade(const KeyingGrade &grade)
+void PracticeWindows::showKeyingGrade(const KeyingGrade &grade, const QString &kept)
 {
     if (!m_keyingGrade) {
         m_keyingGrade = new KeyingGradeWindow(&m_main);
         place(*m_keyingGrade, QSize(420, 300));
         connect(m_keyingGrade, &KeyingGradeWindow::keyAnother, this, &PracticeWindows::keyAnother);
     }
-    m_keyingGrade->showGrade(grade);
+    m_keyingGrade->showGrade(grade, kept);
     toFront(*m_keyingGrade);
 }
 

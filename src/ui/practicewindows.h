@@ -43,7 +43,7 @@ public:
     // The Copy check window for the session's last run, in front.
     void showCopyCheck();
     // The keying grade window with this grade, in front.
-    void showKeyingGrade(const KeyingGrade &grade);
+    void showKeyingGrade(const KeyingGrade &grade, const QString &kept);
     void showProgress();
     void showOptions();
 

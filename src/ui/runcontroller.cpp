@@ -15,6 +15,7 @@
 #include "signal/characters.h"
 #include "ui/lampkeywatcher.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QWidget>
 
@@ -258,6 +259,9 @@ void RunController::keepKeying(const RunResult &result)
         m_keyingUnit = 1.2 / grade.figures.wordsPerMinute;
     RunRecord run;
     run.kind = RunKind::Keying;
+    // From the first press.
+    run.startedUtc =
+        QDateTime::currentDateTimeUtc().addMSecs(-qint64(double(result.seconds) * 1000.0));
     run.speed = m_view.combo1Text();
     run.unit = m_state.Unit;
     run.minutes = m_view.text2Text();

@@ -88,7 +88,8 @@ void TestKeyingGradeWindow::oneWindowShowsEachGradeScrollingAndHidesForARun()
     windows.showKeyingGrade({.asked = QStringLiteral("SOS"),
                              .read = QStringLiteral("SOS"),
                              .figures = {.merit = 95},
-                             .bars = {}});
+                             .bars = {}},
+                            QString());
     auto *window = main.findChild<KeyingGradeWindow *>();
     QVERIFY(window && window->isVisible());
     windows.hideForRun();
@@ -103,7 +104,8 @@ void TestKeyingGradeWindow::oneWindowShowsEachGradeScrollingAndHidesForARun()
     windows.showKeyingGrade({.asked = QStringLiteral("H"),
                              .read = QStringLiteral("H"),
                              .figures = {.merit = 40},
-                             .bars = bars});
+                             .bars = bars},
+                            QString());
     QCOMPARE(main.findChildren<KeyingGradeWindow *>().size(), 1);
     window->resize(420, 300);
     QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -121,12 +121,15 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     contentLayout->addStretch();
     // All but the buttons scroll where the screen is too small for them.
     QScrollArea *scroll = scrolled(content, this, QStringLiteral("keyingGradeScroll"));
+    m_kept = caption(QString(), this, QStringLiteral("kept"));
+    m_kept->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(keyAnother);
     buttons->addStretch();
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
+    layout->addWidget(m_kept);
     layout->addLayout(buttons);
 
     connect(keyAnother, &QPushButton::clicked, this, &KeyingGradeWindow::keyAnother);
@@ -134,8 +137,9 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     fitPictureHeight();
 }
 
-void KeyingGradeWindow::showGrade(const KeyingGrade &grade)
+void KeyingGradeWindow::showGrade(const KeyingGrade &grade, const QString &kept)
 {
+    m_kept->setText(kept);
     const KeyingFigures &figures = grade.figures;
     const int merit = figures.merit;
     const QString word = merit >= 90   ? tr("clean")

@@ -24,8 +24,8 @@ class KeyingGradeWindow : public QWidget
 public:
     explicit KeyingGradeWindow(QWidget *parent = nullptr);
 
-    // Shows a grade in place of the one shown.
-    void showGrade(const KeyingGrade &grade);
+    // Shows a grade in place of the one shown, and how it was kept in the practice history.
+    void showGrade(const KeyingGrade &grade, const QString &kept = QString());
 
 signals:
     void keyAnother();
@@ -44,6 +44,7 @@ private:
     QLabel *m_dash = nullptr;
     QLabel *m_gaps = nullptr;
     QLabel *m_spread = nullptr;
+    QLabel *m_kept = nullptr;
     CopyMarksView *m_marks = nullptr;
     KeyingPicture *m_picture = nullptr;
     QScrollArea *m_pictureScroll = nullptr;
