@@ -9,6 +9,117 @@
     </message>
 </context>
 <context>
+    <name>CodeSignal</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>‏‎%1‎: %2</translation>
+    </message>
+    <message>
+        <source>I am in distress and need help</source>
+        <translation>אני במצוקה וזקוק לעזרה</translation>
+    </message>
+    <message>
+        <source>I have a diver down; keep well clear at slow speed</source>
+        <translation>יש לי צוללן במים; התרחקו ממני היטב ובמהירות נמוכה</translation>
+    </message>
+    <message>
+        <source>I am taking in, discharging or carrying dangerous goods</source>
+        <translation>אני טוען, פורק או נושא מטען מסוכן</translation>
+    </message>
+    <message>
+        <source>Affirmative</source>
+        <translation>חיובי</translation>
+    </message>
+    <message>
+        <source>Keep clear of me; I am manoeuvring with difficulty</source>
+        <translation>התרחקו ממני; אני מתמרן בקושי</translation>
+    </message>
+    <message>
+        <source>I am altering my course to starboard</source>
+        <translation>אני משנה את כיווני לימין</translation>
+    </message>
+    <message>
+        <source>I am disabled; communicate with me</source>
+        <translation>כלי השיט שלי מושבת; צרו איתי קשר</translation>
+    </message>
+    <message>
+        <source>I require a pilot</source>
+        <translation>אני זקוק לנתב</translation>
+    </message>
+    <message>
+        <source>I have a pilot on board</source>
+        <translation>יש נתב על סיפון כלי השיט שלי</translation>
+    </message>
+    <message>
+        <source>I am altering my course to port</source>
+        <translation>אני משנה את כיווני לשמאל</translation>
+    </message>
+    <message>
+        <source>I am on fire and have dangerous cargo on board; keep well clear of me</source>
+        <translation>פרצה בי שריפה ויש מטען מסוכן על הסיפון; התרחקו ממני היטב</translation>
+    </message>
+    <message>
+        <source>I wish to communicate with you</source>
+        <translation>אני מבקש ליצור איתכם קשר</translation>
+    </message>
+    <message>
+        <source>You should stop your vessel instantly</source>
+        <translation>עצרו את כלי השיט שלכם מיד</translation>
+    </message>
+    <message>
+        <source>My vessel is stopped and making no way through the water</source>
+        <translation>כלי השיט שלי עצור ואינו נע במים</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>שלילי</translation>
+    </message>
+    <message>
+        <source>Man overboard</source>
+        <translation>אדם נפל למים</translation>
+    </message>
+    <message>
+        <source>All persons should report on board, as the vessel is about to proceed to sea</source>
+        <translation>על כל האנשים לעלות לסיפון: כלי השיט עומד לצאת לים</translation>
+    </message>
+    <message>
+        <source>My vessel is healthy and I request free pratique</source>
+        <translation>כלי השיט שלי בריא ואני מבקש היתר כניסה</translation>
+    </message>
+    <message>
+        <source>I am operating astern propulsion</source>
+        <translation>אני מפעיל הנעה לאחור</translation>
+    </message>
+    <message>
+        <source>Keep clear of me; I am engaged in pair trawling</source>
+        <translation>התרחקו ממני; אני עוסק בדיג מכמורת בזוג</translation>
+    </message>
+    <message>
+        <source>You are running into danger</source>
+        <translation>אתם מתקדמים לעבר סכנה</translation>
+    </message>
+    <message>
+        <source>I require assistance</source>
+        <translation>אני זקוק לסיוע</translation>
+    </message>
+    <message>
+        <source>I require medical assistance</source>
+        <translation>אני זקוק לסיוע רפואי</translation>
+    </message>
+    <message>
+        <source>Stop carrying out your intentions and watch for my signals</source>
+        <translation>הפסיקו לבצע את כוונותיכם ועקבו אחר האותות שלי</translation>
+    </message>
+    <message>
+        <source>I am dragging my anchor</source>
+        <translation>העוגן שלי נגרר</translation>
+    </message>
+    <message>
+        <source>I require a tug</source>
+        <translation>אני זקוק לגוררת</translation>
+    </message>
+</context>
+<context>
     <name>OptionsFile</name>
     <message>
         <source>the letter speed %1 is not above 0</source>
@@ -399,6 +510,14 @@
 </context>
 <context>
     <name>blinket::Form1</name>
+    <message>
+        <source>Send: %1</source>
+        <translation>שלחו: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>Hold %1 or the mouse on the lamp to light it; Enter when done</source>
+        <translation>החזיקו את ‎%1‎ או את העכבר על הפנס כדי להדליק אותו; ‎Enter‎ בסיום</translation>
+    </message>
     <message>
         <source>Answer the call: Enter</source>
         <translation>ענו לקריאה: ‎Enter‎</translation>
@@ -904,6 +1023,25 @@
     <message>
         <source>Forget every stored run? This cannot be undone.</source>
         <translation>למחוק את כל השידורים השמורים? אי אפשר לבטל פעולה זו.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::LampKeyWatcher</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Meta</translation>
     </message>
 </context>
 </TS>
