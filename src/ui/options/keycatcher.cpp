@@ -47,6 +47,9 @@ void KeyCatcher::setCatching(bool catching)
 {
     m_catching = catching;
     setText(catching ? tr("Press a key…") : m_caption);
+    // The key goes to the focus, wherever the click that started catching left it.
+    if (catching)
+        setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace blinket
