@@ -161,6 +161,31 @@
         <source>the text file %1 is not text, as a program or a picture is not</source>
         <translation>קובץ הטקסט ‎%1‎ אינו טקסט, כמו תוכנה או תמונה</translation>
     </message>
+    <message>
+        <source>the lamp key %1 is not the name of one key, such as Space, F12, A or Ctrl</source>
+        <translation>מקש הנורה ‎%1‎ אינו שם של מקש אחד, כמו ‎Space, F12, A‎ או Ctrl</translation>
+    </message>
+    <message>
+        <source>the lamp key %1 cannot be used: Enter ends the keying</source>
+        <translation>אי אפשר להשתמש ב־‎%1‎ כמקש הנורה: Enter מסיים את ההקשה</translation>
+    </message>
+    <message>
+        <source>the lamp key %1 cannot be used: Esc, Tab and Backspace belong to the window</source>
+        <translation>אי אפשר להשתמש ב־‎%1‎ כמקש הנורה: ‎Esc, Tab‎ ו־Backspace שייכים לחלון</translation>
+    </message>
+    <message>
+        <source>%1; %2 is used</source>
+        <comment>why a lamp key cannot be used; the key used instead</comment>
+        <translation>‏%1; במקומו משמש המקש ‎%2‎</translation>
+    </message>
+    <message>
+        <source>the keying&apos;s text %1 is none of groups, words and signals</source>
+        <translation>הטקסט של ההקשה, ‎%1‎, אינו ‎groups, words‎ או signals</translation>
+    </message>
+    <message>
+        <source>the keying&apos;s drill %1 is neither true nor false</source>
+        <translation>ערך ההקשה בתרגיל ההודעה, ‎%1‎, אינו true או false</translation>
+    </message>
 </context>
 <context>
     <name>PracticeHistory</name>
@@ -703,6 +728,13 @@
     </message>
 </context>
 <context>
+    <name>blinket::KeyCatcher</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>לחצו על מקש…</translation>
+    </message>
+</context>
+<context>
     <name>blinket::OptionsWindow</name>
     <message>
         <source>Options</source>
@@ -837,6 +869,34 @@
     <message>
         <source>Not kept: text runs go on as before.</source>
         <translation>לא נשמר: שידורי טקסט ממשיכים כמקודם.</translation>
+    </message>
+    <message>
+        <source>Keying</source>
+        <translation>הקשה</translation>
+    </message>
+    <message>
+        <source>&amp;Set…</source>
+        <translation>הגדרה… (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Lamp key:</source>
+        <translation>מקש הנורה:</translation>
+    </message>
+    <message>
+        <source>Signals of the International Code</source>
+        <translation>אותות הקוד הבין־לאומי</translation>
+    </message>
+    <message>
+        <source>S&amp;end:</source>
+        <translation>לשדר: (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Answer the message drill with the lamp key</source>
+        <translation>מענה לתרגיל ההודעה במקש הנורה</translation>
+    </message>
+    <message>
+        <source>that key has no name the options file can keep</source>
+        <translation>למקש הזה אין שם שקובץ האפשרויות יכול לשמור</translation>
     </message>
 </context>
 <context>
