@@ -3,6 +3,8 @@
 
 #include "practice/practicesession.h"
 
+#include "runs/keyreading.h"
+
 #include "practice/copytext.h"
 #include "signal/characters.h"
 
@@ -165,8 +167,9 @@ void PracticeSession::store()
 QString PracticeSession::keepKeying(RunRecord keying, const QString &asked, const QString &read,
                                     const KeyingFigures &figures)
 {
-    // Whatever the program read counts, any character it can send, and only that.
-    const QStringView characters = sendableCharacters();
+    // Whatever the program read counts, '*' for a sign that is no character among them: a
+    // sign misformed is a character read wrong.
+    const QString characters = keyedCharacters();
     const CopyScore score = scoreCopy(asked, read, characters);
     if (!score.copyTyped())
         return QString();

@@ -62,7 +62,7 @@ std::span<const CodeSignal> codeSignals()
 
 QString signalPrompt(const CodeSignal &signal)
 {
-    return QCoreApplication::translate("CodeSignal", "%1: %2")
+    return QCoreApplication::translate("CodeSignal", "%1 (%2)")
         .arg(QString::fromUtf16(signal.letters),
              QCoreApplication::translate("CodeSignal", signal.meaning));
 }

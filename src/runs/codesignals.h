@@ -19,7 +19,7 @@ struct CodeSignal
 
 // SOS and the single-letter signals.
 std::span<const CodeSignal> codeSignals();
-// A signal as the learner is asked to send it: "K: I wish to communicate with you", in the
+// A signal as the learner is asked to send it: "K (I wish to communicate with you)", in the
 // desktop's language.
 QString signalPrompt(const CodeSignal &signal);
 

@@ -15,6 +15,7 @@ struct DrillStep
     int groups = 0;     // of how many
     bool words = false; // the text is words, not groups
     bool exam = false;
+    bool keyed = false; // answered with the lamp key too
 
     friend bool operator==(const DrillStep &, const DrillStep &) = default;
 };

@@ -24,6 +24,7 @@ public:
     std::optional<ReceiverAnswer> nextAnswer() override;
     QString typing() const override { return m_typed.typing(); }
     void acknowledgeKeyed(const QString &keyed) override { m_typed.acknowledgeKeyed(keyed); }
+    bool answersByKey() const override { return true; }
 
     // The learner's dot as their keying last showed it.
     double unit() const { return m_unit; }

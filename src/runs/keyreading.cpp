@@ -178,6 +178,11 @@ GapBoundaries gapBoundaries(std::vector<double> spaces)
 
 } // namespace
 
+QString keyedCharacters()
+{
+    return sendableCharacters().toString() + u'*';
+}
+
 KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit)
 {
     KeyReading reading;

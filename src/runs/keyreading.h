@@ -50,4 +50,7 @@ struct KeyReading
 // single mark, marks all alike with no gap inside a letter).
 KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit);
 
+// Every character keying can read as: those that can be sent, and '*'.
+QString keyedCharacters();
+
 } // namespace blinket

@@ -272,8 +272,8 @@ QString MessageDrill::drawIdentity()
 
 void MessageDrill::show(DrillStep::Kind kind)
 {
-    m_sender.view().showDrillStep(
-        {kind, m_groupsSent, m_length, m_words, m_form == DrillForm::Exam});
+    m_sender.view().showDrillStep({kind, m_groupsSent, m_length, m_words, m_form == DrillForm::Exam,
+                                   m_receiver.answersByKey()});
 }
 
 } // namespace blinket

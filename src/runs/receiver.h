@@ -33,6 +33,8 @@ public:
     // An acknowledgement given now, after the answers already given, with keyed after what was
     // typed since the last answer: the learner answering with the lamp key.
     virtual void acknowledgeKeyed(const QString &keyed) = 0;
+    // Whether the learner answers with the lamp key too.
+    virtual bool answersByKey() const { return false; }
 };
 
 } // namespace blinket

@@ -19,12 +19,11 @@ class AccessKeys : public QObject
 public:
     using QObject::QObject;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     // The Latin letter on the key a key event came from, or 0 for none.
     static char latinLetter(const QKeyEvent &key);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace blinket

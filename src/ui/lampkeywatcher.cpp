@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "signal/lamp.h"
+#include "ui/accesskeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -86,23 +87,33 @@ bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
         const bool press = event->type() == QEvent::KeyPress;
-        if (key.key() == m_key) {
+        if (isLampKey(key)) {
             // A held key repeats; the lamp stays lit through the repeats.
             if (!key.isAutoRepeat() && !m_byMouse)
                 press ? down(key) : up(key);
             return true;
         }
-        if (m_takesEnter && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+        if (!m_takesEnter)
+            return false;
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
             m_finish = m_finish || press;
             return true;
         }
-        return false;
+        // While keying, a key pressed by mistake (Space beside another lamp key) must not
+        // press the focused Stop; the access keys (Alt+S) still work.
+        return !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
         const QPoint at = m_window.mapFromGlobal(mouse.globalPosition().toPoint());
-        if (mouse.button() != Qt::LeftButton || m_downAt || !m_lampArea.geometry().contains(at))
+        // Around a small lamp too, a hand's breadth of the window answers.
+        constexpr int least = 96;
+        const QRect lamp = m_lampArea.geometry();
+        const int wider = std::max(0, (least - lamp.width()) / 2);
+        const int higher = std::max(0, (least - lamp.height()) / 2);
+        if (mouse.button() != Qt::LeftButton || m_downAt ||
+            !lamp.adjusted(-wider, -higher, wider, higher).contains(at))
             return false;
         m_byMouse = true;
         down(mouse);
@@ -128,12 +139,32 @@ bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
+bool LampKeyWatcher::isLampKey(const QKeyEvent &key) const
+{
+    if (key.key() == m_key)
+        return true;
+    return m_key >= Qt::Key_A && m_key <= Qt::Key_Z && AccessKeys::latinLetter(key) == char(m_key);
+}
+
 void LampKeyWatcher::down(const QInputEvent &event)
 {
     if (m_downAt)
         return;
     light(true);
-    m_downAt = momentOf(event);
+    const Moment at = momentOf(event);
+    // A key held repeats as a release and a press at the same moment; the window system does
+    // not always say so. No hand lets go and presses again within this.
+    constexpr double repeatGap = 0.02;
+    const std::vector<KeyStroke> &kept = m_stampsKeepPace ? m_stamped : m_steady;
+    const double since =
+        (m_stampsKeepPace ? at.stamped : at.steady) - (kept.empty() ? -INFINITY : kept.back().up);
+    if (!m_byMouse && since < repeatGap) {
+        m_downAt = Moment{m_stamped.back().down, m_steady.back().down};
+        m_stamped.pop_back();
+        m_steady.pop_back();
+        return;
+    }
+    m_downAt = at;
 }
 
 void LampKeyWatcher::up(const QInputEvent &event)

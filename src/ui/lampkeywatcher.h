@@ -10,6 +10,7 @@
 #include <optional>
 
 class QInputEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace blinket {
@@ -53,6 +54,8 @@ private:
         double steady = 0.0;
     };
 
+    // Whether a key is the lamp key: the key itself, or a letter's by its place on any layout.
+    bool isLampKey(const QKeyEvent &key) const;
     void down(const QInputEvent &event);
     void up(const QInputEvent &event);
     void upAt(Moment moment);

@@ -6,6 +6,7 @@
 #include "practice/accuracy.h"
 #include "practice/copyscore.h"
 #include "runs/keyinggrade.h"
+#include "runs/keyreading.h"
 #include "ui/copycheck/copymarksview.h"
 #include "ui/keying/keyingpicture.h"
 #include "ui/scrolled.h"
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace blinket {
@@ -72,6 +74,9 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
         big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     m_merit->setFont(big);
+    // Beside the merit, which judges the form alone: what the keying spelled.
+    m_asAsked = caption(QString(), this, QStringLiteral("asAsked"));
+    m_asAsked->setFont(big);
     m_speed = caption(QString(), this, QStringLiteral("speed"));
     m_dash = caption(QString(), this, QStringLiteral("dash"));
     m_gaps = caption(QString(), this, QStringLiteral("gaps"));
@@ -80,7 +85,7 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     m_marks = new CopyMarksView(this);
     m_marks->setObjectName(QStringLiteral("marks"));
     // A keying asks for a line or two: the picture below wants the room more.
-    m_marks->setMaximumHeight(m_marks->sizeHint().height());
+    m_marks->setMaximumHeight(std::min(m_marks->sizeHint().height(), 110));
     auto *legend = new QLabel(
         CopyMarksView::legendHtml(tr("Under each character asked, what was read: %1 right, "
                                      "%2 wrong, %3 not keyed, %4 extra (a %5 above it).")),
@@ -96,14 +101,18 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
 
     auto *keyAnother = new QPushButton(tr("&Key another"), this);
     keyAnother->setObjectName(QStringLiteral("keyAnother"));
-    keyAnother->setDefault(true);
+    // Neither button answers Enter or Space: a learner finishing a keying with either, as the
+    // grade opens by itself, must not lose it.
+    keyAnother->setAutoDefault(false);
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
+    close->setAutoDefault(false);
 
     auto *content = new QWidget;
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addWidget(m_merit);
+    contentLayout->addWidget(m_asAsked);
     contentLayout->addWidget(m_speed);
     contentLayout->addWidget(m_dash);
     contentLayout->addWidget(m_gaps);
@@ -121,6 +130,7 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     contentLayout->addStretch();
     // All but the buttons scroll where the screen is too small for them.
     QScrollArea *scroll = scrolled(content, this, QStringLiteral("keyingGradeScroll"));
+    m_scroll = scroll;
     m_kept = caption(QString(), this, QStringLiteral("kept"));
     m_kept->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
@@ -162,11 +172,14 @@ void KeyingGradeWindow::showGrade(const KeyingGrade &grade, const QString &kept)
 
     // An unknown sign reads as '*': a character read wrong, not one left out. A space parts
     // the words asked, and is no character of them.
-    const QString characters = QString(grade.asked).remove(u' ') + u'*';
-    m_marks->showPlaces(scoreCopy(grade.asked, grade.read, characters).aligned, true);
+    const CopyScore score = scoreCopy(grade.asked, grade.read, keyedCharacters());
+    m_asAsked->setText(tr("%L1 of %L2 characters as asked").arg(score.right).arg(score.sent));
+    m_marks->showPlaces(score.aligned, true);
     m_picture->setBars(grade.bars);
     fitPictureHeight();
     m_pictureScroll->horizontalScrollBar()->setValue(0);
+    m_scroll->verticalScrollBar()->setValue(0);
+    m_scroll->setFocus();
 }
 
 void KeyingGradeWindow::fitPictureHeight()

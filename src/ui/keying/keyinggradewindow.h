@@ -40,6 +40,7 @@ private:
     void fitPictureHeight();
 
     QLabel *m_merit = nullptr;
+    QLabel *m_asAsked = nullptr;
     QLabel *m_speed = nullptr;
     QLabel *m_dash = nullptr;
     QLabel *m_gaps = nullptr;
@@ -48,6 +49,7 @@ private:
     CopyMarksView *m_marks = nullptr;
     KeyingPicture *m_picture = nullptr;
     QScrollArea *m_pictureScroll = nullptr;
+    QScrollArea *m_scroll = nullptr;
 };
 
 } // namespace blinket

@@ -137,15 +137,23 @@ void Form1::showDrillStep(const DrillStep &step)
         m_drillPrompt->hide();
         return;
     case Kind::Call:
-        text = tr("Answer the call: Enter");
+        text = step.keyed ? tr("Answer the call: key T, or Enter") : tr("Answer the call: Enter");
         break;
     case Kind::Identity:
-        text = step.exam ? tr("Type the identity, then Enter")
-                         : tr("Type the identity, then Enter; Ctrl+R repeats");
+        if (step.keyed)
+            text = step.exam ? tr("Key the identity back, or type it and key T")
+                             : tr("Key the identity back, or type it and key T; Ctrl+R repeats");
+        else
+            text = step.exam ? tr("Type the identity, then Enter")
+                             : tr("Type the identity, then Enter; Ctrl+R repeats");
         break;
     case Kind::Group:
-        text = step.words ? tr("Word %1 of %2: type it, then Enter; Ctrl+R repeats")
-                          : tr("Group %1 of %2: type it, then Enter; Ctrl+R repeats");
+        if (step.keyed)
+            text = step.words ? tr("Word %1 of %2: type it, then key T; Ctrl+R repeats")
+                              : tr("Group %1 of %2: type it, then key T; Ctrl+R repeats");
+        else
+            text = step.words ? tr("Word %1 of %2: type it, then Enter; Ctrl+R repeats")
+                              : tr("Group %1 of %2: type it, then Enter; Ctrl+R repeats");
         text = text.arg(step.group).arg(step.groups);
         break;
     case Kind::ExamGroup:
@@ -155,8 +163,12 @@ void Form1::showDrillStep(const DrillStep &step)
                    .arg(step.groups);
         break;
     case Kind::Ending:
-        text = step.exam ? tr("End of message: finish your copy, then Enter")
-                         : tr("End of message: Enter");
+        if (step.keyed)
+            text = step.exam ? tr("End of message: finish your copy, then key R")
+                             : tr("End of message: key R, or Enter");
+        else
+            text = step.exam ? tr("End of message: finish your copy, then Enter")
+                             : tr("End of message: Enter");
         break;
     }
     m_drillPrompt->setText(text);

@@ -3,6 +3,8 @@
 
 #include "ui/options/keycatcher.h"
 
+#include "ui/accesskeys.h"
+
 #include <QKeyEvent>
 
 namespace blinket {
@@ -27,8 +29,10 @@ bool KeyCatcher::event(QEvent *event)
         if (press->isAutoRepeat())
             return true;
         setCatching(false);
+        // A letter by the key's place, as the lamp key follows it on any layout.
+        const char latin = AccessKeys::latinLetter(*press);
         if (press->key() != Qt::Key_Escape)
-            emit caught(press->key());
+            emit caught(latin != 0 ? int(latin) : press->key());
         return true;
     }
     case QEvent::KeyRelease:

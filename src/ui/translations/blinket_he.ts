@@ -11,8 +11,8 @@
 <context>
     <name>CodeSignal</name>
     <message>
-        <source>%1: %2</source>
-        <translation>‏‎%1‎: %2</translation>
+        <source>%1 (%2)</source>
+        <translation>‏‎%1‎ (%2)</translation>
     </message>
     <message>
         <source>I am in distress and need help</source>
@@ -536,6 +536,34 @@
 <context>
     <name>blinket::Form1</name>
     <message>
+        <source>Answer the call: key T, or Enter</source>
+        <translation>ענו לקריאה: הקישו ‎T‎, או ‎Enter‎</translation>
+    </message>
+    <message>
+        <source>Key the identity back, or type it and key T</source>
+        <translation>הקישו בחזרה את אות הזיהוי, או הקלידו אותה והקישו ‎T‎</translation>
+    </message>
+    <message>
+        <source>Key the identity back, or type it and key T; Ctrl+R repeats</source>
+        <translation>הקישו בחזרה את אות הזיהוי, או הקלידו אותה והקישו ‎T‎‏; ‎Ctrl+R‎ לחזרה</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2: type it, then key T; Ctrl+R repeats</source>
+        <translation>מילה %1 מתוך %2: הקלידו אותה, ואז הקישו ‎T‎‏; ‎Ctrl+R‎ לחזרה</translation>
+    </message>
+    <message>
+        <source>Group %1 of %2: type it, then key T; Ctrl+R repeats</source>
+        <translation>קבוצה %1 מתוך %2: הקלידו אותה, ואז הקישו ‎T‎‏; ‎Ctrl+R‎ לחזרה</translation>
+    </message>
+    <message>
+        <source>End of message: finish your copy, then key R</source>
+        <translation>סוף ההודעה: השלימו את ההעתקה, ואז הקישו ‎R‎</translation>
+    </message>
+    <message>
+        <source>End of message: key R, or Enter</source>
+        <translation>סוף ההודעה: הקישו ‎R‎, או ‎Enter‎</translation>
+    </message>
+    <message>
         <source>Send: %1</source>
         <translation>שלחו: ‎%1‎</translation>
     </message>
@@ -582,6 +610,10 @@
 </context>
 <context>
     <name>blinket::KeyingGradeWindow</name>
+    <message>
+        <source>%L1 of %L2 characters as asked</source>
+        <translation>%L1 מתוך %L2 תווים כפי שהתבקשו</translation>
+    </message>
     <message>
         <source>Keying grade</source>
         <translation>הערכת ההקשה</translation>
