@@ -22,6 +22,9 @@ public:
     // Holds the thread for ms milliseconds; the window keeps painting but user input waits
     // for the next processEvents(). A negative duration sleeps 0 ms.
     virtual void Sleep(qint32 ms) = 0;
+    // Handles window events as they come, user input included, for about ms milliseconds: for
+    // an exercise that answers the learner's keys at once.
+    virtual void awaitEvents(qint32 ms) = 0;
     // Seconds since local midnight, with a fraction.
     virtual float Timer() = 0;
     // Seconds on a clock that only ever moves forward at a steady pace, whatever happens to

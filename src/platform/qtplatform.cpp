@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -65,6 +66,19 @@ void QtPlatform::Sleep(qint32 ms)
         throwIfEnding();
     }
     std::this_thread::sleep_until(deadline);
+}
+
+void QtPlatform::awaitEvents(qint32 ms)
+{
+    throwIfEnding();
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::max(ms, 0));
+    loop.exec(QEventLoop::AllEvents);
+    throwIfEnding();
 }
 
 float QtPlatform::Timer()

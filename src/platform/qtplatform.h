@@ -17,6 +17,7 @@ public:
 
     void processEvents() override;
     void Sleep(qint32 ms) override;
+    void awaitEvents(qint32 ms) override;
     float Timer() override;
     double steadySeconds() override;
     void Randomize(float seed) override { m_random.reseed(seed); }

@@ -62,9 +62,23 @@ const std::array version2 = {
     QStringLiteral("ALTER TABLE runs ADD COLUMN repeats INTEGER NOT NULL DEFAULT 0"),
 };
 
+// Version 3: keyings ('keying' runs: what was asked in sent, what the program read in copy)
+// and how each was formed, NULL for every other run. The lengths are over the learner's dot.
+const std::array version3 = {
+    QStringLiteral("ALTER TABLE runs ADD COLUMN merit INTEGER"), // 0 to 100
+    QStringLiteral("ALTER TABLE runs ADD COLUMN keyed_wpm REAL"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN dash_ratio REAL"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN element_gap_ratio REAL"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN letter_gap_ratio REAL"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN word_gap_ratio REAL"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN dot_spread REAL"), // deviation over mean
+    QStringLiteral("ALTER TABLE runs ADD COLUMN dash_spread REAL"),
+};
+
 // Each version's statements, in order: steps[0] makes version 1 of an empty file, and the
 // next version is one more entry.
-const std::array steps = {std::span<const QString>(version1), std::span<const QString>(version2)};
+const std::array steps = {std::span<const QString>(version1), std::span<const QString>(version2),
+                          std::span<const QString>(version3)};
 
 } // namespace
 

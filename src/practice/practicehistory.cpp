@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QVariant>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -102,6 +103,27 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// A keying's figures in the order of their columns, merit first; NULL each for any other run.
+QVariantList keyingValues(const std::optional<KeyingFigures> &keying)
+{
+    if (!keying)
+        return QVariantList(8, QVariant());
+    return {keying->merit,           keying->wordsPerMinute, keying->dashRatio,
+            keying->elementGapRatio, keying->letterGapRatio, keying->wordGapRatio,
+            keying->dotSpread,       keying->dashSpread};
+}
+
+// The figures in the columns of a row from `first` on; nothing when the merit is NULL, as it
+// is for every run but a keying.
+std::optional<KeyingFigures> keyingFrom(const QSqlQuery &query, int first)
+{
+    if (query.isNull(first))
+        return std::nullopt;
+    const auto at = [&query, first](int offset) { return query.value(first + offset).toDouble(); };
+    return KeyingFigures{
+        query.value(first).toInt(), at(1), at(2), at(3), at(4), at(5), at(6), at(7)};
+}
+
 } // namespace
 
 PracticeHistory::PracticeHistory(const QString &folder)
@@ -167,11 +189,17 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
         again ? QStringLiteral("UPDATE runs SET started = ?, kind = ?, lesson = ?, speed = ?, "
                                "unit = ?, minutes = ?, elapsed_seconds = ?, sent = ?, copy = ?, "
                                "right_count = ?, wrong_count = ?, missed_count = ?, "
-                               "extra_count = ?, readings = ?, repeats = ? WHERE id = ?")
+                               "extra_count = ?, readings = ?, repeats = ?, merit = ?, "
+                               "keyed_wpm = ?, dash_ratio = ?, element_gap_ratio = ?, "
+                               "letter_gap_ratio = ?, word_gap_ratio = ?, dot_spread = ?, "
+                               "dash_spread = ? WHERE id = ?")
               : QStringLiteral("INSERT INTO runs (started, kind, lesson, speed, unit, minutes, "
                                "elapsed_seconds, sent, copy, right_count, wrong_count, "
-                               "missed_count, extra_count, readings, repeats) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                               "missed_count, extra_count, readings, repeats, merit, keyed_wpm, "
+                               "dash_ratio, element_gap_ratio, letter_gap_ratio, "
+                               "word_gap_ratio, dot_spread, dash_spread) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                               "?, ?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(startedText(record.startedUtc));
     insert.addBindValue(kindWord(record.kind));
     insert.addBindValue(record.lesson);
@@ -187,6 +215,8 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     insert.addBindValue(record.extra);
     insert.addBindValue(readingsText(record.outcomes));
     insert.addBindValue(record.repeats);
+    for (const QVariant &figure : keyingValues(record.keying))
+        insert.addBindValue(figure);
     if (again)
         insert.addBindValue(record.id);
     QSqlQuery end(m_database);
@@ -222,8 +252,9 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
     if (run(query,
             QStringLiteral("SELECT id, started, kind, lesson, speed, unit, minutes, "
                            "elapsed_seconds, sent, copy, right_count, wrong_count, "
-                           "missed_count, extra_count, readings, repeats FROM runs "
-                           "ORDER BY started, id"),
+                           "missed_count, extra_count, readings, repeats, merit, keyed_wpm, "
+                           "dash_ratio, element_gap_ratio, letter_gap_ratio, word_gap_ratio, "
+                           "dot_spread, dash_spread FROM runs ORDER BY started, id"),
             error)) {
         while (query.next()) {
             RunRecord record;
@@ -242,6 +273,7 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
             record.missed = query.value(12).toInt();
             record.extra = query.value(13).toInt();
             record.repeats = query.value(15).toInt();
+            record.keying = keyingFrom(query, 16);
             std::optional<std::vector<LetterOutcome>> outcomes =
                 outcomesFromReadings(record.sent, query.value(14).toString());
             // A row edited by hand into something that is not a run is passed over.

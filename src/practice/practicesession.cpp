@@ -10,6 +10,24 @@
 
 namespace blinket {
 
+namespace {
+
+// The counts and letter outcomes of a scoring, into the run it scored.
+void takeScore(RunRecord &run, const CopyScore &score)
+{
+    run.right = score.right;
+    run.wrong = score.wrong;
+    run.missed = score.missed;
+    run.extra = score.extra;
+    run.outcomes.clear();
+    for (const AlignedLetter &place : score.aligned) {
+        if (place.mark != Mark::Extra)
+            run.outcomes.push_back({place.sent, place.typed});
+    }
+}
+
+} // namespace
+
 PracticeSession::PracticeSession(const QString &historyFolder, QObject *parent)
     : QObject(parent), m_history(historyFolder)
 {
@@ -134,28 +152,47 @@ void PracticeSession::store()
     RunRecord &run = *m_lastRun;
     run.sent = copyCharacters(m_sentText, m_lastRunCharacters);
     run.copy = copyCharacters(m_copy, m_lastRunCharacters, copyLimit());
-    run.right = m_score.right;
-    run.wrong = m_score.wrong;
-    run.missed = m_score.missed;
-    run.extra = m_score.extra;
-    run.outcomes.clear();
-    for (const AlignedLetter &place : m_score.aligned) {
-        if (place.mark != Mark::Extra)
-            run.outcomes.push_back({place.sent, place.typed});
-    }
-    const std::optional<qint64> id = m_history.store(run);
-    QStringList status;
-    if (const QString problem = m_history.takeProblem(); !problem.isEmpty())
-        status << problem;
-    if (id) {
+    takeScore(run, m_score);
+    QString status;
+    const std::optional<qint64> id = keep(run, status);
+    if (id)
         run.id = *id;
-        status << tr("Kept in your practice history.");
-    } else {
-        status << m_history.lastError();
-    }
-    emit storeStatus(status.join(u' '));
+    emit storeStatus(status);
     if (id)
         emit historyChanged();
+}
+
+QString PracticeSession::keepKeying(RunRecord keying, const QString &asked, const QString &read,
+                                    const KeyingFigures &figures)
+{
+    // Whatever the program read counts, any character it can send, and only that.
+    const QStringView characters = sendableCharacters();
+    const CopyScore score = scoreCopy(asked, read, characters);
+    if (!score.copyTyped())
+        return QString();
+    keying.id = 0;
+    keying.kind = RunKind::Keying;
+    keying.lesson = 0;
+    keying.repeats = 0;
+    keying.sent = copyCharacters(asked, characters);
+    keying.copy = copyCharacters(read, characters, blinket::copyLimit(score.sent));
+    takeScore(keying, score);
+    keying.keying = figures;
+    QString status;
+    if (keep(keying, status))
+        emit historyChanged();
+    return status;
+}
+
+std::optional<qint64> PracticeSession::keep(const RunRecord &run, QString &status)
+{
+    const std::optional<qint64> id = m_history.store(run);
+    QStringList told;
+    if (const QString problem = m_history.takeProblem(); !problem.isEmpty())
+        told << problem;
+    told << (id ? tr("Kept in your practice history.") : m_history.lastError());
+    status = told.join(u' ');
+    return id;
 }
 
 } // namespace blinket

@@ -6,6 +6,7 @@
 #include "practice/copyscore.h"
 #include "practice/practicehistory.h"
 #include "practice/runrecord.h"
+#include "runs/keyingfigures.h"
 
 #include <QObject>
 #include <QString>
@@ -71,6 +72,15 @@ public:
     // Stores the latest scoring now, as Check asks.
     void storeNow();
 
+    // Keeps a keying the learner finished. keying holds its start, speed text, unit, minutes
+    // and elapsed seconds; asked is what the learner was asked to send (words apart by spaces,
+    // as a text run's are), read what the program read of the keying, scored against asked as
+    // a copy is against what was sent. It is stored at once, and historyChanged follows; the
+    // run being sent and the last run are left as they are. Nothing is kept when nothing was
+    // read. Returns what the learner should be told of its keeping; empty when nothing was.
+    QString keepKeying(RunRecord keying, const QString &asked, const QString &read,
+                       const KeyingFigures &figures);
+
     // The practice history, for the windows that show it.
     PracticeHistory &history() { return m_history; }
     // Forgets every run kept; the last run is not kept again when its copy is checked later.
@@ -91,6 +101,9 @@ signals:
 private:
     void rescore();
     void store();
+    // Stores a scored run, returning its id when it was kept; status says what the learner
+    // should be told of it.
+    std::optional<qint64> keep(const RunRecord &run, QString &status);
 
     PracticeHistory m_history;
     // The run being sent, while keys are collected for it.

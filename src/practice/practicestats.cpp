@@ -34,6 +34,8 @@ std::array<LetterAccuracy, sendableCount> letterAccuracies(const std::vector<Run
     // Newest first, until every letter has its fill.
     int filled = 0;
     for (auto run = runs.rbegin(); run != runs.rend() && filled < sendableCount; ++run) {
+        if (!run->readsLetters())
+            continue;
         for (auto outcome = run->outcomes.rbegin(); outcome != run->outcomes.rend(); ++outcome) {
             const int index = characterIndex(outcome->sent);
             if (index < 0)
@@ -72,6 +74,8 @@ std::vector<Confusion> confusions(const std::vector<RunRecord> &runs)
 {
     std::array<std::array<int, sendableCount>, sendableCount> counts{};
     for (const RunRecord &run : runs) {
+        if (!run.readsLetters())
+            continue;
         for (const LetterOutcome &outcome : run.outcomes) {
             const int sent = characterIndex(outcome.sent);
             const int read = characterIndex(outcome.readAs);

@@ -16,7 +16,8 @@
 #include <vector>
 
 // The statistics of the Progress window. Each takes the runs in time order, oldest first,
-// as PracticeHistory::allRuns gives them.
+// as PracticeHistory::allRuns gives them. Those of single characters pass over the runs whose
+// letters tell nothing of the learner's reading (RunRecord::readsLetters: keyings).
 
 namespace blinket {
 

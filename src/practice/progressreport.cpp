@@ -22,16 +22,28 @@ RunSeries seriesOf(const std::vector<RunRecord> &runs, RunGroup group,
     series.group = group;
     series.lesson = lesson;
     std::vector<double> accuracies;
+    std::vector<double> merits;
     for (const RunRecord &run : runs) {
         if (!belongs(run))
             continue;
-        series.runs.push_back({run.id, run.startedUtc, run.kind, run.lesson, run.speed, run.minutes,
-                               run.accuracy(), 0.0});
+        RunPoint point{run.id,      run.startedUtc, run.kind, run.lesson, run.speed,
+                       run.minutes, run.accuracy(), 0.0,      {},         0.0};
+        if (run.keying) {
+            point.merit = run.keying->merit;
+            merits.push_back(double(run.keying->merit));
+        }
+        series.runs.push_back(std::move(point));
         accuracies.push_back(double(run.accuracy()));
     }
     const std::vector<double> averages = movingAverage(accuracies);
-    for (std::size_t i = 0; i < series.runs.size(); ++i)
+    // The merit's average runs over the keyings alone, as a lesson's over the lesson's runs.
+    const std::vector<double> meritAverages = movingAverage(merits);
+    std::size_t keying = 0;
+    for (std::size_t i = 0; i < series.runs.size(); ++i) {
         series.runs[i].recentAverage = averages[i];
+        if (series.runs[i].merit)
+            series.runs[i].recentMerit = meritAverages[keying++];
+    }
     return series;
 }
 
@@ -69,6 +81,7 @@ ProgressReport progressReport(const std::vector<RunRecord> &runs)
     report.series.push_back(seriesOf(runs, RunGroup::Messages, [](const RunRecord &run) {
         return run.kind == RunKind::Drill || run.kind == RunKind::Exam;
     }));
+    report.series.push_back(seriesOf(runs, RunGroup::Keying, ofKind(RunKind::Keying)));
 
     const std::array<LetterAccuracy, sendableCount> letters = letterAccuracies(runs);
     for (const LetterAccuracy &letter : letters) {

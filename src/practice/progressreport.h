@@ -23,7 +23,7 @@
 namespace blinket {
 
 // Which runs a series of the accuracy chart holds. Message drills hold their exams too.
-enum class RunGroup { All, AtoZ, WeakLetters, Lesson, Text, Messages };
+enum class RunGroup { All, AtoZ, WeakLetters, Lesson, Text, Messages, Keying };
 
 // One run on the accuracy chart.
 struct RunPoint
@@ -36,6 +36,10 @@ struct RunPoint
     QString minutes;            // as typed
     int accuracy = 0;           // RunRecord::accuracy()
     double recentAverage = 0.0; // of this run and up to four before it in its series
+    // A keying's merit (0 to 100), and the average of it and up to four keyings before it in
+    // its series; nothing and 0 for any other run.
+    std::optional<int> merit;
+    double recentMerit = 0.0;
 };
 
 // The runs of one group, oldest first.
@@ -77,10 +81,11 @@ struct LessonReport
 
 struct ProgressReport
 {
-    // All runs, A to Z, weak letters, lessons 1 to 12, text runs, message drills: each
-    // group is here, also without runs.
+    // All runs, A to Z, weak letters, lessons 1 to 12, text runs, message drills, keyings:
+    // each group is here, also without runs.
     std::vector<RunSeries> series;
-    // A to Z always, then every other character once it has been sent, in table order.
+    // A to Z always, then every other character once it has been sent, in table order; a
+    // keying's characters, sent by the learner, are not readings.
     std::vector<CharacterReport> characters;
     // Of lowest accuracy among those with weakestReadings readings or more.
     std::optional<QChar> weakest;

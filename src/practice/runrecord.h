@@ -4,12 +4,14 @@
 #pragma once
 
 #include "practice/accuracy.h"
+#include "runs/keyingfigures.h"
 #include "runs/runkind.h"
 
 #include <QChar>
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace blinket {
@@ -45,9 +47,14 @@ struct RunRecord
     int extra = 0;
     int repeats = 0; // in a message drill, how often the learner asked for a group again
     std::vector<LetterOutcome> outcomes; // one per sent letter, in order
+    // How a keying was formed; nothing for every other kind of run.
+    std::optional<KeyingFigures> keying;
 
     // The run's accuracy in whole percent, extra letters counting against it (wholePercent).
     int accuracy() const { return wholePercent(right, sent.size(), extra); }
+    // Whether its letters tell how the learner reads: a keying's were sent by the learner and
+    // read by the program, so a slip in them is one of the hand, not of the eye.
+    bool readsLetters() const { return kind != RunKind::Keying; }
 };
 
 } // namespace blinket

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
+
 namespace blinket {
 
 QString csvField(const QString &text)
@@ -21,14 +23,39 @@ QString csvField(const QString &text)
     return u'"' + field + u'"';
 }
 
+namespace {
+
+// A figure with `decimals` places after a dot, whatever the desktop's locale; empty for one
+// that is no number.
+QString figureField(double figure, int decimals)
+{
+    return std::isfinite(figure) ? QString::number(figure, 'f', decimals) : QString();
+}
+
+// A keying's figures, or as many empty fields for any other run: the merit whole, the speed to
+// a tenth of a word a minute, the ratios and spreads to a hundredth.
+QStringList keyingFields(const std::optional<KeyingFigures> &keying)
+{
+    if (!keying)
+        return QStringList(8, QString());
+    return {QString::number(keying->merit),         figureField(keying->wordsPerMinute, 1),
+            figureField(keying->dashRatio, 2),      figureField(keying->elementGapRatio, 2),
+            figureField(keying->letterGapRatio, 2), figureField(keying->wordGapRatio, 2),
+            figureField(keying->dotSpread, 2),      figureField(keying->dashSpread, 2)};
+}
+
+} // namespace
+
 QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = QStringLiteral("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,"
-                                  "sent,copy,right,wrong,missed,extra,accuracy,readings,repeats") +
+                                  "sent,copy,right,wrong,missed,extra,accuracy,readings,repeats,"
+                                  "merit,keyed_wpm,dash_ratio,element_gap_ratio,letter_gap_ratio,"
+                                  "word_gap_ratio,dot_spread,dash_spread") +
                    lineEnd;
     for (const RunRecord &run : runs) {
-        const QStringList fields = {
+        QStringList fields = {
             QString::number(run.id),
             startedText(run.startedUtc),
             kindWord(run.kind),
@@ -47,6 +74,7 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
             csvField(readingsText(run.outcomes)),
             QString::number(run.repeats),
         };
+        fields += keyingFields(run.keying);
         text += fields.join(u',') + lineEnd;
     }
     return text.toUtf8();

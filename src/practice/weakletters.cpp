@@ -19,6 +19,8 @@ std::array<double, sendableCount> errorEstimates(const std::vector<RunRecord> &r
     std::array<double, sendableCount> errors;
     errors.fill(unseenError);
     for (const RunRecord &run : runs) {
+        if (!run.readsLetters())
+            continue;
         for (const LetterOutcome &outcome : run.outcomes) {
             const int index = characterIndex(outcome.sent);
             if (index < 0)

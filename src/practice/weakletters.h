@@ -15,7 +15,8 @@ namespace blinket {
 
 // Per letter A to Z an estimate of how often it is read wrong: 0.5 for a letter never sent,
 // then after each of its outcomes in time order e := 7/8 e + 1/8 x, with x = 1 for a letter
-// read wrong or missed and 0 for one read right. Recent outcomes count most.
+// read wrong or missed and 0 for one read right. Recent outcomes count most; a keying's count
+// for nothing (RunRecord::readsLetters).
 std::array<double, sendableCount> errorEstimates(const std::vector<RunRecord> &runs);
 
 // How strongly a weak-letter run favours each character it draws from (drawnFrom; the

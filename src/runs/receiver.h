@@ -30,6 +30,9 @@ public:
     virtual std::optional<ReceiverAnswer> nextAnswer() = 0;
     // What the learner has typed since their last answer, not yet given with one.
     virtual QString typing() const = 0;
+    // An acknowledgement given now, after the answers already given, with keyed after what was
+    // typed since the last answer: the learner answering with the lamp key.
+    virtual void acknowledgeKeyed(const QString &keyed) = 0;
 };
 
 } // namespace blinket

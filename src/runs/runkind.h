@@ -18,8 +18,9 @@
 namespace blinket {
 
 // What kind of run a run is: random groups (A to Z, a lesson, weak letters), words (a text
-// run), or a message received as a signal station does (a drill, or its exam form).
-enum class RunKind { AtoZ, Lesson, WeakLetters, Text, Drill, Exam };
+// run), a message received as a signal station does (a drill, or its exam form), or a
+// keying: the learner sends with the lamp and the program reads it back.
+enum class RunKind { AtoZ, Lesson, WeakLetters, Text, Drill, Exam, Keying };
 
 // Each kind with the word the practice history and its export keep it as, and its name as a
 // learner reads it (a lesson's with its number).
@@ -30,16 +31,17 @@ struct RunKindName
     const char *name;
 };
 
-inline constexpr std::array<RunKindName, 6> runKindNames{{
+inline constexpr std::array<RunKindName, 7> runKindNames{{
     {RunKind::AtoZ, u"atoz", QT_TRANSLATE_NOOP("RunKind", "A to Z")},
     {RunKind::Lesson, u"lesson", QT_TRANSLATE_NOOP("RunKind", "Lesson %1 (%2)")},
     {RunKind::WeakLetters, u"weak", QT_TRANSLATE_NOOP("RunKind", "Weak letters")},
     {RunKind::Text, u"text", QT_TRANSLATE_NOOP("RunKind", "Text run")},
     {RunKind::Drill, u"drill", QT_TRANSLATE_NOOP("RunKind", "Message drill")},
     {RunKind::Exam, u"exam", QT_TRANSLATE_NOOP("RunKind", "Message exam")},
+    {RunKind::Keying, u"keying", QT_TRANSLATE_NOOP("RunKind", "Keying")},
 }};
 
-// The word a kind is kept as: "atoz", "lesson", "weak", "text", "drill", "exam".
+// The word a kind is kept as: "atoz", "lesson", "weak", "text", "drill", "exam", "keying".
 inline QString kindWord(RunKind kind)
 {
     return QString::fromUtf16(std::ranges::find(runKindNames, kind, &RunKindName::kind)->word);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "runs/keyinggrade.h"
 #include "runs/messagedrillform.h"
 
 #include <QString>
@@ -20,6 +21,8 @@ struct RunResult
     float seconds = 0.0f; // as the result line shows them
     // A message drill's alone; nothing after any other run.
     std::optional<DrillOutcome> drill;
+    // A keying's grade, when it was graded.
+    std::optional<KeyingGrade> keying;
 };
 
 } // namespace blinket

@@ -26,6 +26,9 @@ public:
     virtual QString text2Text() const = 0;
     // What a message drill waits for, in a line under the lamp; DrillStep::Kind::None hides it.
     virtual void showDrillStep(const DrillStep &step) = 0;
+    // Above the lamp during keying: what to send, and under it what the keying reads as; an
+    // empty prompt hides both.
+    virtual void showKeying(const QString &prompt, const QString &read) = 0;
 };
 
 } // namespace blinket

@@ -120,7 +120,7 @@ void Sender::restoreWindow()
 
 void Sender::writeResultLine()
 {
-    m_result = {m_lettersSent, elapsed(), std::nullopt};
+    m_result = {m_lettersSent, elapsed(), std::nullopt, std::nullopt};
     m_view.appendToText1(QStringLiteral("\r\n") + formatNumber(m_result.seconds, singleDigits) +
                          QStringLiteral("  Sec."));
 }

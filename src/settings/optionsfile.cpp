@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -32,9 +33,25 @@ QString keyOf(OptionKey key)
         return QStringLiteral("drill/text");
     case OptionKey::DrillExam:
         return QStringLiteral("drill/exam");
+    case OptionKey::LampKey:
+        return QStringLiteral("keying/key");
+    case OptionKey::KeyingText:
+        return QStringLiteral("keying/send");
+    case OptionKey::KeyingInDrill:
+        return QStringLiteral("keying/drill");
     }
     return QString();
 }
+
+// The words [keying] send is written with, in the order of KeyingText.
+constexpr const char *keyingTextWords[] = {"groups", "words", "signals"};
+
+// The modifier keys pressed alone, which a key sequence cannot name ("Ctrl" reads as no key,
+// and Qt writes Qt::Key_Control as "Control"): a practice key often types one of them.
+constexpr std::pair<int, const char *> modifierKeys[] = {{Qt::Key_Control, "Ctrl"},
+                                                         {Qt::Key_Shift, "Shift"},
+                                                         {Qt::Key_Alt, "Alt"},
+                                                         {Qt::Key_Meta, "Meta"}};
 
 // A value as written in the file: a list written without quotes comes back as a list.
 QString textOf(const QSettings &file, OptionKey key)
@@ -91,6 +108,53 @@ QString optionsFilePath()
 std::unique_ptr<QSettings> optionsFile()
 {
     return std::make_unique<QSettings>(optionsFilePath(), QSettings::IniFormat);
+}
+
+std::optional<int> lampKeyCode(const QString &name)
+{
+    for (const auto &[key, modifier] : modifierKeys) {
+        if (name.compare(QLatin1String(modifier), Qt::CaseInsensitive) == 0)
+            return key;
+    }
+    const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+    if (sequence.count() != 1)
+        return std::nullopt;
+    const QKeyCombination combination = sequence[0];
+    if (combination.keyboardModifiers() != Qt::NoModifier || combination.key() == Qt::Key_unknown)
+        return std::nullopt;
+    return int(combination.key());
+}
+
+QString lampKeyName(int key)
+{
+    for (const auto &[modifierKey, name] : modifierKeys) {
+        if (key == modifierKey)
+            return QString::fromLatin1(name);
+    }
+    // Qt writes some keys (AltGr, Super) as a character it cannot read back.
+    const QString name = QKeySequence(key).toString(QKeySequence::PortableText);
+    return lampKeyCode(name) == key ? name : QString();
+}
+
+QString lampKeyProblem(const QString &name)
+{
+    const std::optional<int> key = lampKeyCode(name);
+    if (!key || lampKeyName(*key).isEmpty())
+        return QCoreApplication::translate("OptionsFile",
+                                           "the lamp key %1 is not the name of one key, such as "
+                                           "Space, F12, A or Ctrl")
+            .arg(name);
+    if (*key == Qt::Key_Return || *key == Qt::Key_Enter)
+        return QCoreApplication::translate("OptionsFile",
+                                           "the lamp key %1 cannot be used: Enter ends the keying")
+            .arg(name);
+    if (*key == Qt::Key_Escape || *key == Qt::Key_Tab || *key == Qt::Key_Backtab ||
+        *key == Qt::Key_Backspace)
+        return QCoreApplication::translate("OptionsFile",
+                                           "the lamp key %1 cannot be used: Esc, Tab and "
+                                           "Backspace belong to the window")
+            .arg(name);
+    return QString();
 }
 
 const OptionProblem *OptionsReading::problem(OptionKey key) const
@@ -187,6 +251,42 @@ OptionsReading readOptions(QSettings &file)
              QCoreApplication::translate("OptionsFile",
                                          "the drill's exam %1 is neither true nor false")
                  .arg(exam));
+
+    // Read in any case; kept as Qt names the key, the way the Options window writes it.
+    const QString lampKey = textOf(file, OptionKey::LampKey).trimmed();
+    if (!lampKey.isEmpty()) {
+        if (const QString problem = lampKeyProblem(lampKey); problem.isEmpty())
+            options.lampKey = lampKeyName(*lampKeyCode(lampKey));
+        else
+            tell(OptionKey::LampKey, lampKey,
+                 QCoreApplication::translate("OptionsFile", "%1; %2 is used",
+                                             "why a lamp key cannot be used; the key used instead")
+                     .arg(problem, options.lampKey));
+    }
+
+    const QString keyingText = textOf(file, OptionKey::KeyingText).trimmed();
+    if (!keyingText.isEmpty()) {
+        const auto *word = std::ranges::find_if(keyingTextWords, [&keyingText](const char *word) {
+            return keyingText.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        });
+        if (word != std::end(keyingTextWords))
+            options.keyingText = KeyingText(word - std::begin(keyingTextWords));
+        else
+            tell(OptionKey::KeyingText, keyingText,
+                 QCoreApplication::translate("OptionsFile",
+                                             "the keying's text %1 is none of groups, words and "
+                                             "signals")
+                     .arg(keyingText));
+    }
+
+    const QString inDrill = textOf(file, OptionKey::KeyingInDrill).trimmed();
+    if (inDrill.compare(u"true", Qt::CaseInsensitive) == 0)
+        options.keyingInDrill = true;
+    else if (!inDrill.isEmpty() && inDrill.compare(u"false", Qt::CaseInsensitive) != 0)
+        tell(OptionKey::KeyingInDrill, inDrill,
+             QCoreApplication::translate("OptionsFile",
+                                         "the keying's drill %1 is neither true nor false")
+                 .arg(inDrill));
     return reading;
 }
 
@@ -217,6 +317,15 @@ void writeOption(QSettings &file, OptionKey key, const Options &options)
         break;
     case OptionKey::DrillExam:
         value = options.drillExam;
+        break;
+    case OptionKey::LampKey:
+        value = options.lampKey;
+        break;
+    case OptionKey::KeyingText:
+        value = QString::fromLatin1(keyingTextWords[int(options.keyingText)]);
+        break;
+    case OptionKey::KeyingInDrill:
+        value = options.keyingInDrill;
         break;
     }
     file.setValue(keyOf(key), value);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace blinket {
@@ -18,6 +19,10 @@ namespace blinket {
 QString optionsFilePath();
 // That file, opened afresh (the path is looked up every time, never cached).
 std::unique_ptr<QSettings> optionsFile();
+
+// What the keying exercise asks the learner to send: groups of five of the chosen characters,
+// words of the text runs' source, or signals of the International Code.
+enum class KeyingText { Groups, Words, Signals };
 
 // The options of our own, as the Options window shows them and the file keeps them.
 struct Options
@@ -31,11 +36,24 @@ struct Options
     bool drillWords = false; // [drill] text: "groups" (the default) or "words"
     bool drillExam = false;  // [drill] exam: true for the exam form
 
+    QString lampKey = QStringLiteral("Space");  // [keying] key: a name lampKeyCode reads
+    KeyingText keyingText = KeyingText::Groups; // [keying] send: groups, words or signals
+    bool keyingInDrill = false; // [keying] drill: true to answer the message drill by keying
+
     friend bool operator==(const Options &, const Options &) = default;
 };
 
 // Each option, kept under a key of its own.
-enum class OptionKey { LetterSpeed, Characters, TextFile, DrillText, DrillExam };
+enum class OptionKey {
+    LetterSpeed,
+    Characters,
+    TextFile,
+    DrillText,
+    DrillExam,
+    LampKey,
+    KeyingText,
+    KeyingInDrill
+};
 
 // A value in the file that cannot be used: which option, the value as written, and why, in a
 // phrase for the learner.
@@ -61,6 +79,16 @@ struct OptionsReading
 // Why a letter speed cannot be used, in a phrase for the learner: not a number, no time unit,
 // or dots too short for the screen to show; empty when it can, or when it is empty.
 QString letterSpeedProblem(const QString &text);
+
+// The key (a Qt::Key) a name stands for, the name written as Qt writes a key (Space, F12, A,
+// Return, Ins, in any case) or a modifier key alone (Ctrl, Shift, Alt, Meta); none for a name
+// that is not exactly one key without modifiers ("Ctrl+A", "A, B", "").
+std::optional<int> lampKeyCode(const QString &name);
+// The name of a key as the file keeps it; empty for a key that has no name lampKeyCode reads.
+QString lampKeyName(int key);
+// Why a key name cannot be the lamp key, in a phrase for the learner: not one key, or a key
+// the keying window keeps for itself; empty when it can.
+QString lampKeyProblem(const QString &name);
 
 OptionsReading readOptions(QSettings &file);
 // Writes one option as options hold it; the rest of the file stays as it is, hand-written

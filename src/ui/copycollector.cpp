@@ -71,6 +71,12 @@ void CopyCollector::answer(ReceiverAnswer::Kind kind)
     m_answering.clear();
 }
 
+void CopyCollector::acknowledgeKeyed(const QString &keyed)
+{
+    m_answering += keyed;
+    answer(ReceiverAnswer::Kind::Acknowledge);
+}
+
 bool CopyCollector::eventFilter(QObject *watched, QEvent *event)
 {
     const auto *widget = qobject_cast<const QWidget *>(watched);

@@ -54,6 +54,7 @@ public:
 
     std::optional<ReceiverAnswer> nextAnswer() override;
     QString typing() const override { return m_answering; }
+    void acknowledgeKeyed(const QString &keyed) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

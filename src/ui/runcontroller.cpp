@@ -5,11 +5,15 @@
 
 #include "practice/practicesession.h"
 #include "practice/weakletters.h"
+#include "runs/codesignals.h"
+#include "runs/keyedreceiver.h"
+#include "runs/keyingexercise.h"
 #include "runs/lessons.h"
 #include "runs/messagedrill.h"
 #include "runs/textrun.h"
 #include "runs/timedruns.h"
 #include "signal/characters.h"
+#include "ui/lampkeywatcher.h"
 
 #include <QDir>
 #include <QWidget>
@@ -42,6 +46,9 @@ struct RunController::Prepared
     std::optional<RunRecord> record;
     QString runCharacters;
     bool drill = false;
+    bool keying = false;
+    // A message drill answered with the lamp key too.
+    std::unique_ptr<KeyedReceiver> keyedAnswers;
     QStringList problems;
 };
 
@@ -87,6 +94,13 @@ void RunController::run(const RunRequest &request)
         else
             m_collector->start();
     }
+    if (prepared.keying || prepared.keyedAnswers) {
+        m_lampKey->setKey(lampKeyCode(reading.options.lampKey).value_or(Qt::Key_Space));
+        // A drill's Enter acknowledges, as it does without the lamp key.
+        m_lampKey->setTakesEnter(prepared.keying);
+    }
+    if (prepared.keyedAnswers)
+        m_lampKey->listen();
     RunResult result;
     bool failed = false;
     m_guard.run([&] { result = prepared.exercise->run(); },
@@ -97,6 +111,10 @@ void RunController::run(const RunRequest &request)
                     m_collector->stop();
                     m_sender.restoreAfterError();
                 });
+    if (prepared.keyedAnswers) {
+        m_lampKey->stopListening();
+        m_keyingUnit = prepared.keyedAnswers->unit();
+    }
     const bool completed = !failed && !m_platform.endRequested();
     // A run ends without looking at events after its last letter; keys typed while that
     // letter was sent still belong to its copy.
@@ -105,8 +123,11 @@ void RunController::run(const RunRequest &request)
     m_underWay = false;
     if (prepared.record)
         endCopy(completed && !m_platform.endRequested(), result);
-    if (!m_platform.endRequested())
-        emit runOver();
+    if (m_platform.endRequested())
+        return;
+    emit runOver();
+    if (completed && result.keying)
+        keepKeying(result);
 }
 
 RunController::Prepared RunController::prepare(const RunRequest &request, const Options &options)
@@ -155,17 +176,26 @@ RunController::Prepared RunController::prepare(const RunRequest &request, const 
         const DrillForm form = options.drillExam ? DrillForm::Exam : DrillForm::Practice;
         prepared.drill = true;
         prepared.runCharacters = sendableCharacters().toString();
+        Receiver *receiver = m_collector;
+        if (options.keyingInDrill && m_lampKey) {
+            prepared.keyedAnswers =
+                std::make_unique<KeyedReceiver>(*m_collector, *m_lampKey, m_keyingUnit);
+            receiver = prepared.keyedAnswers.get();
+        }
         if (options.drillWords) {
             prepared.words =
                 textWords(options, charactersOf({true, true, true, false}), prepared.problems);
             prepared.exercise =
-                std::make_unique<MessageDrill>(m_sender, *m_collector, form, *prepared.words);
+                std::make_unique<MessageDrill>(m_sender, *receiver, form, *prepared.words);
         } else {
-            prepared.exercise = std::make_unique<MessageDrill>(m_sender, *m_collector, form,
+            prepared.exercise = std::make_unique<MessageDrill>(m_sender, *receiver, form,
                                                                evenChoice(textCharacters(options)));
         }
         break;
     }
+    case RunRequest::What::Keying:
+        prepareKeying(prepared, options);
+        return prepared;
     }
     prepared.record = record;
     return prepared;
@@ -185,6 +215,55 @@ TextSource RunController::textWords(const Options &options, QStringView sendable
         words = TextSource::builtIn(sendable);
     words->startAt(m_platform.Rnd());
     return std::move(*words);
+}
+
+void RunController::prepareKeying(Prepared &prepared, const Options &options)
+{
+    prepared.keying = true;
+    QString asked;
+    QString prompt;
+    switch (options.keyingText) {
+    case KeyingText::Groups: {
+        const LetterChoice choice = evenChoice(textCharacters(options));
+        for (int i = 0; i < 5; ++i)
+            asked += choice(m_platform.Rnd());
+        prompt = asked;
+        break;
+    }
+    case KeyingText::Words: {
+        // A word of the text runs' source that can be keyed: one with no procedure sign.
+        prepared.words =
+            textWords(options, charactersOf({true, true, true, false}), prepared.problems);
+        asked = prepared.words->nextWord();
+        prompt = asked;
+        break;
+    }
+    case KeyingText::Signals: {
+        const std::span<const CodeSignal> signals = codeSignals();
+        const auto at = std::min(std::size_t(m_platform.Rnd() * float(signals.size())),
+                                 signals.size() - 1);
+        asked = QString::fromUtf16(signals[at].letters);
+        prompt = signalPrompt(signals[at]);
+        break;
+    }
+    }
+    prepared.exercise =
+        std::make_unique<KeyingExercise>(m_sender, *m_lampKey, asked, prompt, m_keyingUnit);
+}
+
+void RunController::keepKeying(const RunResult &result)
+{
+    const KeyingGrade &grade = *result.keying;
+    if (grade.figures.wordsPerMinute > 0.0)
+        m_keyingUnit = 1.2 / grade.figures.wordsPerMinute;
+    RunRecord run;
+    run.kind = RunKind::Keying;
+    run.speed = m_view.combo1Text();
+    run.unit = m_state.Unit;
+    run.minutes = m_view.text2Text();
+    run.elapsedSeconds = result.seconds;
+    m_session.keepKeying(run, grade.asked, grade.read, grade.figures);
+    emit keyingGraded(grade);
 }
 
 void RunController::tellOnce(const QStringList &problems)

@@ -24,13 +24,15 @@ class QWidget;
 
 namespace blinket {
 
+class LampKeyWatcher;
 class PracticeSession;
+struct KeyingGrade;
 struct RunRecord;
 
 // A run the learner asked for, as a button or the Progress window asks for it.
 struct RunRequest
 {
-    enum class What { AtoZ, SpeedCheck, Lesson, WeakLetters, Text, Drill };
+    enum class What { AtoZ, SpeedCheck, Lesson, WeakLetters, Text, Drill, Keying };
     What what = What::AtoZ;
     qint16 lessonIndex = 0; // a lesson's button
 };
@@ -51,6 +53,8 @@ public:
     // Where problems with the options are told: a box over the window unless a test says
     // otherwise.
     void setNotices(Notices &notices) { m_notices = &notices; }
+    // The lamp key, for keying and for answering a message drill with it.
+    void setLampKey(LampKeyWatcher &key) { m_lampKey = &key; }
 
     // Runs what was asked, holding the thread until the run is over; nothing while a run is
     // under way.
@@ -65,6 +69,8 @@ signals:
     void runStarting();
     // The run is over and the window is as it is between runs.
     void runOver();
+    // A keying was graded (after runOver).
+    void keyingGraded(const KeyingGrade &grade);
 
 private:
     struct Prepared;
@@ -73,6 +79,9 @@ private:
     // The words of a text run or of a drill that sends words: the learner's text file, or the
     // built-in words when there is none or it cannot be read, said in problems.
     TextSource textWords(const Options &options, QStringView sendable, QStringList &problems);
+    // The keying exercise: what to send as the options choose, and the lamp key they set.
+    void prepareKeying(Prepared &prepared, const Options &options);
+    void keepKeying(const RunResult &result);
     void tellOnce(const QStringList &problems);
     void endCopy(bool completed, const RunResult &result);
 
@@ -85,6 +94,9 @@ private:
     Notices *m_notices = &m_messageBoxes;
     Sender m_sender;
     CopyCollector *m_collector = nullptr;
+    LampKeyWatcher *m_lampKey = nullptr;
+    // The learner's dot (seconds) as their last keying showed it: a beginner's until then.
+    double m_keyingUnit = 0.15;
     bool m_underWay = false;
     QStringList m_told;
 };

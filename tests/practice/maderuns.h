@@ -50,6 +50,15 @@ inline RunRecord lessonRun(int lesson, int right, int of, int minute = 0)
                    RunKind::Lesson, lesson);
 }
 
+// A keying of `sent` that the program read as `read` (a mark each, as madeRun's), keyed with
+// the given merit and otherwise the figures of a steady hand at 18 words a minute.
+inline RunRecord keyingRun(const QString &sent, const QString &read, int merit, int minute = 0)
+{
+    RunRecord run = madeRun(sent, read, minute, RunKind::Keying);
+    run.keying = KeyingFigures{merit, 18.04, 3.1, 1.05, 2.9, 7.4, 0.12, 0.08};
+    return run;
+}
+
 // The runs as given, started one minute apart in that order.
 inline std::vector<RunRecord> oneMinuteApart(std::vector<RunRecord> runs)
 {

@@ -55,6 +55,7 @@ void compareRuns(const RunRecord &got, const RunRecord &expected)
     QCOMPARE(got.missed, expected.missed);
     QCOMPARE(got.extra, expected.extra);
     QVERIFY(got.outcomes == expected.outcomes);
+    QVERIFY(got.keying == expected.keying);
 }
 
 } // namespace
@@ -71,8 +72,10 @@ private slots:
     void everyKindReadsBack();
     void aRunCheckedAgainReplacesItsStoredSelf();
     void runsComeBackInTheOrderTheyStarted();
-    void schemaVersionTwoInWriteAheadMode();
-    void aVersionOneHistoryIsUpgraded();
+    void schemaVersionThreeInWriteAheadMode();
+    void anOlderHistoryIsUpgraded_data();
+    void anOlderHistoryIsUpgraded();
+    void onlyAKeyingHasFigures();
     void outcomesViewHasARowPerLetter();
     void startTimeIsKeptInUtc();
     void countAndForget();
@@ -183,7 +186,8 @@ void TestHistoryStorage::everyKindReadsBack()
         empty,
         madeRun(QStringLiteral("SEA5"), QStringLiteral("SEA5"), 4, RunKind::Text),
         drill,
-        madeRun(QStringLiteral("^+=(%"), QStringLiteral("^+=-%"), 6, RunKind::Exam)};
+        madeRun(QStringLiteral("^+=(%"), QStringLiteral("^+=-%"), 6, RunKind::Exam),
+        keyingRun(QStringLiteral("SOS5"), QStringLiteral("S-SH"), 47, 7)};
     for (const RunRecord &run : stored)
         QVERIFY2(history.store(run), qPrintable(history.lastError()));
     const auto runs = history.allRuns();
@@ -210,41 +214,77 @@ void TestHistoryStorage::runsComeBackInTheOrderTheyStarted()
     QCOMPARE(ids, (QList<qint64>{2, 4, 3, 1}));
 }
 
-void TestHistoryStorage::schemaVersionTwoInWriteAheadMode()
+void TestHistoryStorage::schemaVersionThreeInWriteAheadMode()
 {
     {
         PracticeHistory history(m_folder);
         QVERIFY(history.store(fullRun()));
     }
     const QString path = m_folder + QStringLiteral("/history.sqlite");
-    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("2\n"));
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("3\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA journal_mode;")), QStringLiteral("wal\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("SELECT name FROM sqlite_master "
                                              "WHERE type IN ('table', 'view') ORDER BY name;")),
              QStringLiteral("letter_outcomes\nruns\nsqlite_sequence\n"));
 }
 
-void TestHistoryStorage::aVersionOneHistoryIsUpgraded()
+void TestHistoryStorage::anOlderHistoryIsUpgraded_data()
 {
+    // What makes the file as that version of the practice history wrote it.
+    const QString noKeying = QStringLiteral(
+        "ALTER TABLE runs DROP COLUMN merit; ALTER TABLE runs DROP COLUMN keyed_wpm; "
+        "ALTER TABLE runs DROP COLUMN dash_ratio; ALTER TABLE runs DROP COLUMN element_gap_ratio; "
+        "ALTER TABLE runs DROP COLUMN letter_gap_ratio; "
+        "ALTER TABLE runs DROP COLUMN word_gap_ratio; ALTER TABLE runs DROP COLUMN dot_spread; "
+        "ALTER TABLE runs DROP COLUMN dash_spread; ");
+    QTest::addColumn<QString>("older");
+    QTest::newRow("version 1") << noKeying + QStringLiteral("ALTER TABLE runs DROP COLUMN repeats; "
+                                                            "PRAGMA user_version = 1;");
+    QTest::newRow("version 2") << noKeying + QStringLiteral("PRAGMA user_version = 2;");
+}
+
+void TestHistoryStorage::anOlderHistoryIsUpgraded()
+{
+    QFETCH(QString, older);
     RunRecord run = fullRun();
+    RunRecord text = madeRun(QStringLiteral("E5"), QStringLiteral("E-"), 1, RunKind::Text);
     {
         PracticeHistory history(m_folder);
         run.id = *history.store(run);
+        text.id = *history.store(text);
     }
-    // The file as the first version of the practice history wrote it.
     const QString path = m_folder + QStringLiteral("/history.sqlite");
-    if (sqliteSays(path, QStringLiteral("ALTER TABLE runs DROP COLUMN repeats; "
-                                        "PRAGMA user_version = 1;")) != QString())
-        QSKIP("no sqlite3 tool to write a first version's file");
+    if (sqliteSays(path, older) != QString())
+        QSKIP("no sqlite3 tool to write an older version's file");
     PracticeHistory history(m_folder);
     const auto runs = history.allRuns();
     QVERIFY2(runs, qPrintable(history.lastError()));
-    QCOMPARE(runs->size(), std::size_t(1));
-    compareRuns(runs->front(), run);
-    QCOMPARE(history.store(madeRun(QStringLiteral("E5"), QStringLiteral("E5"), 1, RunKind::Text)),
-             std::optional<qint64>(2));
+    QCOMPARE(runs->size(), std::size_t(2));
+    // The runs are all there, none of them a keying.
+    compareRuns(runs->front(), text);
+    compareRuns(runs->back(), run);
+    const RunRecord keying = keyingRun(QStringLiteral("PARIS"), QStringLiteral("PARIS"), 93, 40);
+    QCOMPARE(history.store(keying), std::optional<qint64>(3));
     QCOMPARE(history.takeProblem(), QString());
-    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("2\n"));
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("3\n"));
+    QCOMPARE(history.allRuns()->back().keying, keying.keying);
+}
+
+void TestHistoryStorage::onlyAKeyingHasFigures()
+{
+    {
+        PracticeHistory history(m_folder);
+        QVERIFY(history.store(madeRun(QStringLiteral("SOS"), QStringLiteral("SOS"), 0)));
+        RunRecord keying = keyingRun(QStringLiteral("SOS"), QStringLiteral("SOS"), 0, 1);
+        keying.keying = KeyingFigures{};
+        QVERIFY(history.store(keying));
+    }
+    // A keying's figures of nought are figures; another run's are no figures at all.
+    QCOMPARE(sqliteSays(m_folder + QStringLiteral("/history.sqlite"),
+                        QStringLiteral("SELECT kind, ifnull(merit, 'NULL'), "
+                                       "ifnull(keyed_wpm, 'NULL'), ifnull(dash_spread, 'NULL') "
+                                       "FROM runs ORDER BY id;")),
+             QStringLiteral("atoz|NULL|NULL|NULL\nkeying|0|0.0|0.0\n"));
 }
 
 void TestHistoryStorage::outcomesViewHasARowPerLetter()
@@ -335,9 +375,11 @@ void TestHistoryStorage::csvExportBytes()
     QVERIFY2(history.exportCsv(csv), qPrintable(history.lastError()));
     QCOMPARE(contentsOf(csv),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats,merit,keyed_wpm,"
+                        "dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,"
+                        "dot_spread,dash_spread\r\n"
                         "1,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,3,180.5,TWO,"
-                        "TW,2,0,1,0,66,TW-,0\r\n"));
+                        "TW,2,0,1,0,66,TW-,0,,,,,,,,\r\n"));
     // A folder that is not there is an error, not a crash.
     QVERIFY(!history.exportCsv(m_dir->filePath(QStringLiteral("nowhere/runs.csv"))));
     QVERIFY(history.lastError().contains(QStringLiteral("could not be exported")));

@@ -32,7 +32,8 @@ void TestRunFields::kindWords()
     const QList<std::pair<RunKind, QString>> kinds = {
         {RunKind::AtoZ, QStringLiteral("atoz")},        {RunKind::Lesson, QStringLiteral("lesson")},
         {RunKind::WeakLetters, QStringLiteral("weak")}, {RunKind::Text, QStringLiteral("text")},
-        {RunKind::Drill, QStringLiteral("drill")},      {RunKind::Exam, QStringLiteral("exam")}};
+        {RunKind::Drill, QStringLiteral("drill")},      {RunKind::Exam, QStringLiteral("exam")},
+        {RunKind::Keying, QStringLiteral("keying")}};
     for (const auto &[kind, word] : kinds) {
         QCOMPARE(kindWord(kind), word);
         QCOMPARE(kindFromWord(word), std::optional(kind));

@@ -4,9 +4,17 @@
 #include "maderuns.h"
 #include "practice/runscsv.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace blinket;
+
+Q_DECLARE_METATYPE(RunRecord)
+
+// The columns of a keying's figures, after the columns every run has.
+#define KEYING_HEADER                                                                              \
+    "merit,keyed_wpm,dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,dot_spread,"     \
+    "dash_spread"
 
 class TestRunsCsv : public QObject
 {
@@ -17,6 +25,8 @@ private slots:
     void headerAlone();
     void oneRowPerRun();
     void textFieldsWithCommasAndQuotes();
+    void keyingFigures_data();
+    void keyingFigures();
 };
 
 void TestRunsCsv::field_data()
@@ -46,7 +56,7 @@ void TestRunsCsv::headerAlone()
 {
     QCOMPARE(runsAsCsv({}), QByteArray("id,started,kind,lesson,speed,unit,minutes,"
                                        "elapsed_seconds,sent,copy,right,wrong,missed,extra,"
-                                       "accuracy,readings,repeats\r\n"));
+                                       "accuracy,readings,repeats," KEYING_HEADER "\r\n"));
 }
 
 void TestRunsCsv::oneRowPerRun()
@@ -64,11 +74,11 @@ void TestRunsCsv::oneRowPerRun()
     const std::vector<RunRecord> runs = oneMinuteApart({first, second});
     QCOMPARE(runsAsCsv(runs),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats," KEYING_HEADER "\r\n"
                         "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,61.25,PARIS,PRES,"
-                        "3,1,1,2,42,P-RES,0\r\n"
+                        "3,1,1,2,42,P-RES,0,,,,,,,,\r\n"
                         "2,2026-12-08T15:01:00.000Z,weak,0,20,60,1,60,SOS,SOS,"
-                        "3,0,0,0,100,SOS,0\r\n"));
+                        "3,0,0,0,100,SOS,0,,,,,,,,\r\n"));
 }
 
 void TestRunsCsv::textFieldsWithCommasAndQuotes()
@@ -79,15 +89,54 @@ void TestRunsCsv::textFieldsWithCommasAndQuotes()
     run.minutes = QStringLiteral("1\r\n2");
     QCOMPARE(runsAsCsv({run}),
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
-                        "right,wrong,missed,extra,accuracy,readings,repeats\r\n"
+                        "right,wrong,missed,extra,accuracy,readings,repeats," KEYING_HEADER "\r\n"
                         "7,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,\"1\r\n2\","
-                        "180.5,TWO,TW,2,0,1,0,66,TW-,0\r\n"));
+                        "180.5,TWO,TW,2,0,1,0,66,TW-,0,,,,,,,,\r\n"));
     // A drill's characters may be a comma or a quote themselves.
     RunRecord drill = madeRun(QStringLiteral("A,\""), QStringLiteral("A,-"), 0, RunKind::Drill);
     drill.id = 8;
     drill.repeats = 2;
     QVERIFY(runsAsCsv({drill}).endsWith("8,2026-12-08T15:00:00.000Z,drill,0,13,92,3,180.5,\"A,"
-                                        "\"\"\",\"A,\",2,0,1,0,66,\"A,-\",2\r\n"));
+                                        "\"\"\",\"A,\",2,0,1,0,66,\"A,-\",2,,,,,,,,\r\n"));
+}
+
+void TestRunsCsv::keyingFigures_data()
+{
+    QTest::addColumn<RunRecord>("run");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("row");
+    RunRecord keying = madeRun(QStringLiteral("SOS"), QStringLiteral("SOH"), 0, RunKind::Keying);
+    keying.id = 4;
+    keying.keying = KeyingFigures{87, 17.96, 3.14159, 0.996, 3.004, 6.7, 0.1049, 0.2};
+    const QByteArray keyingRow = "4,2026-12-08T15:00:00.000Z,keying,0,13,92,3,180.5,SOS,SOH,"
+                                 "2,1,0,0,66,SOH,0,87,18.0,3.14,1.00,3.00,6.70,0.10,0.20\r\n";
+    QTest::newRow("keying") << keying << QStringLiteral("C") << keyingRow;
+    QTest::newRow("keying where a comma is the decimal sign")
+        << keying << QStringLiteral("de_DE") << keyingRow;
+    RunRecord clumsy = keying;
+    clumsy.keying = KeyingFigures{0, 4.04, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+    QTest::newRow("a keying with nothing to measure")
+        << clumsy << QStringLiteral("C")
+        << QByteArray("4,2026-12-08T15:00:00.000Z,keying,0,13,92,3,180.5,SOS,SOH,"
+                      "2,1,0,0,66,SOH,0,0,4.0,0.00,0.00,0.00,0.00,0.00,0.00\r\n");
+    RunRecord text = madeRun(QStringLiteral("SEA"), QStringLiteral("SEA"), 0, RunKind::Text);
+    text.id = 5;
+    QTest::newRow("another run") << text << QStringLiteral("de_DE")
+                                 << QByteArray(
+                                        "5,2026-12-08T15:00:00.000Z,text,0,13,92,3,180.5,SEA,SEA,"
+                                        "3,0,0,0,100,SEA,0,,,,,,,,\r\n");
+}
+
+void TestRunsCsv::keyingFigures()
+{
+    QFETCH(RunRecord, run);
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, row);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const QByteArray csv = runsAsCsv({run});
+    QLocale::setDefault(before);
+    QCOMPARE(csv.mid(csv.indexOf('\n') + 1), row);
 }
 
 QTEST_GUILESS_MAIN(TestRunsCsv)

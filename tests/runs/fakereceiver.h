@@ -45,6 +45,11 @@ public:
     }
 
     QString typing() const override { return typingNow; }
+    void acknowledgeKeyed(const QString &keyed) override
+    {
+        give(Kind::Acknowledge, typingNow + keyed);
+        typingNow.clear();
+    }
 
     // An answer given now.
     void give(Kind kind, const QString &typed)

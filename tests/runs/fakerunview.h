@@ -41,6 +41,10 @@ public:
     QString combo1Text() const override { return combo1; }
     QString text2Text() const override { return text2; }
     void showDrillStep(const DrillStep &step) override { drillSteps.push_back(step); }
+    void showKeying(const QString &prompt, const QString &read) override
+    {
+        keyingShown.push_back({prompt, read});
+    }
 
     bool isShown(Control control) const { return shown.at(control); }
 
@@ -72,6 +76,7 @@ public:
     QString text2 = QStringLiteral("3");
     std::map<Control, bool> shown;
     std::vector<DrillStep> drillSteps;
+    std::vector<std::pair<QString, QString>> keyingShown; // prompt, read
     // How long the platform's timeline was when Text1 was last written.
     std::size_t stepsAtLastText1 = 0;
 

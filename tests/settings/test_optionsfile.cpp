@@ -17,7 +17,14 @@ private slots:
     void readsWhatItCanUse();
     void writtenOptionsComeBack();
     void aLetterSpeedTooFastSaysWhatIsTaken();
+    void lampKeyNames_data();
+    void lampKeyNames();
+    void readsTheKeying_data();
+    void readsTheKeying();
+    void handWrittenKeyingStaysWhenAnotherOptionIsWritten();
 };
+
+Q_DECLARE_METATYPE(KeyingText)
 
 void TestOptionsFile::readsWhatItCanUse_data()
 {
@@ -100,11 +107,16 @@ void TestOptionsFile::writtenOptionsComeBack()
     options.figures = true;
     options.textFile = path;
     options.drillExam = true;
+    // A comma alone would read back as a list of two empty values unless written quoted.
+    options.lampKey = QStringLiteral(",");
+    options.keyingText = KeyingText::Signals;
+    options.keyingInDrill = true;
     {
         QSettings settings(path, QSettings::IniFormat);
         for (const OptionKey key :
              {OptionKey::LetterSpeed, OptionKey::Characters, OptionKey::TextFile,
-              OptionKey::DrillText, OptionKey::DrillExam})
+              OptionKey::DrillText, OptionKey::DrillExam, OptionKey::LampKey, OptionKey::KeyingText,
+              OptionKey::KeyingInDrill})
             writeOption(settings, key, options);
     }
     QSettings settings(path, QSettings::IniFormat);
@@ -122,6 +134,130 @@ void TestOptionsFile::aLetterSpeedTooFastSaysWhatIsTaken()
              QStringLiteral("the letter speed 100000 is too fast to see: its dots would last 0 "
                             "ms, less than two frames of a screen; the highest letter speed "
                             "taken is 24"));
+}
+
+void TestOptionsFile::lampKeyNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key"); // 0: none
+    QTest::addColumn<QString>("written");
+    const auto row = [](const char *name, int key, const char *written) {
+        QTest::newRow(name) << QString::fromUtf8(name) << key << QString::fromLatin1(written);
+    };
+    row("Space", Qt::Key_Space, "Space");
+    row("space", Qt::Key_Space, "Space");
+    row("F12", Qt::Key_F12, "F12");
+    row("A", Qt::Key_A, "A");
+    row("a", Qt::Key_A, "A");
+    row("Insert", Qt::Key_Insert, "Ins");
+    row(",", Qt::Key_Comma, ",");
+    row("Ctrl", Qt::Key_Control, "Ctrl");
+    row("ctrl", Qt::Key_Control, "Ctrl");
+    row("Control", Qt::Key_Control, "Ctrl");
+    row("Shift", Qt::Key_Shift, "Shift");
+    row("ALT", Qt::Key_Alt, "Alt");
+    row("Meta", Qt::Key_Meta, "Meta");
+    // One key each, though not one the lamp can take.
+    row("Return", Qt::Key_Return, "Return");
+    row("Escape", Qt::Key_Escape, "Esc");
+    row("Ctrl+A", 0, "");
+    row("Shift+Tab", 0, "");
+    row("A, B", 0, "");
+    row("", 0, "");
+    row(" Space ", 0, "");
+    row("Nonsense", 0, "");
+    row("AltGr", 0, "");
+}
+
+void TestOptionsFile::lampKeyNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, written);
+    const std::optional<int> code = lampKeyCode(name);
+    QCOMPARE(code.value_or(0), key);
+    if (code)
+        QCOMPARE(lampKeyName(*code), written);
+}
+
+void TestOptionsFile::readsTheKeying_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("lampKey");
+    QTest::addColumn<KeyingText>("keyingText");
+    QTest::addColumn<bool>("inDrill");
+    QTest::addColumn<QString>("told"); // the problems, each on a line
+    const auto row = [](const char *name, const char *file, const char *lampKey,
+                        KeyingText keyingText, bool inDrill, const char *told) {
+        QTest::newRow(name) << QByteArray(file) << QString::fromLatin1(lampKey) << keyingText
+                            << inDrill << QString::fromLatin1(told);
+    };
+    row("nothing set", "", "Space", KeyingText::Groups, false, "");
+    row("all set", "[keying]\nkey=F12\nsend=signals\ndrill=true\n", "F12", KeyingText::Signals,
+        true, "");
+    row("any case, kept as Qt writes it", "[keying]\nkey=ctrl\nsend=WORDS\ndrill=False\n", "Ctrl",
+        KeyingText::Words, false, "");
+    row("empty values", "[keying]\nkey=\nsend=\ndrill=\n", "Space", KeyingText::Groups, false, "");
+    row("a key with a modifier", "[keying]\nkey=Ctrl+A\n", "Space", KeyingText::Groups, false,
+        "the lamp key Ctrl+A is not the name of one key, such as Space, F12, A or Ctrl; Space is "
+        "used");
+    row("two keys", "[keying]\nkey=\"A, B\"\n", "Space", KeyingText::Groups, false,
+        "the lamp key A, B is not the name of one key, such as Space, F12, A or Ctrl; Space is "
+        "used");
+    row("Enter", "[keying]\nkey=Enter\n", "Space", KeyingText::Groups, false,
+        "the lamp key Enter cannot be used: Enter ends the keying; Space is used");
+    row("Return", "[keying]\nkey=return\n", "Space", KeyingText::Groups, false,
+        "the lamp key return cannot be used: Enter ends the keying; Space is used");
+    for (const char *key : {"Esc", "Tab", "Backspace"}) {
+        const QByteArray file = "[keying]\nkey=" + QByteArray(key) + '\n';
+        const QString told = QStringLiteral("the lamp key %1 cannot be used: Esc, Tab and "
+                                            "Backspace belong to the window; Space is used")
+                                 .arg(QLatin1String(key));
+        row(key, file.constData(), "Space", KeyingText::Groups, false, told.toLatin1().constData());
+    }
+    row("unknown words", "[keying]\nsend=poems\ndrill=maybe\n", "Space", KeyingText::Groups, false,
+        "the keying's text poems is none of groups, words and signals\n"
+        "the keying's drill maybe is neither true nor false");
+}
+
+void TestOptionsFile::readsTheKeying()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, lampKey);
+    QFETCH(KeyingText, keyingText);
+    QFETCH(bool, inDrill);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, file));
+    QSettings settings(path, QSettings::IniFormat);
+    const OptionsReading reading = readOptions(settings);
+    QCOMPARE(reading.options.lampKey, lampKey);
+    QCOMPARE(reading.options.keyingText, keyingText);
+    QCOMPARE(reading.options.keyingInDrill, inDrill);
+    QStringList problems;
+    for (const OptionProblem &problem : reading.problems)
+        problems << problem.why;
+    QCOMPARE(problems.join(u'\n'), told);
+}
+
+void TestOptionsFile::handWrittenKeyingStaysWhenAnotherOptionIsWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, "[keying]\nkey=Ctrl+A\nsend=poems\n"));
+    Options options;
+    options.keyingInDrill = true;
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        writeOption(settings, OptionKey::KeyingInDrill, options);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    const OptionsReading reading = readOptions(settings);
+    QCOMPARE(reading.options, options);
+    QCOMPARE(int(reading.problems.size()), 2);
+    QCOMPARE(reading.problem(OptionKey::LampKey)->written, QStringLiteral("Ctrl+A"));
+    QCOMPARE(reading.problem(OptionKey::KeyingText)->written, QStringLiteral("poems"));
 }
 
 QTEST_GUILESS_MAIN(TestOptionsFile)

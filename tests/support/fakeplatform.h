@@ -33,6 +33,12 @@ public:
 
     void processEvents() override;
     void Sleep(qint32 ms) override;
+    // Runs what is due, then waits: the timeline shows an event processing and a sleep.
+    void awaitEvents(qint32 ms) override
+    {
+        processEvents();
+        Sleep(ms);
+    }
     float Timer() override;
     // Virtual seconds since the fake started; setting the time of day does not move it.
     double steadySeconds() override { return double(m_now) / 1000.0; }

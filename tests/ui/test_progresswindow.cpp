@@ -90,9 +90,10 @@ bool storeRuns(PracticeHistory &history, const QStringList &texts, int minute = 
     return true;
 }
 
-QList<QPointF> pointsOf(const ProgressWindow &window, const char *series)
+QList<QPointF> pointsOf(const ProgressWindow &window, const char *series,
+                        const char *chartName = "accuracyChart")
 {
-    const QChart *chart = control<QChartView>(window, "accuracyChart")->chart();
+    const QChart *chart = control<QChartView>(window, chartName)->chart();
     const auto *line = chart->findChild<QLineSeries *>(QLatin1String(series));
     if (!line) {
         qWarning("no series named %s", series);
@@ -207,6 +208,7 @@ private slots:
     void runSwitchShowsEachKind_data();
     void runSwitchShowsEachKind();
     void pointingAtARunTellsIt();
+    void keyingsShowTheirMerit();
     void oldDotsAreRepaintedAway();
     void barForEachLetterWithItsCount();
     void notReadYetIsNotNoneRight();
@@ -330,7 +332,7 @@ void TestProgressWindow::runSwitchShowsEachKind()
     ProgressWindow window(*m_bridge);
     window.refresh();
     auto *runSwitch = control<QComboBox>(window, "runSwitch");
-    QCOMPARE(runSwitch->count(), 17);
+    QCOMPARE(runSwitch->count(), 18);
     runSwitch->setCurrentIndex(choice);
     QList<qreal> shown;
     for (const QPointF &point : pointsOf(window, "accuracy"))
@@ -359,6 +361,43 @@ void TestProgressWindow::pointingAtARunTellsIt()
         QDateTime(QDate(2026, 12, 8), QTime(15, 1), Qt::UTC).toLocalTime(), QLocale::ShortFormat);
     QCOMPARE(tipAt(view, pointOnChart(view, "accuracy", {2, 50})),
              QStringLiteral("Run 2, %1\nLesson 3 (WG), speed 13: 70 %").arg(date));
+}
+
+void TestProgressWindow::keyingsShowTheirMerit()
+{
+    QVERIFY(storeRuns(*m_history, {QStringLiteral("atoz:10/10")}));
+    QVERIFY(m_history->store(keyingRun(QStringLiteral("SOS"), QStringLiteral("SOH"), 40, 1)));
+    QVERIFY(storeRuns(*m_history, {QStringLiteral("text:5/10")}, 2));
+    QVERIFY(m_history->store(keyingRun(QStringLiteral("PARIS"), QStringLiteral("PARIS"), 80, 3)));
+    ProgressWindow window(*m_bridge);
+    window.refresh();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *runSwitch = control<QComboBox>(window, "runSwitch");
+    auto *measureSwitch = control<QComboBox>(window, "measureSwitch");
+    auto *meritChart = control<QChartView>(window, "meritChart");
+    // Keyings are runs like any other for their accuracy.
+    QCOMPARE(pointsOf(window, "accuracy"),
+             (QList<QPointF>{{1, 100.0}, {2, 66.0}, {3, 50.0}, {4, 100.0}}));
+    QVERIFY(measureSwitch->isVisible());
+    measureSwitch->setCurrentIndex(1);
+    QVERIFY(meritChart->isVisible());
+    QCOMPARE(pointsOf(window, "merit", "meritChart"), (QList<QPointF>{{1, 40.0}, {2, 80.0}}));
+    QCOMPARE(pointsOf(window, "recentMerit", "meritChart"), (QList<QPointF>{{1, 40.0}, {2, 60.0}}));
+    QCOMPARE(pointsOf(window, "cleanLine", "meritChart"),
+             (QList<QPointF>{{0.5, 90.0}, {2.5, 90.0}}));
+    const QString date = QLocale().toString(
+        QDateTime(QDate(2026, 12, 8), QTime(15, 3), Qt::UTC).toLocalTime(), QLocale::ShortFormat);
+    QCOMPARE(tipAt(meritChart, pointOnChart(meritChart, "merit", {2, 80})),
+             QStringLiteral("Run 2, %1\nKeying, speed 13: 100 %, merit 80").arg(date));
+    // The keyings alone, measured as chosen; runs with no keying offer no merit.
+    runSwitch->setCurrentIndex(runSwitch->findText(QStringLiteral("Keying")));
+    QCOMPARE(pointsOf(window, "merit", "meritChart"), (QList<QPointF>{{1, 40.0}, {2, 80.0}}));
+    QCOMPARE(pointsOf(window, "accuracy"), (QList<QPointF>{{1, 66.0}, {2, 100.0}}));
+    QVERIFY(meritChart->isVisible());
+    runSwitch->setCurrentIndex(runSwitch->findText(QStringLiteral("Text runs")));
+    QVERIFY(!measureSwitch->isVisible());
+    QVERIFY(control<QWidget>(window, "accuracyChart")->isVisible());
 }
 
 void TestProgressWindow::oldDotsAreRepaintedAway()

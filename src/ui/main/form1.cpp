@@ -6,6 +6,7 @@
 #include "platform/numeric.h"
 #include "ui/accesskeys.h"
 #include "ui/fonts.h"
+#include "ui/lampkeywatcher.h"
 #include "ui/main/colours.h"
 #include "ui/practicewindows.h"
 #include "ui/runcontroller.h"
@@ -44,6 +45,8 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     QCoreApplication::instance()->installEventFilter(new AccessKeys(this));
     buildControls();
     setTabOrder();
+    m_lampKey = new LampKeyWatcher(*this, *pic1, *this, platform);
+    m_runs->setLampKey(*m_lampKey);
     connectRuns();
     connectSettings();
     connectExitAndLinks();

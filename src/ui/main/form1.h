@@ -31,6 +31,7 @@
 
 namespace blinket {
 
+class LampKeyWatcher;
 class Notices;
 class PracticeSession;
 class PracticeWindows;
@@ -82,6 +83,7 @@ private:
     QString combo1Text() const override;
     QString text2Text() const override;
     void showDrillStep(const DrillStep &step) override;
+    void showKeying(const QString &prompt, const QString &read) override;
 
     // The lamp's size and colours, and the settings file (form1settings.cpp).
     void connectSettings();
@@ -155,10 +157,14 @@ private:
     QPushButton *m_weakLettersButton = nullptr;
     QPushButton *m_textRunButton = nullptr;
     QPushButton *m_drillButton = nullptr;
+    QPushButton *m_keyingButton = nullptr;
     QLabel *m_typingHint = nullptr;
 
     // Under the lamp during a message drill: what it waits for.
     QLabel *m_drillPrompt = nullptr;
+    // Above the lamp during keying: what to send, and what the keying reads as.
+    QLabel *m_keyingPrompt = nullptr;
+    QLabel *m_keyingRead = nullptr;
 
     // What starts a run, by the buttons and the Progress window.
     QAction *m_aToZAction = nullptr;
@@ -166,6 +172,7 @@ private:
     QAction *m_weakLettersAction = nullptr;
     QAction *m_textRunAction = nullptr;
     QAction *m_drillAction = nullptr;
+    QAction *m_keyingAction = nullptr;
 
     WindowState m_state;
     Platform &m_platform;
@@ -176,6 +183,7 @@ private:
     // growing paragraph at every step would make each step slower than the one before.
     QString m_pendingText1;
     RunController *m_runs = nullptr;
+    LampKeyWatcher *m_lampKey = nullptr;
     PracticeWindows *m_practiceWindows = nullptr;
     DesktopUrlOpener m_desktopOpener;
     UrlOpener *m_opener = &m_desktopOpener;

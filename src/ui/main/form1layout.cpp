@@ -361,6 +361,9 @@ void Form1::buildControls()
     m_drillButton =
         button(this, QStringLiteral("drillButton"), QStringLiteral("&Message drill  תרגיל הודעה"));
     place(m_drillButton, 4800, 4590, 2640, 315);
+    m_keyingButton =
+        button(this, QStringLiteral("keyingButton"), QStringLiteral("&Keying  הקשה"));
+    place(m_keyingButton, 6960, 4245, 1695, 315);
     // Between the lessons and the lamp, where even the largest lamp leaves room.
     m_typingHint = label(this, QStringLiteral("typingHint"),
                          QStringLiteral("<p>Type what you read during a run; your copy is "
@@ -378,6 +381,22 @@ void Form1::buildControls()
     m_drillPrompt->setTextFormat(Qt::PlainText);
     setForeColour(m_drillPrompt, SystemColour::HighlightText);
     m_drillPrompt->hide();
+
+    // Shown during keying alone, in the desktop's language; what was read in a large font.
+    m_keyingPrompt = new QLabel(this);
+    m_keyingPrompt->setObjectName(QStringLiteral("keyingPrompt"));
+    m_keyingRead = new QLabel(this);
+    m_keyingRead->setObjectName(QStringLiteral("keyingRead"));
+    for (QLabel *keying : {m_keyingPrompt, m_keyingRead}) {
+        keying->setAlignment(Qt::AlignCenter);
+        keying->setTextFormat(Qt::PlainText);
+        setForeColour(keying, SystemColour::HighlightText);
+        keying->hide();
+    }
+    QFont large = m_keyingRead->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    m_keyingRead->setFont(large);
 
     for (QLabel *caption : Label10)
         caption->raise();
@@ -406,7 +425,8 @@ void Form1::setTabOrder()
               m_optionsButton,
               m_weakLettersButton,
               m_textRunButton,
-              m_drillButton};
+              m_drillButton,
+              m_keyingButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }

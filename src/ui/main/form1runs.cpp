@@ -32,6 +32,8 @@ void Form1::connectRuns()
         runAction(m_weakLettersButton, [this] { m_runs->run({RunRequest::What::WeakLetters}); });
     m_textRunAction = runAction(m_textRunButton, [this] { m_runs->run({RunRequest::What::Text}); });
     m_drillAction = runAction(m_drillButton, [this] { m_runs->run({RunRequest::What::Drill}); });
+    m_keyingAction =
+        runAction(m_keyingButton, [this] { m_runs->run({RunRequest::What::Keying}); });
     connect(cmdStop, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { cmdStop_Click(); }); });
 }
@@ -76,7 +78,7 @@ void Form1::setControlVisible(Control control, bool visible)
         // Our buttons below the panel come and go with it.
         for (QWidget *ours : std::initializer_list<QWidget *>{
                  m_checkCopyButton, m_progressButton, m_optionsButton, m_weakLettersButton,
-                 m_textRunButton, m_drillButton, m_typingHint})
+                 m_textRunButton, m_drillButton, m_keyingButton, m_typingHint})
             ours->setVisible(visible);
         widget = Frame1;
         break;
@@ -163,6 +165,31 @@ void Form1::showDrillStep(const DrillStep &step)
     const int height = m_drillPrompt->sizeHint().height();
     m_drillPrompt->setGeometry(0, lamp.bottom() + height, width(), height);
     m_drillPrompt->show();
+}
+
+void Form1::showKeying(const QString &prompt, const QString &read)
+{
+    if (prompt.isEmpty()) {
+        m_keyingPrompt->hide();
+        m_keyingRead->hide();
+        return;
+    }
+    m_keyingPrompt->setText(
+        tr("Send: %1").arg(prompt) + u'\n' +
+        tr("Hold %1 or the mouse on the lamp to light it; Enter when done").arg(m_lampKey->keyName()));
+    // A space keeps the line's height before anything is read.
+    m_keyingRead->setText(read.isEmpty() ? QStringLiteral(" ") : read);
+    // Above the lamp, whatever its size, across the window; below it when it leaves no room.
+    const QRect lamp = pic1->geometry();
+    const int promptHeight = m_keyingPrompt->sizeHint().height();
+    const int readHeight = m_keyingRead->sizeHint().height();
+    int top = lamp.top() - promptHeight - readHeight;
+    if (top < 0)
+        top = lamp.bottom() + 1;
+    m_keyingPrompt->setGeometry(0, top, width(), promptHeight);
+    m_keyingRead->setGeometry(0, top + promptHeight, width(), readHeight);
+    m_keyingPrompt->show();
+    m_keyingRead->show();
 }
 
 } // namespace blinket

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace blinket {
 
@@ -22,6 +23,8 @@ namespace {
 constexpr qsizetype dottedRuns = 60;
 constexpr int dotSize = 9;
 const QColor runColour(0x8c, 0xb4, 0xe0);
+// A clean hand keys with a merit above this; a barely readable one under 60.
+constexpr int cleanHandMerit = 90;
 
 QLineSeries *lineSeries(QChart *chart, const QString &name, const QString &legend, const QPen &pen)
 {
@@ -61,8 +64,10 @@ QImage runDot()
 
 } // namespace
 
-AccuracyChart::AccuracyChart(QWidget *parent) : PointedChart(parent)
+AccuracyChart::AccuracyChart(QWidget *parent, RunMeasure measure)
+    : PointedChart(parent), m_measure(measure)
 {
+    const bool merit = measure == RunMeasure::Merit;
     // The view's own chart: one set in its place would leave this one to nobody.
     QChart *chart = this->chart();
     // Nothing to do with the keyboard here; Tab goes on to the controls.
@@ -75,12 +80,19 @@ AccuracyChart::AccuracyChart(QWidget *parent) : PointedChart(parent)
     // The average and the 90 % line are drawn over the runs: with thousands of runs the runs
     // alone fill the band they lie in.
     m_accuracy =
-        lineSeries(chart, QStringLiteral("accuracy"), tr("Accuracy"), QPen(runColour, 1.0));
+        merit ? lineSeries(chart, QStringLiteral("merit"), tr("Merit"), QPen(runColour, 1.0))
+              : lineSeries(chart, QStringLiteral("accuracy"), tr("Accuracy"), QPen(runColour, 1.0));
     m_accuracy->setMarkerSize(dotSize);
-    m_average = lineSeries(chart, QStringLiteral("recentAverage"), tr("Average of last 5 runs"),
-                           QPen(QColor(0xc0, 0x4a, 0x00), 2.0));
-    m_mastered = lineSeries(chart, QStringLiteral("masteredLine"), percentText(masteredPercent),
-                            QPen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine));
+    const QPen averagePen(QColor(0xc0, 0x4a, 0x00), 2.0);
+    m_average = merit ? lineSeries(chart, QStringLiteral("recentMerit"),
+                                   tr("Average of last 5 keyings"), averagePen)
+                      : lineSeries(chart, QStringLiteral("recentAverage"),
+                                   tr("Average of last 5 runs"), averagePen);
+    const QPen linePen(QColor(0x1b, 0x7a, 0x3e), 1.5, Qt::DashLine);
+    m_mastered = merit ? lineSeries(chart, QStringLiteral("cleanLine"),
+                                    tr("A clean hand: %1").arg(cleanHandMerit), linePen)
+                       : lineSeries(chart, QStringLiteral("masteredLine"),
+                                    percentText(masteredPercent), linePen);
 
     // The run's place in the series rather than its date: runs come seconds or weeks apart,
     // and on a time axis a day's practice would be one smudge between empty months. Pointing
@@ -97,7 +109,7 @@ AccuracyChart::AccuracyChart(QWidget *parent) : PointedChart(parent)
     percentAxis->setTickType(QValueAxis::TicksDynamic);
     percentAxis->setTickAnchor(0.0);
     percentAxis->setTickInterval(20.0);
-    percentAxis->setLabelFormat(QStringLiteral("%d%%"));
+    percentAxis->setLabelFormat(merit ? QStringLiteral("%d") : QStringLiteral("%d%%"));
     chart->addAxis(m_runAxis, Qt::AlignBottom);
     chart->addAxis(percentAxis, Qt::AlignLeft);
     for (QLineSeries *series : {m_accuracy, m_average, m_mastered}) {
@@ -109,15 +121,19 @@ AccuracyChart::AccuracyChart(QWidget *parent) : PointedChart(parent)
 
 void AccuracyChart::showRuns(const std::vector<RunPoint> &runs)
 {
-    m_runs = runs;
+    const bool merit = m_measure == RunMeasure::Merit;
+    m_runs.clear();
+    std::ranges::copy_if(runs, std::back_inserter(m_runs),
+                         [merit](const RunPoint &run) { return !merit || run.merit; });
     QList<QPointF> accuracy;
     QList<QPointF> average;
-    accuracy.reserve(qsizetype(runs.size()));
-    average.reserve(qsizetype(runs.size()));
-    for (std::size_t i = 0; i < runs.size(); ++i) {
+    accuracy.reserve(qsizetype(m_runs.size()));
+    average.reserve(qsizetype(m_runs.size()));
+    for (std::size_t i = 0; i < m_runs.size(); ++i) {
         const double run = double(i + 1);
-        accuracy.append({run, double(runs[i].accuracy)});
-        average.append({run, runs[i].recentAverage});
+        const RunPoint &point = m_runs[i];
+        accuracy.append({run, merit ? double(*point.merit) : double(point.accuracy)});
+        average.append({run, merit ? point.recentMerit : point.recentAverage});
     }
     // Half a run of room at each end, so that the first and last dots are not cut in half.
     const qsizetype count = std::max<qsizetype>(accuracy.size(), 1);
@@ -133,7 +149,8 @@ void AccuracyChart::showRuns(const std::vector<RunPoint> &runs)
     m_accuracy->setLightMarker(accuracy.size() <= dottedRuns ? dot : QImage());
     m_accuracy->replace(accuracy);
     m_average->replace(average);
-    m_mastered->replace({{first, double(masteredPercent)}, {last, double(masteredPercent)}});
+    const double level = double(merit ? cleanHandMerit : masteredPercent);
+    m_mastered->replace({{first, level}, {last, level}});
 }
 
 QString AccuracyChart::tipAt(QPoint at) const
@@ -146,10 +163,18 @@ QString AccuracyChart::tipAt(QPoint at) const
     if (index < 0 || index >= qsizetype(m_runs.size()))
         return QString();
     const RunPoint &run = m_runs[std::size_t(index)];
+    const QString when = locale().toString(run.startedUtc.toLocalTime(), QLocale::ShortFormat);
+    const QString kind = kindName(run.kind, run.lesson);
+    if (run.merit) {
+        return tr("Run %1, %2\n%3, speed %4: %5, merit %6")
+            .arg(index + 1)
+            .arg(when)
+            .arg(kind, run.speed, percentText(run.accuracy), QString::number(*run.merit));
+    }
     return tr("Run %1, %2\n%3, speed %4: %5")
         .arg(index + 1)
-        .arg(locale().toString(run.startedUtc.toLocalTime(), QLocale::ShortFormat))
-        .arg(kindName(run.kind, run.lesson), run.speed, percentText(run.accuracy));
+        .arg(when)
+        .arg(kind, run.speed, percentText(run.accuracy));
 }
 
 } // namespace blinket

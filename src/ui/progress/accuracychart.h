@@ -14,23 +14,29 @@ class QValueAxis;
 
 namespace blinket {
 
+// What a chart of runs draws for each: its accuracy, or a keying's merit.
+enum class RunMeasure { Accuracy, Merit };
+
 // The accuracy of each run of a series, with the average of the last five runs and the 90 %
-// line a lesson is mastered at. The lines are the chart's series named "accuracy",
-// "recentAverage" and "masteredLine". Pointing at a run tells its date, kind, speed and
-// score.
+// line a lesson is mastered at; the lines are the chart's series named "accuracy",
+// "recentAverage" and "masteredLine". Or, measuring merit, the merit of each keying of a
+// series, with the average of the last five keyings and the line a clean hand keys above:
+// "merit", "recentMerit" and "cleanLine". Pointing at a run tells its date, kind, speed and
+// score, and a keying's merit.
 class AccuracyChart : public PointedChart
 {
     Q_OBJECT
 public:
-    explicit AccuracyChart(QWidget *parent = nullptr);
+    explicit AccuracyChart(QWidget *parent = nullptr, RunMeasure measure = RunMeasure::Accuracy);
 
-    // The runs of one series, oldest first.
+    // The runs of one series, oldest first; measuring merit, the keyings among them.
     void showRuns(const std::vector<RunPoint> &runs);
 
 private:
     // Empty away from every run.
     QString tipAt(QPoint at) const override;
 
+    RunMeasure m_measure;
     std::vector<RunPoint> m_runs;
     QLineSeries *m_accuracy = nullptr;
     QLineSeries *m_average = nullptr;

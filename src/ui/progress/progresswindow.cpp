@@ -73,8 +73,16 @@ void ProgressWindow::buildControls()
     m_runSwitch = new QComboBox(this);
     m_runSwitch->setObjectName(QStringLiteral("runSwitch"));
     m_runSwitch->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // What a keying is judged by beside its accuracy: how well it was formed.
+    m_measureSwitch = new QComboBox(this);
+    m_measureSwitch->setObjectName(QStringLiteral("measureSwitch"));
+    m_measureSwitch->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_measureSwitch->addItems({tr("Accuracy"), tr("Merit of keyings")});
+    m_measureSwitch->hide();
     m_accuracyChart = new AccuracyChart(this);
     m_accuracyChart->setObjectName(QStringLiteral("accuracyChart"));
+    m_meritChart = new AccuracyChart(this, RunMeasure::Merit);
+    m_meritChart->setObjectName(QStringLiteral("meritChart"));
     // In place of a bare chart when the runs chosen are none.
     m_noRunsLabel = new QLabel(tr("No runs yet"), this);
     m_noRunsLabel->setObjectName(QStringLiteral("noRunsLabel"));
@@ -82,6 +90,7 @@ void ProgressWindow::buildControls()
     m_runPages = new QStackedWidget(this);
     m_runPages->addWidget(m_accuracyChart);
     m_runPages->addWidget(m_noRunsLabel);
+    m_runPages->addWidget(m_meritChart);
 
     m_letterChart = new LetterChart(this);
     m_letterChart->setObjectName(QStringLiteral("letterChart"));
@@ -111,7 +120,11 @@ void ProgressWindow::buildControls()
     // bars, and Qt Charts cuts short a label wider than its bar's room.
     auto *runs = new QHBoxLayout();
     QVBoxLayout *accuracy = addSection(this, runs, tr("&Accuracy per run"), 1);
-    accuracy->addWidget(m_runSwitch, 0, Qt::AlignLeft);
+    auto *switches = new QHBoxLayout();
+    switches->addWidget(m_runSwitch);
+    switches->addWidget(m_measureSwitch);
+    switches->addStretch();
+    accuracy->addLayout(switches);
     accuracy->addWidget(m_runPages);
     QVBoxLayout *confused = addSection(this, runs, tr("Top confusions"), 0);
     confused->addWidget(m_confusionLines);
@@ -156,6 +169,8 @@ void ProgressWindow::buildControls()
     resize(900, 700);
 
     connect(m_runSwitch, &QComboBox::currentIndexChanged, this, &ProgressWindow::showChosenSeries);
+    connect(m_measureSwitch, &QComboBox::currentIndexChanged, this,
+            &ProgressWindow::showChosenSeries);
     connect(m_startLessonButton, &QPushButton::clicked, this, [this] {
         if (m_nextLesson)
             m_source.startLesson(*m_nextLesson);
@@ -226,6 +241,8 @@ QString ProgressWindow::seriesCaption(const RunSeries &series) const
         return tr("Text runs");
     case RunGroup::Messages:
         return tr("Message drills");
+    case RunGroup::Keying:
+        return tr("Keying");
     }
     return QString();
 }
@@ -236,9 +253,17 @@ void ProgressWindow::showChosenSeries()
     if (chosen < 0 || chosen >= int(m_series.size()))
         return;
     const RunSeries &series = m_series[std::size_t(chosen)];
+    const bool keyed =
+        std::ranges::any_of(series.runs, [](const RunPoint &run) { return run.merit.has_value(); });
+    m_measureSwitch->setVisible(keyed);
     m_accuracyChart->showRuns(series.runs);
-    m_runPages->setCurrentWidget(series.runs.empty() ? static_cast<QWidget *>(m_noRunsLabel)
-                                                     : m_accuracyChart);
+    m_meritChart->showRuns(series.runs);
+    QWidget *shown = m_accuracyChart;
+    if (series.runs.empty())
+        shown = m_noRunsLabel;
+    else if (keyed && m_measureSwitch->currentIndex() == 1)
+        shown = m_meritChart;
+    m_runPages->setCurrentWidget(shown);
 }
 
 void ProgressWindow::showAdvice(std::optional<int> nextLesson,

@@ -27,7 +27,8 @@ class LetterChart;
 // runs it advises. A window of its own, not modal; Esc and Close close it. It reads nothing
 // until the first refresh(), so that it costs nothing to make before the learner opens it. Its
 // parts carry object names for anything outside that looks at them: "runSwitch",
-// "accuracyChart", "noRunsLabel", "lessonTable", "adviceLine", "startLessonButton",
+// "measureSwitch" (accuracy or merit, offered when the runs chosen hold keyings),
+// "accuracyChart", "meritChart", "noRunsLabel", "lessonTable", "adviceLine", "startLessonButton",
 // "weakLettersRunButton", "letterChart", "weakestLine", "letterCounts", "confusionLines",
 // "statusLine", "exportButton", "forgetButton" and "closeButton".
 class ProgressWindow : public ProgressView
@@ -72,8 +73,10 @@ private:
     QString m_actionResult; // what the last export or forgetting came to, until a refresh
 
     QComboBox *m_runSwitch = nullptr;
+    QComboBox *m_measureSwitch = nullptr;
     QStackedWidget *m_runPages = nullptr;
     AccuracyChart *m_accuracyChart = nullptr;
+    AccuracyChart *m_meritChart = nullptr;
     QLabel *m_noRunsLabel = nullptr;
     LetterChart *m_letterChart = nullptr;
     QLabel *m_weakestLine = nullptr;

@@ -152,6 +152,10 @@
         <source>Message exam</source>
         <translation>מבחן הודעה</translation>
     </message>
+    <message>
+        <source>Keying</source>
+        <translation>הקשה</translation>
+    </message>
 </context>
 <context>
     <name>TextSource</name>
@@ -203,6 +207,24 @@
 %3, speed %4: %5</source>
         <translation>שידור %1, ‎%2‎
 %3, מהירות %4: %5</translation>
+    </message>
+    <message>
+        <source>Merit</source>
+        <translation>ציון</translation>
+    </message>
+    <message>
+        <source>Average of last 5 keyings</source>
+        <translation>ממוצע 5 ההקשות האחרונות</translation>
+    </message>
+    <message>
+        <source>A clean hand: %1</source>
+        <translation>יד נקייה: %1</translation>
+    </message>
+    <message>
+        <source>Run %1, %2
+%3, speed %4: %5, merit %6</source>
+        <translation>שידור %1, ‎%2‎
+%3, מהירות %4: %5, ציון %6</translation>
     </message>
 </context>
 <context>
@@ -684,6 +706,18 @@
     <message>
         <source>Message drills</source>
         <translation>תרגילי הודעה</translation>
+    </message>
+    <message>
+        <source>Keying</source>
+        <translation>הקשה</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>דיוק</translation>
+    </message>
+    <message>
+        <source>Merit of keyings</source>
+        <translation>ציון ההקשות</translation>
     </message>
     <message>
         <source>All twelve lessons are mastered.</source>
