@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // After Qt's headers, whose names Xlib's macros (Bool, Status) would otherwise replace.
@@ -165,6 +166,12 @@ private:
     void next()
     {
         if (m_done >= warmUpPresses + m_presses) {
+            // Enter ends Blinket's keying, which holds the thread until then; the bare window
+            // lets it pass.
+            const KeyCode enter = XKeysymToKeycode(m_display.get(), XK_Return);
+            XTestFakeKeyEvent(m_display.get(), enter, True, CurrentTime);
+            XTestFakeKeyEvent(m_display.get(), enter, False, CurrentTime);
+            XFlush(m_display.get());
             m_step.stop();
             QCoreApplication::quit();
             return;
@@ -207,6 +214,12 @@ int main(int argc, char *argv[])
         std::fputs("usage: bench_keylatency bare|blinket [presses] [seed]\n", stderr);
         return 2;
     }
+
+    // The keying ends kept in a practice history, and the options are read from their file:
+    // in folders of their own here.
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dataHome.filePath(QStringLiteral("config")).toLocal8Bit());
 
     std::unique_ptr<QWidget> window;
     std::unique_ptr<PracticeSession> session;

@@ -59,19 +59,19 @@ std::optional<std::vector<double>> timelineFrom(const QCommandLineParser &parser
         }
         return timeline.empty() ? std::nullopt : std::optional(timeline);
     }
-    const KeyingProportions international;
+    const Hand international;
     const auto wordsPerMinute = number(parser, QStringLiteral("wpm"), 0);
     const auto dash = number(parser, QStringLiteral("dash"), international.dash);
     const auto letterGap = number(parser, QStringLiteral("letter-gap"), international.letterGap);
     const auto wordGap = number(parser, QStringLiteral("word-gap"), international.wordGap);
     const auto spread = number(parser, QStringLiteral("spread"), 0);
-    const auto seed = number(parser, QStringLiteral("seed"), 0);
+    const auto seed = number(parser, QStringLiteral("seed"), 1);
     if (!wordsPerMinute || *wordsPerMinute <= 0 || !dash || !letterGap || !wordGap || !spread ||
         *spread < 0 || *spread >= 1 || !seed)
         return std::nullopt;
     return keyingTimeline(parser.value(QStringLiteral("text")), *wordsPerMinute,
-                          {*dash, international.elementGap, *letterGap, *wordGap}, *spread,
-                          unsigned(*seed));
+                          {*dash, international.elementGap, *letterGap, *wordGap, *spread},
+                          quint32(*seed));
 }
 
 } // namespace
@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
          QStringLiteral("Each element longer or shorter by up to this "
                         "share, drawn evenly (0)."),
          QStringLiteral("share")},
-        {QStringLiteral("seed"), QStringLiteral("Seed of the spread's draws (0)."),
+        {QStringLiteral("seed"), QStringLiteral("Seed of the spread's draws (1)."),
          QStringLiteral("n")},
     });
     parser.process(app);

@@ -65,7 +65,7 @@ void TestKeyingTimeline::timeline()
         return;
     QCOMPARE(qsizetype(timeline->size()), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
-        if (std::abs((*timeline)[std::size_t(i)] - expected[i]) > 1e-9)
+        if (std::abs((*timeline)[std::size_t(i)] - expected[i]) > 1e-6)
             QFAIL(qPrintable(QStringLiteral("element %1 is %2 ms, not %3")
                                  .arg(i)
                                  .arg((*timeline)[std::size_t(i)])
@@ -79,9 +79,10 @@ void TestKeyingTimeline::spreadKeepsEachElementInItsBounds()
     double smallest = 2.0;
     double largest = 0.0;
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        const std::vector<double> spread = *keyingTimeline(u"PARIS 73", 12.0, {}, 0.2, seed);
+        const std::vector<double> spread =
+            *keyingTimeline(u"PARIS 73", 12.0, {.spread = 0.2}, seed);
         QCOMPARE(spread.size(), even.size());
-        QCOMPARE(*keyingTimeline(u"PARIS 73", 12.0, {}, 0.2, seed), spread);
+        QCOMPARE(*keyingTimeline(u"PARIS 73", 12.0, {.spread = 0.2}, seed), spread);
         for (std::size_t i = 0; i < even.size(); ++i) {
             const double factor = spread[i] / even[i];
             QVERIFY2(
@@ -94,8 +95,8 @@ void TestKeyingTimeline::spreadKeepsEachElementInItsBounds()
     // Over 20 draws of 48 elements the factors reach well into both ends.
     QVERIFY(smallest < 0.82);
     QVERIFY(largest > 1.18);
-    QVERIFY(*keyingTimeline(u"PARIS", 12.0, {}, 0.2, 1) !=
-            *keyingTimeline(u"PARIS", 12.0, {}, 0.2, 2));
+    QVERIFY(*keyingTimeline(u"PARIS", 12.0, {.spread = 0.2}, 1) !=
+            *keyingTimeline(u"PARIS", 12.0, {.spread = 0.2}, 2));
 }
 
 QTEST_APPLESS_MAIN(TestKeyingTimeline)
