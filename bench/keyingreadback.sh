@@ -6,17 +6,24 @@
 # 5, 12 and 20 words a minute with International proportions, with each element up to a fifth
 # longer or shorter at random, and with a short dash (1.6 dots) and short letter gaps (1.5
 # dots). Prints per case how many trials were read as keyed and, where the practice history
-# keeps a merit, its lowest, median and highest. Each trial starts the program afresh.
-# Usage: keyingreadback.sh [build directory] [trials] [word]     (defaults: build, 5, PARIS)
+# keeps a merit, its lowest, median and highest. Each trial starts the program afresh; a trial
+# whose keying was not kept (the program did not start it, or never ended it) counts as failed.
+# The lamp key repeats when held long, as a keyboard's does; "off" as the last argument turns
+# its repeat off, to tell the reading of a slow hand from the handling of the repeats.
+# Usage: keyingreadback.sh [build directory] [trials] [word] [speeds] [repeat: on|off]
+#        (defaults: build, 5, PARIS, "5 12 20", on)
 # The build needs the tests (BLINKET_TESTS) for the keyer.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 trials=${2:-5}
 word=${3:-PARIS}
+speeds=${4:-5 12 20}
+repeat=${5:-on}
 
 if [ -z "${READBACK_IN_SERVER:-}" ]; then
-    READBACK_IN_SERVER=1 exec "$here/../tests/smoke/xserver.sh" "$0" "$build" "$trials" "$word"
+    READBACK_IN_SERVER=1 exec "$here/../tests/smoke/xserver.sh" "$0" "$build" "$trials" "$word" \
+        "$speeds" "$repeat"
 fi
 
 source "$here/../tests/smoke/common.sh"
@@ -37,12 +44,17 @@ printf '[runs]\ntextFile=%s\n[keying]\nsend=words\n' "$work/word.txt" \
     >"$XDG_CONFIG_HOME/blinket/blinket.conf"
 cd "$work/run"
 
+keyer_options=(--text "$word")
+[ "$repeat" = on ] || keyer_options+=(--no-repeat)
 has_merit=
-# trial options...: one keying of the word in a fresh program; its row is kept.
+failed=0
+# trial options...: one keying of the word in a fresh program, kept in the history.
 trial() {
     start "$program"
     find_window
-    keyed_exercise "$keyer" --text "$word" "$@"
+    # In a subshell: a trial that fails ends it alone, not the measurement.
+    (keyed_exercise "$keyer" "${keyer_options[@]}" "$@") >"$work/trial" ||
+        { failed=$((failed + 1)); sed 's/^/    failed: /' "$work/trial"; }
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     pid=
@@ -50,7 +62,7 @@ trial() {
 
 cases=("International|" "spread 20 %|--spread 0.2" "dash 1.6, letter gap 1.5|--dash 1.6 --letter-gap 1.5")
 printf '%-26s %4s %10s %26s\n' case wpm "read right" "merit min/median/max"
-for wpm in 5 12 20; do
+for wpm in $speeds; do
     for each in "${cases[@]}"; do
         name=${each%%|*}
         read -r -a options <<<"${each#*|}"
@@ -75,4 +87,5 @@ for wpm in 5 12 20; do
         query "SELECT copy FROM runs WHERE id >= $first" | paste -sd ' ' | sed 's/^/    read: /'
     done
 done
+echo "lamp key repeat $repeat; $failed trials failed"
 [ "$has_merit" = 1 ] || echo "(this build's practice history keeps no merit: the reading alone)"

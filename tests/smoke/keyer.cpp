@@ -14,8 +14,11 @@
 // Usage: keyer [--key NAME] --marks "MS MS ..."            (mark, space, mark, ...)
 //        keyer [--key NAME] --text TEXT --wpm N [--dash D] [--letter-gap G] [--word-gap W]
 //              [--spread S] [--seed N]
-// The key is an X keysym name (space by default). A timeline ending with a space is waited
-// out before the keyer ends, so that a program may read the last letter as closed.
+//        (either with [--no-repeat])
+// The key is an X keysym name (space by default). Held longer than the X server's repeat
+// delay (660 ms in Xvfb, a dash at 5 words a minute is 720 ms) it repeats as a keyboard's does,
+// unless --no-repeat turns its repeat off while it keys. A timeline ending with a space is
+// waited out before the keyer ends, so that a program may read the last letter as closed.
 #include "keyingtimeline.h"
 
 #include <QCommandLineParser>
@@ -100,6 +103,7 @@ int main(int argc, char *argv[])
          QStringLiteral("Each element longer or shorter by up to this "
                         "share, drawn evenly (0)."),
          QStringLiteral("share")},
+        {QStringLiteral("no-repeat"), QStringLiteral("The key does not repeat while held.")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the spread's draws (1)."),
          QStringLiteral("n")},
     });
@@ -136,6 +140,16 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    const bool noRepeat = parser.isSet(QStringLiteral("no-repeat"));
+    const auto setRepeat = [display, keycode](int mode) {
+        XKeyboardControl control{};
+        control.key = keycode;
+        control.auto_repeat_mode = mode;
+        XChangeKeyboardControl(display, KBKey | KBAutoRepeatMode, &control);
+    };
+    if (noRepeat)
+        setRepeat(AutoRepeatModeOff);
+
     // Instants are summed in milliseconds and turned into clock time each on its own, so
     // fractions of a millisecond never add up.
     const auto start = Clock::now();
@@ -156,6 +170,8 @@ int main(int argc, char *argv[])
     waitUntil(elapsedMs);
     if (timeline->size() % 2 == 1)
         send(false);
+    if (noRepeat)
+        setRepeat(AutoRepeatModeDefault);
     XSync(display, False);
     XCloseDisplay(display);
     return 0;
