@@ -97,6 +97,7 @@ public:
         m_inner.Sleep(ms);
         lastWake = Clock::now();
     }
+    void awaitEvents(qint32 ms) override { m_inner.awaitEvents(ms); }
     float Timer() override { return m_inner.Timer(); }
     double steadySeconds() override { return m_inner.steadySeconds(); }
     void Randomize(float seed) override { m_inner.Randomize(seed); }

@@ -46,8 +46,9 @@ QString keyOf(OptionKey key)
 // The words [keying] send is written with, in the order of KeyingText.
 constexpr const char *keyingTextWords[] = {"groups", "words", "signals"};
 
-// The modifier keys pressed alone, which a key sequence cannot name ("Ctrl" reads as no key,
-// and Qt writes Qt::Key_Control as "Control"): a practice key often types one of them.
+// The modifier keys pressed alone, by the names they have in a key sequence such as Ctrl+A:
+// alone, Qt reads "Ctrl" as no key and writes Qt::Key_Control as "Control". A practice key
+// often types one of them.
 constexpr std::pair<int, const char *> modifierKeys[] = {{Qt::Key_Control, "Ctrl"},
                                                          {Qt::Key_Shift, "Shift"},
                                                          {Qt::Key_Alt, "Alt"},

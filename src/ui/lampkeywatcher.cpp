@@ -12,22 +12,24 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <cmath>
 #include <utility>
 
 namespace blinket {
 
-LampKeyWatcher::LampKeyWatcher(QWidget &window, QWidget &lampArea, Lamp &lamp,
-                               Platform &platform)
-    : QObject(&window), m_window(window), m_lampArea(lampArea), m_lamp(lamp),
-      m_platform(platform), m_key(Qt::Key_Space)
+LampKeyWatcher::LampKeyWatcher(QWidget &window, QWidget &lampArea, Lamp &lamp, Platform &platform)
+    : QObject(&window), m_window(window), m_lampArea(lampArea), m_lamp(lamp), m_platform(platform),
+      m_key(Qt::Key_Space)
 {}
 
 void LampKeyWatcher::listen()
 {
-    m_strokes.clear();
+    m_stamped.clear();
+    m_steady.clear();
     m_downAt.reset();
     m_finish = false;
-    m_clockOffset = 0.0;
+    m_stampsKeepPace = true;
+    m_last.reset();
     if (!m_listening)
         QCoreApplication::instance()->installEventFilter(this);
     m_listening = true;
@@ -61,9 +63,17 @@ QString LampKeyWatcher::keyName() const
     }
 }
 
+std::vector<KeyStroke> LampKeyWatcher::strokes() const
+{
+    return m_stampsKeepPace ? m_stamped : m_steady;
+}
+
 double LampKeyWatcher::now() const
 {
-    return m_platform.steadySeconds() + m_clockOffset;
+    const double steady = m_platform.steadySeconds();
+    if (!m_stampsKeepPace || !m_last)
+        return steady;
+    return m_last->stamped + (steady - m_last->steady);
 }
 
 bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
@@ -92,8 +102,7 @@ bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         const auto &mouse = static_cast<const QMouseEvent &>(*event);
         const QPoint at = m_window.mapFromGlobal(mouse.globalPosition().toPoint());
-        if (mouse.button() != Qt::LeftButton || m_downAt ||
-            !m_lampArea.geometry().contains(at))
+        if (mouse.button() != Qt::LeftButton || m_downAt || !m_lampArea.geometry().contains(at))
             return false;
         m_byMouse = true;
         down(mouse);
@@ -110,10 +119,8 @@ bool LampKeyWatcher::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowDeactivate:
         // A release the window will never see: the learner turned to another window.
         if (watched == &m_window && m_downAt) {
-            m_strokes.push_back({*m_downAt, now()});
-            m_downAt.reset();
+            upAt({now(), m_platform.steadySeconds()});
             m_byMouse = false;
-            light(false);
         }
         return false;
     default:
@@ -126,26 +133,37 @@ void LampKeyWatcher::down(const QInputEvent &event)
     if (m_downAt)
         return;
     light(true);
-    m_downAt = timeOf(event);
+    m_downAt = momentOf(event);
 }
 
 void LampKeyWatcher::up(const QInputEvent &event)
 {
-    if (!m_downAt)
-        return;
+    if (m_downAt)
+        upAt(momentOf(event));
+}
+
+void LampKeyWatcher::upAt(Moment moment)
+{
     light(false);
-    const double at = timeOf(event);
-    m_strokes.push_back({*m_downAt, std::max(at, *m_downAt)});
+    const Moment down = *m_downAt;
+    m_stamped.push_back({down.stamped, std::max(moment.stamped, down.stamped)});
+    m_steady.push_back({down.steady, std::max(moment.steady, down.steady)});
     m_downAt.reset();
 }
 
-double LampKeyWatcher::timeOf(const QInputEvent &event)
+LampKeyWatcher::Moment LampKeyWatcher::momentOf(const QInputEvent &event)
 {
-    if (event.timestamp() == 0)
-        return m_platform.steadySeconds() + m_clockOffset;
-    const double at = double(event.timestamp()) / 1000.0;
-    m_clockOffset = at - m_platform.steadySeconds();
-    return at;
+    const double steady = m_platform.steadySeconds();
+    const Moment moment{event.timestamp() == 0 ? steady : double(event.timestamp()) / 1000.0,
+                        steady};
+    // Handling may lag an event by a few milliseconds, never by a tenth of a second more
+    // between two events than it did before.
+    constexpr double pace = 0.1;
+    if (m_last &&
+        std::abs((moment.stamped - m_last->stamped) - (moment.steady - m_last->steady)) > pace)
+        m_stampsKeepPace = false;
+    m_last = moment;
+    return moment;
 }
 
 void LampKeyWatcher::light(bool lit)

@@ -37,7 +37,7 @@ public:
 
     void listen() override;
     void stopListening() override;
-    std::vector<KeyStroke> strokes() const override { return m_strokes; }
+    std::vector<KeyStroke> strokes() const override;
     bool held() const override { return m_downAt.has_value(); }
     double now() const override;
     bool takeFinish() override { return std::exchange(m_finish, false); }
@@ -46,9 +46,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // An event's moment on both clocks: the window system's and the steady one.
+    struct Moment
+    {
+        double stamped = 0.0;
+        double steady = 0.0;
+    };
+
     void down(const QInputEvent &event);
     void up(const QInputEvent &event);
-    double timeOf(const QInputEvent &event);
+    void upAt(Moment moment);
+    Moment momentOf(const QInputEvent &event);
     void light(bool lit);
 
     QWidget &m_window;
@@ -60,10 +68,13 @@ private:
     bool m_listening = false;
     bool m_byMouse = false;
     bool m_finish = false;
-    std::optional<double> m_downAt;
-    std::vector<KeyStroke> m_strokes;
-    // The events' clock less the steady clock, at the last event: now() on the events' clock.
-    double m_clockOffset = 0.0;
+    std::optional<Moment> m_downAt;
+    // The strokes on each clock. The window system's times are exact, unless its clock does
+    // not keep pace with the steady one (events made up by a program): then the steady one's.
+    std::vector<KeyStroke> m_stamped;
+    std::vector<KeyStroke> m_steady;
+    bool m_stampsKeepPace = true;
+    std::optional<Moment> m_last;
 };
 
 } // namespace blinket

@@ -7,6 +7,7 @@
 #include "practice/practicesession.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "ui/fonts.h"
+#include "ui/keying/keyinggradewindow.h"
 #include "ui/options/optionswindow.h"
 #include "ui/progressbridge.h"
 #include "ui/progressopener.h"
@@ -63,6 +64,17 @@ void PracticeWindows::showCopyCheck()
     toFront(window);
 }
 
+void PracticeWindows::showKeyingGrade(const KeyingGrade &grade, const QString &kept)
+{
+    if (!m_keyingGrade) {
+        m_keyingGrade = new KeyingGradeWindow(&m_main);
+        place(*m_keyingGrade, QSize(420, 300));
+        connect(m_keyingGrade, &KeyingGradeWindow::keyAnother, this, &PracticeWindows::keyAnother);
+    }
+    m_keyingGrade->showGrade(grade, kept);
+    toFront(*m_keyingGrade);
+}
+
 void PracticeWindows::showProgress()
 {
     if (!m_progress) {
@@ -95,10 +107,12 @@ void PracticeWindows::showOptions()
 
 void PracticeWindows::hideForRun()
 {
-    // A new run makes the check of the last one stale; Progress and Options come back after
-    // the run, and the keyboard is the main window's meanwhile.
+    // A new run makes the check and the grade of the last one stale; Progress and Options come
+    // back after the run, and the keyboard is the main window's meanwhile.
     if (m_copyCheck)
         m_copyCheck->hide();
+    if (m_keyingGrade)
+        m_keyingGrade->hide();
     m_progressBack = m_progress && m_progress->isVisible();
     if (m_progressBack)
         m_progress->hide();

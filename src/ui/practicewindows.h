@@ -15,13 +15,16 @@ namespace blinket {
 
 class CopyCheckWindow;
 class ErrorGuard;
+class KeyingGradeWindow;
 class OptionsWindow;
 class PracticeSession;
 class ProgressView;
+struct KeyingGrade;
 
-// The main window's practice windows: the Copy check, Progress and Options. Each is made when
-// first shown, opens beside the main window (never over the lamp or Stop), and hides while a
-// run sends; Progress and Options come back after the run, Progress with the run in it.
+// The main window's practice windows: the Copy check, the keying grade, Progress and Options.
+// Each is made when first shown, opens beside the main window (never over the lamp or Stop),
+// and hides while a run sends; Progress and Options come back after the run, Progress with the
+// run in it.
 class PracticeWindows : public QObject
 {
     Q_OBJECT
@@ -39,6 +42,8 @@ public:
 
     // The Copy check window for the session's last run, in front.
     void showCopyCheck();
+    // The keying grade window with this grade, in front.
+    void showKeyingGrade(const KeyingGrade &grade, const QString &kept);
     void showProgress();
     void showOptions();
 
@@ -50,6 +55,8 @@ signals:
     // A run with a copy ended and the Copy check window opened for it; typingBox is where the
     // copy is typed there.
     void copyCheckOpenedAfterRun(QWidget &typingBox);
+    // The keying grade window's Key another.
+    void keyAnother();
 
 private:
     CopyCheckWindow &copyCheckWindow();
@@ -62,6 +69,7 @@ private:
     std::function<QList<QRect>()> m_keptInSight;
     Starts m_starts;
     CopyCheckWindow *m_copyCheck = nullptr;
+    KeyingGradeWindow *m_keyingGrade = nullptr;
     ProgressView *m_progress = nullptr;
     OptionsWindow *m_options = nullptr;
     bool m_progressBack = false;

@@ -15,6 +15,7 @@
 #include "signal/characters.h"
 #include "ui/lampkeywatcher.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QWidget>
 
@@ -239,11 +240,11 @@ void RunController::prepareKeying(Prepared &prepared, const Options &options)
         break;
     }
     case KeyingText::Signals: {
-        const std::span<const CodeSignal> signals = codeSignals();
-        const auto at = std::min(std::size_t(m_platform.Rnd() * float(signals.size())),
-                                 signals.size() - 1);
-        asked = QString::fromUtf16(signals[at].letters);
-        prompt = signalPrompt(signals[at]);
+        const std::span<const CodeSignal> table = codeSignals();
+        const auto at =
+            std::min(std::size_t(m_platform.Rnd() * float(table.size())), table.size() - 1);
+        asked = QString::fromUtf16(table[at].letters);
+        prompt = signalPrompt(table[at]);
         break;
     }
     }
@@ -258,12 +259,14 @@ void RunController::keepKeying(const RunResult &result)
         m_keyingUnit = 1.2 / grade.figures.wordsPerMinute;
     RunRecord run;
     run.kind = RunKind::Keying;
+    // From the first press.
+    run.startedUtc =
+        QDateTime::currentDateTimeUtc().addMSecs(-qint64(double(result.seconds) * 1000.0));
     run.speed = m_view.combo1Text();
     run.unit = m_state.Unit;
     run.minutes = m_view.text2Text();
     run.elapsedSeconds = result.seconds;
-    m_session.keepKeying(run, grade.asked, grade.read, grade.figures);
-    emit keyingGraded(grade);
+    emit keyingGraded(grade, m_session.keepKeying(run, grade.asked, grade.read, grade.figures));
 }
 
 void RunController::tellOnce(const QStringList &problems)

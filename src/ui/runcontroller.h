@@ -69,8 +69,8 @@ signals:
     void runStarting();
     // The run is over and the window is as it is between runs.
     void runOver();
-    // A keying was graded (after runOver).
-    void keyingGraded(const KeyingGrade &grade);
+    // A keying was graded (after runOver), and kept in the practice history as kept says.
+    void keyingGraded(const KeyingGrade &grade, const QString &kept);
 
 private:
     struct Prepared;

@@ -21,12 +21,6 @@ std::vector<RunRecord> readingRuns()
             lessonRun(2, 5, 10, 4)};
 }
 
-const RunPoint &keyingIn(const ProgressReport &report, RunGroup group, std::size_t at)
-{
-    const auto series = std::ranges::find(report.series, group, &RunSeries::group);
-    return series->runs.at(at);
-}
-
 } // namespace
 
 class TestKeyingStatistics : public QObject
@@ -35,7 +29,6 @@ class TestKeyingStatistics : public QObject
 private slots:
     void keyingsMoveNoLetterStatistics_data();
     void keyingsMoveNoLetterStatistics();
-    void keyingsHaveASeriesOfMerit();
 };
 
 void TestKeyingStatistics::keyingsMoveNoLetterStatistics_data()
@@ -47,8 +40,6 @@ void TestKeyingStatistics::keyingsMoveNoLetterStatistics_data()
         << QStringLiteral("TTTTTTTTTT") << QStringLiteral("TTTTTTTTTT") << 5;
     QTest::newRow("every letter keyed wrong, last")
         << QStringLiteral("EEEEEEEEEE") << QStringLiteral("SSSSSSSSSS") << 5;
-    QTest::newRow("letters missed, between the lessons")
-        << QStringLiteral("EEEEWG") << QStringLiteral("------") << 2;
     QTest::newRow("figures keyed as letters, first")
         << QStringLiteral("55555") << QStringLiteral("HHHHH") << 0;
 }
@@ -76,32 +67,10 @@ void TestKeyingStatistics::keyingsMoveNoLetterStatistics()
     QCOMPARE(confusions(withKeyings), confusions(reading));
     const auto lessons = lessonProgress(withKeyings);
     QVERIFY(lessons[0].mastered);
-    QCOMPARE(lessons[0].runs, 3);
-    QCOMPARE(lessons[1].moreToMaster, runsToMaster);
     QCOMPARE(nextLesson(lessons), std::optional<int>(2));
     // Only the characters read are on the chart: a figure keyed is not one.
     QCOMPARE(progressReport(withKeyings).characters.size(),
              progressReport(reading).characters.size());
-}
-
-void TestKeyingStatistics::keyingsHaveASeriesOfMerit()
-{
-    std::vector<RunRecord> runs = readingRuns();
-    for (const int merit : {40, 60, 95})
-        runs.push_back(keyingRun(QStringLiteral("SOS"), QStringLiteral("SOS"), merit));
-    runs.insert(runs.begin() + 6, lessonRun(2, 10, 10));
-    const ProgressReport report = progressReport(oneMinuteApart(runs));
-    // Among all runs, in time order, with their accuracy like any other run.
-    const RunPoint &third = keyingIn(report, RunGroup::All, 8);
-    QCOMPARE(third.kind, RunKind::Keying);
-    QCOMPARE(third.accuracy, 100);
-    QCOMPARE(third.merit, std::optional<int>(95));
-    // The average of merit runs over the keyings alone, skipping the lesson between them.
-    QCOMPARE(third.recentMerit, 65.0);
-    QCOMPARE(keyingIn(report, RunGroup::All, 0).merit, std::nullopt);
-    const auto keyings = std::ranges::find(report.series, RunGroup::Keying, &RunSeries::group);
-    QCOMPARE(keyings->runs.size(), std::size_t(3));
-    QCOMPARE(keyings->runs[1].recentMerit, 50.0);
 }
 
 QTEST_GUILESS_MAIN(TestKeyingStatistics)

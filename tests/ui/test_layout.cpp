@@ -344,12 +344,13 @@ void TestLayout::controlsOverlapInTheirStackingOrder()
                 names << child->objectName();
         return names;
     };
-    QCOMPARE(
-        stack(m_form.get()),
-        QStringLiteral("cmdStop Frame2 Frame1 Text1 Command2 Label11 Label4(1) Label4(0) "
-                       "pic1 checkCopyButton progressButton optionsButton "
-                       "weakLettersButton textRunButton drillButton typingHint drillPrompt Image1")
-            .split(u' '));
+    QCOMPARE(stack(m_form.get()),
+             QStringLiteral(
+                 "cmdStop Frame2 Frame1 Text1 Command2 Label11 Label4(1) Label4(0) "
+                 "pic1 checkCopyButton progressButton optionsButton "
+                 "weakLettersButton textRunButton drillButton keyingButton typingHint drillPrompt "
+                 "keyingPrompt keyingRead Image1")
+                 .split(u' '));
     const QStringList settings = stack(control<QFrame>(*m_form, "Frame2"));
     const auto below = [&settings](const char *lower, const char *upper) {
         return settings.indexOf(QLatin1String(lower)) + 1 == settings.indexOf(QLatin1String(upper));

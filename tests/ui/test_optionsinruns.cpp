@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 using namespace blinket;
@@ -47,6 +48,7 @@ private slots:
     void theOptionsWindowKeepsWhatTheLearnerSets();
     void theOptionsWindowShowsWhatItCannotUseAndLeavesIt();
     void largeCountsAreWrittenAsTheLocaleWritesThem();
+    void theOptionsWindowSetsTheLampKey();
 };
 
 void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
@@ -212,6 +214,37 @@ void TestOptionsInRuns::largeCountsAreWrittenAsTheLocaleWritesThem()
         control<QLabel>(*h.form.findChild<OptionsWindow *>(), "textFileWords")->text();
     QLocale::setDefault(QLocale::c());
     QCOMPARE(shown, QStringLiteral("1,234 words to send."));
+}
+
+void TestOptionsInRuns::theOptionsWindowSetsTheLampKey()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[keying]\nkey=Ctrl+A\nsend=poems\n"));
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    auto *lampKey = control<QLabel>(*window, "lampKey");
+    auto *problem = control<QLabel>(*window, "keyingProblem");
+    QCOMPARE(lampKey->text(), QStringLiteral("Ctrl+A"));
+    QVERIFY(problem->text().contains(u"Ctrl+A") && problem->text().contains(u"poems"));
+    auto *set = control<QPushButton>(*window, "setLampKey");
+    const QString path = h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf"));
+    // Enter is refused, and Esc gives up without closing the window; the file is as it was.
+    QTest::mouseClick(set, Qt::LeftButton);
+    QTest::keyClick(set, Qt::Key_Return);
+    QVERIFY(problem->text().contains(u"Enter ends the keying"));
+    QTest::mouseClick(set, Qt::LeftButton);
+    QTest::keyClick(set, Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    QVERIFY(contentsOf(path).contains("key=Ctrl+A"));
+    // A modifier alone is a key; the send= written by hand stays.
+    QTest::mouseClick(set, Qt::LeftButton);
+    QTest::keyClick(set, Qt::Key_Control);
+    QCOMPARE(lampKey->text(), QStringLiteral("Ctrl"));
+    const QByteArray file = contentsOf(path);
+    QVERIFY2(file.contains("[keying]\nkey=Ctrl\n") && file.contains("send=poems"),
+             file.constData());
+    QVERIFY(!problem->text().contains(u"Ctrl") && problem->text().contains(u"poems"));
 }
 
 QTEST_MAIN(TestOptionsInRuns)

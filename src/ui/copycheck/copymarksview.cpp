@@ -110,14 +110,19 @@ CopyMarksView::Shape CopyMarksView::markShape(Mark mark)
 
 QString CopyMarksView::legendHtml()
 {
-    return tr("Under each character sent, what you typed: %1 right, %2 wrong, %3 missed, "
-              "%4 extra (a %5 above it).")
-        .arg(span(rightColour, {}, QStringLiteral("A")),
-             span(wrongColour, QStringLiteral("font-weight:bold;text-decoration:underline"),
-                  QStringLiteral("B")),
-             span(missedColour, QStringLiteral("font-weight:bold"), QStringLiteral("–")),
-             span(extraColour, QStringLiteral("font-style:italic"), QStringLiteral("C")),
-             span(extraColour, QStringLiteral("font-weight:bold"), QStringLiteral("+")));
+    return legendHtml(tr("Under each character sent, what you typed: %1 right, %2 wrong, "
+                         "%3 missed, %4 extra (a %5 above it)."));
+}
+
+QString CopyMarksView::legendHtml(const QString &sentence)
+{
+    return sentence.toHtmlEscaped().arg(
+        span(rightColour, {}, QStringLiteral("A")),
+        span(wrongColour, QStringLiteral("font-weight:bold;text-decoration:underline"),
+             QStringLiteral("B")),
+        span(missedColour, QStringLiteral("font-weight:bold"), QStringLiteral("–")),
+        span(extraColour, QStringLiteral("font-style:italic"), QStringLiteral("C")),
+        span(extraColour, QStringLiteral("font-weight:bold"), QStringLiteral("+")));
 }
 
 void CopyMarksView::fitToView()

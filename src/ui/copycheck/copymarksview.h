@@ -51,6 +51,9 @@ public:
 
     // What the marks mean, in the same shapes and colours, as rich text.
     static QString legendHtml();
+    // The same in other words (another window's): sentence holds the right, wrong, missed and
+    // extra marks as %1 to %4, and the plus as %5.
+    static QString legendHtml(const QString &sentence);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -361,8 +361,7 @@ void Form1::buildControls()
     m_drillButton =
         button(this, QStringLiteral("drillButton"), QStringLiteral("&Message drill  תרגיל הודעה"));
     place(m_drillButton, 4800, 4590, 2640, 315);
-    m_keyingButton =
-        button(this, QStringLiteral("keyingButton"), QStringLiteral("&Keying  הקשה"));
+    m_keyingButton = button(this, QStringLiteral("keyingButton"), QStringLiteral("&Keying  הקשה"));
     place(m_keyingButton, 6960, 4245, 1695, 315);
     // Between the lessons and the lamp, where even the largest lamp leaves room.
     m_typingHint = label(this, QStringLiteral("typingHint"),
@@ -394,7 +393,10 @@ void Form1::buildControls()
         keying->hide();
     }
     QFont large = m_keyingRead->font();
-    large.setPointSizeF(large.pointSizeF() * 1.6);
+    if (large.pixelSize() > 0)
+        large.setPixelSize(large.pixelSize() * 8 / 5);
+    else
+        large.setPointSizeF(large.pointSizeF() * 1.6);
     large.setBold(true);
     m_keyingRead->setFont(large);
 

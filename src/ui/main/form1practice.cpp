@@ -26,6 +26,12 @@ void Form1::connectPractice()
     // on into the copy there.
     connect(m_practiceWindows, &PracticeWindows::copyCheckOpenedAfterRun, m_runs,
             &RunController::handOverTo);
+    connect(m_runs, &RunController::keyingGraded, m_practiceWindows,
+            &PracticeWindows::showKeyingGrade);
+    // Once its click is over: the keying holds the thread.
+    connect(m_practiceWindows, &PracticeWindows::keyAnother, this, [this] {
+        QMetaObject::invokeMethod(m_keyingAction, &QAction::trigger, Qt::QueuedConnection);
+    });
 }
 
 void Form1::showBetweenRuns(void (PracticeWindows::*show)())

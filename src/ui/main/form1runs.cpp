@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "runs/lessons.h"
+#include "ui/lampkeywatcher.h"
 #include "ui/main/form1.h"
 #include "ui/main/twips.h"
 #include "ui/runcontroller.h"
@@ -32,8 +33,7 @@ void Form1::connectRuns()
         runAction(m_weakLettersButton, [this] { m_runs->run({RunRequest::What::WeakLetters}); });
     m_textRunAction = runAction(m_textRunButton, [this] { m_runs->run({RunRequest::What::Text}); });
     m_drillAction = runAction(m_drillButton, [this] { m_runs->run({RunRequest::What::Drill}); });
-    m_keyingAction =
-        runAction(m_keyingButton, [this] { m_runs->run({RunRequest::What::Keying}); });
+    m_keyingAction = runAction(m_keyingButton, [this] { m_runs->run({RunRequest::What::Keying}); });
     connect(cmdStop, &QPushButton::clicked, this,
             [this] { m_guard.run([this] { cmdStop_Click(); }); });
 }
@@ -174,9 +174,9 @@ void Form1::showKeying(const QString &prompt, const QString &read)
         m_keyingRead->hide();
         return;
     }
-    m_keyingPrompt->setText(
-        tr("Send: %1").arg(prompt) + u'\n' +
-        tr("Hold %1 or the mouse on the lamp to light it; Enter when done").arg(m_lampKey->keyName()));
+    m_keyingPrompt->setText(tr("Send: %1").arg(prompt) + u'\n' +
+                            tr("Hold %1 or the mouse on the lamp to light it; Enter when done")
+                                .arg(m_lampKey->keyName()));
     // A space keeps the line's height before anything is read.
     m_keyingRead->setText(read.isEmpty() ? QStringLiteral(" ") : read);
     // Above the lamp, whatever its size, across the window; below it when it leaves no room.

@@ -6,10 +6,12 @@
 #include "runs/textsource.h"
 #include "signal/characters.h"
 #include "ui/filedialog.h"
+#include "ui/options/keycatcher.h"
 #include "ui/scrolled.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -25,6 +27,11 @@
 namespace blinket {
 
 namespace {
+
+// The options whose problems show under one control each.
+constexpr OptionKey drillKeys[] = {OptionKey::DrillText, OptionKey::DrillExam};
+constexpr OptionKey keyingKeys[] = {OptionKey::LampKey, OptionKey::KeyingText,
+                                    OptionKey::KeyingInDrill};
 
 QLabel *note(QWidget *parent, const QString &name)
 {
@@ -130,6 +137,39 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     drillLayout->addWidget(m_drillExam);
     drillLayout->addWidget(m_drillProblem);
 
+    auto *keying = new QGroupBox(tr("Keying"), this);
+    m_lampKey = new QLabel(keying);
+    m_lampKey->setObjectName(QStringLiteral("lampKey"));
+    m_lampKey->setTextFormat(Qt::PlainText);
+    auto *setLampKey = new KeyCatcher(tr("&Set…"), keying);
+    setLampKey->setObjectName(QStringLiteral("setLampKey"));
+    auto *lampKeyLabel = new QLabel(tr("Lamp key:"), keying);
+    lampKeyLabel->setBuddy(setLampKey);
+    auto *lampKeyRow = new QHBoxLayout;
+    lampKeyRow->addWidget(lampKeyLabel);
+    lampKeyRow->addWidget(m_lampKey);
+    lampKeyRow->addWidget(setLampKey);
+    lampKeyRow->addStretch();
+    // In the order of KeyingText.
+    m_keyingText = new QComboBox(keying);
+    m_keyingText->setObjectName(QStringLiteral("keyingText"));
+    m_keyingText->addItems({tr("Groups of five"), tr("Words, as in text runs"),
+                            tr("Signals of the International Code")});
+    auto *keyingTextLabel = new QLabel(tr("S&end:"), keying);
+    keyingTextLabel->setBuddy(m_keyingText);
+    auto *keyingTextRow = new QHBoxLayout;
+    keyingTextRow->addWidget(keyingTextLabel);
+    keyingTextRow->addWidget(m_keyingText);
+    keyingTextRow->addStretch();
+    m_keyingInDrill = new QCheckBox(tr("Answer the message drill with the lamp key"), keying);
+    m_keyingInDrill->setObjectName(QStringLiteral("keyingInDrill"));
+    m_keyingProblem = note(keying, QStringLiteral("keyingProblem"));
+    auto *keyingLayout = new QVBoxLayout(keying);
+    keyingLayout->addLayout(lampKeyRow);
+    keyingLayout->addLayout(keyingTextRow);
+    keyingLayout->addWidget(m_keyingInDrill);
+    keyingLayout->addWidget(m_keyingProblem);
+
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
     auto *where = note(this, QStringLiteral("where"));
@@ -147,6 +187,7 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     contentLayout->addWidget(characters);
     contentLayout->addWidget(text);
     contentLayout->addWidget(drill);
+    contentLayout->addWidget(keying);
     contentLayout->addStretch();
     QScrollArea *scroll = scrolled(content, this);
     auto *layout = new QVBoxLayout(this);
@@ -163,6 +204,17 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_drillExam, &QCheckBox::toggled, this, [this](bool exam) {
         m_options.drillExam = exam;
         save(OptionKey::DrillExam);
+    });
+    connect(setLampKey, &KeyCatcher::caught, this, &OptionsWindow::saveLampKey);
+    // Chosen again, the text shown is written too: it may stand in for a value that cannot be
+    // used.
+    connect(m_keyingText, &QComboBox::activated, this, [this](int index) {
+        m_options.keyingText = KeyingText(index);
+        save(OptionKey::KeyingText);
+    });
+    connect(m_keyingInDrill, &QCheckBox::toggled, this, [this](bool inDrill) {
+        m_options.keyingInDrill = inDrill;
+        save(OptionKey::KeyingInDrill);
     });
     connect(choose, &QPushButton::clicked, this, &OptionsWindow::chooseTextFile);
     connect(builtIn, &QPushButton::clicked, this, [this] {
@@ -198,6 +250,7 @@ void OptionsWindow::load()
     const QSignalBlocker blockers[] = {QSignalBlocker(m_letters),     QSignalBlocker(m_figures),
                                        QSignalBlocker(m_punctuation), QSignalBlocker(m_procedure),
                                        QSignalBlocker(m_drillWords),  QSignalBlocker(m_drillExam)};
+    const QSignalBlocker keyingBlocker(m_keyingInDrill);
     // A value that cannot be used shows as written, so that the learner sees what to mend.
     const OptionProblem *letterSpeed = m_read.problem(OptionKey::LetterSpeed);
     m_letterSpeed->setText(letterSpeed ? letterSpeed->written : m_options.letterSpeed);
@@ -212,16 +265,28 @@ void OptionsWindow::load()
     m_drillExam->setChecked(m_options.drillExam);
     showDrillProblems();
     showTextFile();
+    showLampKey();
+    m_keyingText->setCurrentIndex(int(m_options.keyingText));
+    m_keyingInDrill->setChecked(m_options.keyingInDrill);
+    showProblems(keyingKeys, m_keyingProblem);
 }
 
 void OptionsWindow::showDrillProblems()
 {
+    showProblems(drillKeys, m_drillProblem);
+}
+
+void OptionsWindow::showProblems(std::span<const OptionKey> keys, QLabel *label,
+                                 const QString &notKept)
+{
     QStringList problems;
-    for (const OptionKey key : {OptionKey::DrillText, OptionKey::DrillExam}) {
+    for (const OptionKey key : keys) {
         if (const OptionProblem *problem = m_read.problem(key))
             problems << tr("Not used: %1.").arg(problem->why);
     }
-    m_drillProblem->setText(problems.join(u'\n'));
+    if (!notKept.isEmpty())
+        problems << tr("Not kept: %1.").arg(notKept);
+    label->setText(problems.join(u'\n'));
 }
 
 void OptionsWindow::showProblem(OptionKey key, QLabel *label)
@@ -238,6 +303,32 @@ void OptionsWindow::save(OptionKey key)
                   [key](const OptionProblem &problem) { return problem.key == key; });
     if (key == OptionKey::DrillText || key == OptionKey::DrillExam)
         m_drillProblem->clear();
+    if (key == OptionKey::LampKey || key == OptionKey::KeyingText ||
+        key == OptionKey::KeyingInDrill) {
+        showLampKey();
+        showProblems(keyingKeys, m_keyingProblem);
+    }
+}
+
+void OptionsWindow::showLampKey()
+{
+    // A key that cannot be used shows as written, so that the learner sees what to mend.
+    const OptionProblem *written = m_read.problem(OptionKey::LampKey);
+    m_lampKey->setText(written ? written->written : m_options.lampKey);
+}
+
+void OptionsWindow::saveLampKey(int key)
+{
+    const QString name = lampKeyName(key);
+    const QString problem = name.isEmpty() ? tr("that key has no name the options file can keep")
+                                           : lampKeyProblem(name);
+    if (!problem.isEmpty()) {
+        // The file keeps the key it held.
+        showProblems(keyingKeys, m_keyingProblem, problem);
+        return;
+    }
+    m_options.lampKey = name;
+    save(OptionKey::LampKey);
 }
 
 void OptionsWindow::saveLetterSpeed()

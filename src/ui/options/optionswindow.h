@@ -6,8 +6,11 @@
 
 #include <QWidget>
 
+#include <span>
+
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -16,8 +19,9 @@ namespace blinket {
 
 // The Options window: the options of our own, kept in the options file as they change, so
 // that the next run uses them: a letter speed (letters sent faster, the gaps between them
-// longer, the pace kept), the characters runs draw from, the text file of text runs, and how
-// the message drill sends its text. A value in the file that cannot be used is shown with its
+// longer, the pace kept), the characters runs draw from, the text file of text runs, how the
+// message drill sends its text, and keying: the lamp key, what to send, and whether the message
+// drill is answered by keying. A value in the file that cannot be used is shown with its
 // problem; only what the learner changes is written, each option under its own key.
 class OptionsWindow : public QWidget
 {
@@ -40,6 +44,12 @@ private:
     // The problem of the value the file holds for key, under its control; none once changed.
     void showProblem(OptionKey key, QLabel *label);
     void showDrillProblems();
+    // The problems of the values the file holds for keys, under one control, and why a value
+    // just given is not kept.
+    void showProblems(std::span<const OptionKey> keys, QLabel *label,
+                      const QString &notKept = QString());
+    void saveLampKey(int key);
+    void showLampKey();
 
     Options m_options;
     OptionsReading m_read;
@@ -56,6 +66,10 @@ private:
     QRadioButton *m_drillGroups = nullptr;
     QRadioButton *m_drillWords = nullptr;
     QCheckBox *m_drillExam = nullptr;
+    QLabel *m_lampKey = nullptr;
+    QComboBox *m_keyingText = nullptr;
+    QCheckBox *m_keyingInDrill = nullptr;
+    QLabel *m_keyingProblem = nullptr;
 };
 
 } // namespace blinket

@@ -9,6 +9,117 @@
     </message>
 </context>
 <context>
+    <name>CodeSignal</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>‏‎%1‎: %2</translation>
+    </message>
+    <message>
+        <source>I am in distress and need help</source>
+        <translation>אני במצוקה וזקוק לעזרה</translation>
+    </message>
+    <message>
+        <source>I have a diver down; keep well clear at slow speed</source>
+        <translation>יש לי צוללן במים; התרחקו ממני היטב ובמהירות נמוכה</translation>
+    </message>
+    <message>
+        <source>I am taking in, discharging or carrying dangerous goods</source>
+        <translation>אני טוען, פורק או נושא מטען מסוכן</translation>
+    </message>
+    <message>
+        <source>Affirmative</source>
+        <translation>חיובי</translation>
+    </message>
+    <message>
+        <source>Keep clear of me; I am manoeuvring with difficulty</source>
+        <translation>התרחקו ממני; אני מתמרן בקושי</translation>
+    </message>
+    <message>
+        <source>I am altering my course to starboard</source>
+        <translation>אני משנה את כיווני לימין</translation>
+    </message>
+    <message>
+        <source>I am disabled; communicate with me</source>
+        <translation>כלי השיט שלי מושבת; צרו איתי קשר</translation>
+    </message>
+    <message>
+        <source>I require a pilot</source>
+        <translation>אני זקוק לנתב</translation>
+    </message>
+    <message>
+        <source>I have a pilot on board</source>
+        <translation>יש נתב על סיפון כלי השיט שלי</translation>
+    </message>
+    <message>
+        <source>I am altering my course to port</source>
+        <translation>אני משנה את כיווני לשמאל</translation>
+    </message>
+    <message>
+        <source>I am on fire and have dangerous cargo on board; keep well clear of me</source>
+        <translation>פרצה בי שריפה ויש מטען מסוכן על הסיפון; התרחקו ממני היטב</translation>
+    </message>
+    <message>
+        <source>I wish to communicate with you</source>
+        <translation>אני מבקש ליצור איתכם קשר</translation>
+    </message>
+    <message>
+        <source>You should stop your vessel instantly</source>
+        <translation>עצרו את כלי השיט שלכם מיד</translation>
+    </message>
+    <message>
+        <source>My vessel is stopped and making no way through the water</source>
+        <translation>כלי השיט שלי עצור ואינו נע במים</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>שלילי</translation>
+    </message>
+    <message>
+        <source>Man overboard</source>
+        <translation>אדם נפל למים</translation>
+    </message>
+    <message>
+        <source>All persons should report on board, as the vessel is about to proceed to sea</source>
+        <translation>על כל האנשים לעלות לסיפון: כלי השיט עומד לצאת לים</translation>
+    </message>
+    <message>
+        <source>My vessel is healthy and I request free pratique</source>
+        <translation>כלי השיט שלי בריא ואני מבקש היתר כניסה</translation>
+    </message>
+    <message>
+        <source>I am operating astern propulsion</source>
+        <translation>אני מפעיל הנעה לאחור</translation>
+    </message>
+    <message>
+        <source>Keep clear of me; I am engaged in pair trawling</source>
+        <translation>התרחקו ממני; אני עוסק בדיג מכמורת בזוג</translation>
+    </message>
+    <message>
+        <source>You are running into danger</source>
+        <translation>אתם מתקדמים לעבר סכנה</translation>
+    </message>
+    <message>
+        <source>I require assistance</source>
+        <translation>אני זקוק לסיוע</translation>
+    </message>
+    <message>
+        <source>I require medical assistance</source>
+        <translation>אני זקוק לסיוע רפואי</translation>
+    </message>
+    <message>
+        <source>Stop carrying out your intentions and watch for my signals</source>
+        <translation>הפסיקו לבצע את כוונותיכם ועקבו אחר האותות שלי</translation>
+    </message>
+    <message>
+        <source>I am dragging my anchor</source>
+        <translation>העוגן שלי נגרר</translation>
+    </message>
+    <message>
+        <source>I require a tug</source>
+        <translation>אני זקוק לגוררת</translation>
+    </message>
+</context>
+<context>
     <name>OptionsFile</name>
     <message>
         <source>the letter speed %1 is not above 0</source>
@@ -49,6 +160,31 @@
     <message>
         <source>the text file %1 is not text, as a program or a picture is not</source>
         <translation>קובץ הטקסט ‎%1‎ אינו טקסט, כמו תוכנה או תמונה</translation>
+    </message>
+    <message>
+        <source>the lamp key %1 is not the name of one key, such as Space, F12, A or Ctrl</source>
+        <translation>מקש הנורה ‎%1‎ אינו שם של מקש אחד, כמו ‎Space, F12, A‎ או Ctrl</translation>
+    </message>
+    <message>
+        <source>the lamp key %1 cannot be used: Enter ends the keying</source>
+        <translation>אי אפשר להשתמש ב־‎%1‎ כמקש הנורה: Enter מסיים את ההקשה</translation>
+    </message>
+    <message>
+        <source>the lamp key %1 cannot be used: Esc, Tab and Backspace belong to the window</source>
+        <translation>אי אפשר להשתמש ב־‎%1‎ כמקש הנורה: ‎Esc, Tab‎ ו־Backspace שייכים לחלון</translation>
+    </message>
+    <message>
+        <source>%1; %2 is used</source>
+        <comment>why a lamp key cannot be used; the key used instead</comment>
+        <translation>‏%1; במקומו משמש המקש ‎%2‎</translation>
+    </message>
+    <message>
+        <source>the keying&apos;s text %1 is none of groups, words and signals</source>
+        <translation>הטקסט של ההקשה, ‎%1‎, אינו ‎groups, words‎ או signals</translation>
+    </message>
+    <message>
+        <source>the keying&apos;s drill %1 is neither true nor false</source>
+        <translation>ערך ההקשה בתרגיל ההודעה, ‎%1‎, אינו true או false</translation>
     </message>
 </context>
 <context>
@@ -400,6 +536,14 @@
 <context>
     <name>blinket::Form1</name>
     <message>
+        <source>Send: %1</source>
+        <translation>שלחו: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>Hold %1 or the mouse on the lamp to light it; Enter when done</source>
+        <translation>החזיקו את ‎%1‎ או את העכבר על הפנס כדי להדליק אותו; ‎Enter‎ בסיום</translation>
+    </message>
+    <message>
         <source>Answer the call: Enter</source>
         <translation>ענו לקריאה: ‎Enter‎</translation>
     </message>
@@ -434,6 +578,92 @@
     <message>
         <source>End of message: Enter</source>
         <translation>סוף ההודעה: ‎Enter‎</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::KeyingGradeWindow</name>
+    <message>
+        <source>Keying grade</source>
+        <translation>הערכת ההקשה</translation>
+    </message>
+    <message>
+        <source>Under each character asked, what was read: %1 right, %2 wrong, %3 not keyed, %4 extra (a %5 above it).</source>
+        <translation>מתחת לכל תו שהתבקש, מה שנקרא: %1 נכון, %2 שגוי, %3 לא הוקש, %4 עודף (עם %5 מעליו).</translation>
+    </message>
+    <message>
+        <source>&amp;Key another</source>
+        <translation>הקשה נוספת (&amp;K)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>In dots of your own; the International proportions in brackets.</source>
+        <translation>ביחידות של הנקודה שלך; בסוגריים היחסים הבין־לאומיים.</translation>
+    </message>
+    <message>
+        <source>Asked, and what was read</source>
+        <translation>מה שהתבקש, ומה שנקרא</translation>
+    </message>
+    <message>
+        <source>Your keying over the ideal one at your own dot</source>
+        <translation>ההקשה שלך מעל ההקשה המדויקת, בקצב הנקודה שלך</translation>
+    </message>
+    <message>
+        <source>A triangle above an element marks it wrong or badly formed; a hatched band marks such a space.</source>
+        <translation>משולש מעל רכיב מסמן שהוא שגוי או לא מדויק; פס מקווקו מסמן רווח כזה.</translation>
+    </message>
+    <message>
+        <source>clean</source>
+        <translation>נקייה</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>טובה</translation>
+    </message>
+    <message>
+        <source>readable with care</source>
+        <translation>קריאה במאמץ</translation>
+    </message>
+    <message>
+        <source>hard to read</source>
+        <translation>קשה לקריאה</translation>
+    </message>
+    <message>
+        <source>Merit %1 of 100: %2</source>
+        <translation>ציון %1 מתוך 100: %2</translation>
+    </message>
+    <message>
+        <source>Speed: %1 words a minute</source>
+        <translation>מהירות: %1 מילים לדקה</translation>
+    </message>
+    <message>
+        <source>Dash %1 dots (%2)</source>
+        <translation>קו: %1 נקודות (%2)</translation>
+    </message>
+    <message>
+        <source>Gaps inside a letter %1 (%2), between letters %3 (%4), between words %5 (%6)</source>
+        <translation>רווחים: בתוך אות %1 (%2), בין אותיות %3 (%4), בין מילים %5 (%6)</translation>
+    </message>
+    <message>
+        <source>Dots vary %1, dashes vary %2</source>
+        <translation>סטיית הנקודות %1, סטיית הקווים %2</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::KeyingPicture</name>
+    <message>
+        <source>Keyed</source>
+        <translation>הוקש</translation>
+    </message>
+    <message>
+        <source>Ideal</source>
+        <translation>מדויק</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 ש׳</translation>
     </message>
 </context>
 <context>
@@ -495,6 +725,13 @@
             <numerusform>התו ‎%1‎: %2 מתוך %n קריאה נכונה (%3)</numerusform>
             <numerusform>התו ‎%1‎: %2 מתוך %n הקריאות האחרונות נכונות (%3)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>blinket::KeyCatcher</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>לחצו על מקש…</translation>
     </message>
 </context>
 <context>
@@ -632,6 +869,34 @@
     <message>
         <source>Not kept: text runs go on as before.</source>
         <translation>לא נשמר: שידורי טקסט ממשיכים כמקודם.</translation>
+    </message>
+    <message>
+        <source>Keying</source>
+        <translation>הקשה</translation>
+    </message>
+    <message>
+        <source>&amp;Set…</source>
+        <translation>הגדרה… (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Lamp key:</source>
+        <translation>מקש הנורה:</translation>
+    </message>
+    <message>
+        <source>Signals of the International Code</source>
+        <translation>אותות הקוד הבין־לאומי</translation>
+    </message>
+    <message>
+        <source>S&amp;end:</source>
+        <translation>לשדר: (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Answer the message drill with the lamp key</source>
+        <translation>מענה לתרגיל ההודעה במקש הנורה</translation>
+    </message>
+    <message>
+        <source>that key has no name the options file can keep</source>
+        <translation>למקש הזה אין שם שקובץ האפשרויות יכול לשמור</translation>
     </message>
 </context>
 <context>
@@ -818,6 +1083,25 @@
     <message>
         <source>Forget every stored run? This cannot be undone.</source>
         <translation>למחוק את כל השידורים השמורים? אי אפשר לבטל פעולה זו.</translation>
+    </message>
+</context>
+<context>
+    <name>blinket::LampKeyWatcher</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Meta</translation>
     </message>
 </context>
 </TS>

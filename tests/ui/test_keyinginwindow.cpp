@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Corvale
+
+#include "practice/practicehistory.h"
+#include "ui/keying/keyinggradewindow.h"
+#include "windowharness.h"
+
+#include <QTest>
+
+using namespace blinket;
+
+namespace {
+
+// The learner's hand on the fake clock: each mark (ms lit) pressed at a virtual time, on the
+// lamp key or with the mouse on the lamp, and the lamp looked at while it is held.
+struct Hand
+{
+    WindowHarness &h;
+    bool mouse = false;
+    QStringList lampWhileHeld;
+
+    void key(qint64 at, std::initializer_list<qint64> marks, qint64 gap)
+    {
+        for (const qint64 mark : marks) {
+            h.platform.at(at, [this] { press(true); });
+            h.platform.at(at + mark, [this] { press(false); });
+            at += mark + gap;
+        }
+    }
+    void press(bool down)
+    {
+        auto *lamp = control<QWidget>(h.form, "pic1");
+        if (mouse) {
+            const QPoint centre = lamp->geometry().center();
+            down ? QTest::mousePress(&h.form, Qt::LeftButton, {}, centre)
+                 : QTest::mouseRelease(&h.form, Qt::LeftButton, {}, centre);
+        } else {
+            // The focus on Stop: Space there lights the lamp, it does not stop.
+            QWidget *stop = control<QWidget>(h.form, "cmdStop");
+            down ? QTest::keyPress(stop, Qt::Key_Space) : QTest::keyRelease(stop, Qt::Key_Space);
+        }
+        if (down)
+            lampWhileHeld << (lamp->isVisible() ? QStringLiteral("lit") : QStringLiteral("dark"));
+    }
+};
+
+} // namespace
+
+class TestKeyingInWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aKeyingIsReadGradedAndKept_data();
+    void aKeyingIsReadGradedAndKept();
+};
+
+void TestKeyingInWindow::aKeyingIsReadGradedAndKept_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("lamp key") << false;
+    QTest::newRow("mouse on the lamp") << true;
+}
+
+void TestKeyingInWindow::aKeyingIsReadGradedAndKept()
+{
+    QFETCH(bool, mouse);
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[keying]\nsend=signals\n"));
+    h.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.form));
+    Hand hand{h, mouse, {}};
+    // K, then Enter: graded whatever was asked.
+    hand.key(500, {300, 100, 300}, 100);
+    h.platform.at(3000,
+                  [&h] { QTest::keyClick(control<QWidget>(h.form, "cmdStop"), Qt::Key_Return); });
+    control<QPushButton>(h.form, "keyingButton")->click();
+
+    QCOMPARE(hand.lampWhileHeld, QStringList(3, QStringLiteral("lit")));
+    QVERIFY(!control<QWidget>(h.form, "keyingPrompt")->isVisible());
+    auto *grade = h.form.findChild<KeyingGradeWindow *>();
+    QVERIFY(grade && grade->isVisible());
+    QVERIFY(control<QLabel>(*grade, "kept")->text().contains(QStringLiteral("Kept")));
+    PracticeHistory history(h.historyFolder());
+    const std::optional<std::vector<RunRecord>> runs = history.allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().kind, RunKind::Keying);
+    QCOMPARE(runs->front().copy, QStringLiteral("K"));
+    QVERIFY(runs->front().keying && runs->front().keying->merit > 90);
+}
+
+QTEST_MAIN(TestKeyingInWindow)
+#include "test_keyinginwindow.moc"
