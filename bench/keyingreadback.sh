@@ -60,14 +60,18 @@ trial() {
     pid=
 }
 
-cases=("International|" "spread 20 %|--spread 0.2" "dash 1.6, letter gap 1.5|--dash 1.6 --letter-gap 1.5")
+cases=("International|" "spread 20 %|--spread 0.2"
+    "dash 1.6, letter gap 1.5|--dash 1.6 --letter-gap 1.5")
 printf '%-26s %4s %10s %26s\n' case wpm "read right" "merit min/median/max"
 for wpm in $speeds; do
     for each in "${cases[@]}"; do
         name=${each%%|*}
         read -r -a options <<<"${each#*|}"
-        first=1
-        [ ! -f "$history" ] || first=$(($(query "SELECT coalesce(max(id), 0) FROM runs") + 1))
+        newest=0
+        if [ -f "$history" ]; then
+            newest=$(query "SELECT coalesce(max(id), 0) FROM runs" 2>/dev/null) || newest=0
+        fi
+        first=$((newest + 1))
         for seed in $(seq "$trials"); do
             trial --wpm "$wpm" --seed "$seed" ${options[@]+"${options[@]}"}
         done

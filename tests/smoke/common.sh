@@ -161,13 +161,14 @@ query() {
     sqlite3 -cmd '.timeout 5000' "$history" "$1"
 }
 
-# keyings: how many keyings the practice history ($history) keeps; 0 before it is made.
+# keyings: how many keyings the practice history ($history) keeps; 0 before it is made (the
+# program may have made the file and not yet its tables).
 keyings() {
+    local count=
     if [ -f "$history" ]; then
-        query "SELECT count(*) FROM runs WHERE kind = 'keying'"
-    else
-        echo 0
+        count=$(query "SELECT count(*) FROM runs WHERE kind = 'keying'" 2>/dev/null) || true
     fi
+    echo "${count:-0}"
 }
 
 # keyed_exercise keyer options...: in the program's window, starts the keying exercise with
