@@ -36,23 +36,28 @@ struct Split
 Split bestSplit(std::vector<double> sorted)
 {
     std::ranges::sort(sorted);
-    std::vector<double> logs(sorted.size());
-    std::ranges::transform(sorted, logs.begin(), [](double v) { return std::log(v); });
+    // Sums of the logarithms and of their squares before each place: each split's spread in
+    // one step, however long the keying.
+    const std::size_t count = sorted.size();
+    std::vector<double> sums(count + 1, 0.0);
+    std::vector<double> squares(count + 1, 0.0);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double v = std::log(sorted[i]);
+        sums[i + 1] = sums[i] + v;
+        squares[i + 1] = squares[i] + v * v;
+    }
+    const auto spreadOf = [&](std::size_t from, std::size_t to) {
+        const double sum = sums[to] - sums[from];
+        return squares[to] - squares[from] - sum * sum / double(to - from);
+    };
     Split best;
     double leastSpread = INFINITY;
-    for (std::size_t at = 1; at < logs.size(); ++at) {
-        const auto mean = [](auto first, auto last) {
-            return std::accumulate(first, last, 0.0) / double(last - first);
-        };
-        const double low = mean(logs.begin(), logs.begin() + std::ptrdiff_t(at));
-        const double high = mean(logs.begin() + std::ptrdiff_t(at), logs.end());
-        double spread = 0.0;
-        for (std::size_t i = 0; i < logs.size(); ++i) {
-            const double centre = i < at ? low : high;
-            spread += (logs[i] - centre) * (logs[i] - centre);
-        }
+    for (std::size_t at = 1; at < count; ++at) {
+        const double spread = spreadOf(0, at) + spreadOf(at, count);
         if (spread < leastSpread) {
             leastSpread = spread;
+            const double low = sums[at] / double(at);
+            const double high = (sums[count] - sums[at]) / double(count - at);
             best = {at, std::exp(high - low)};
         }
     }

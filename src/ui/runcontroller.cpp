@@ -56,8 +56,9 @@ struct RunController::Prepared
 RunController::RunController(QWidget &window, RunView &view, SignalElements &elements,
                              Platform &platform, WindowState &state, ErrorGuard &guard,
                              PracticeSession &session)
-    : QObject(&window), m_view(view), m_platform(platform), m_state(state), m_guard(guard),
-      m_session(session), m_messageBoxes(&window), m_sender(view, elements, platform, state),
+    : QObject(&window), m_window(window), m_view(view), m_platform(platform), m_state(state),
+      m_guard(guard), m_session(session), m_messageBoxes(&window),
+      m_sender(view, elements, platform, state),
       m_collector(new CopyCollector(window, session, platform))
 {}
 
@@ -102,6 +103,10 @@ void RunController::run(const RunRequest &request)
     }
     if (prepared.keyedAnswers)
         m_lampKey->listen();
+    // The lamp key is the main window's: the grade window's Key another leaves the keyboard
+    // there.
+    if (prepared.keying || prepared.keyedAnswers)
+        m_window.activateWindow();
     RunResult result;
     bool failed = false;
     m_guard.run([&] { result = prepared.exercise->run(); },

@@ -85,6 +85,7 @@ private:
     void tellOnce(const QStringList &problems);
     void endCopy(bool completed, const RunResult &result);
 
+    QWidget &m_window;
     RunView &m_view;
     Platform &m_platform;
     WindowState &m_state;

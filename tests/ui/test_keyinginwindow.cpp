@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
+#include "draws.h"
 #include "practice/practicehistory.h"
 #include "ui/keying/keyinggradewindow.h"
 #include "windowharness.h"
@@ -52,6 +53,7 @@ class TestKeyingInWindow : public QObject
 private slots:
     void aKeyingIsReadGradedAndKept_data();
     void aKeyingIsReadGradedAndKept();
+    void aDrillAnsweredWithTheLampKey();
 };
 
 void TestKeyingInWindow::aKeyingIsReadGradedAndKept_data()
@@ -86,6 +88,39 @@ void TestKeyingInWindow::aKeyingIsReadGradedAndKept()
     QCOMPARE(runs->front().kind, RunKind::Keying);
     QCOMPARE(runs->front().copy, QStringLiteral("K"));
     QVERIFY(runs->front().keying && runs->front().keying->merit > 90);
+}
+
+void TestKeyingInWindow::aDrillAnsweredWithTheLampKey()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[keying]\ndrill=true\n"));
+    // A unit of 1 ms and one group of five.
+    h.setSpeedAndMinutes(QStringLiteral("1600"), QStringLiteral("0.000625"));
+    constexpr const char16_t *lettersAndFigures = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::vector<float> draws{drawFor('K'), drawFrom(lettersAndFigures, u'4'),
+                             drawFrom(lettersAndFigures, u'X'), drawFrom(lettersAndFigures, u'B')};
+    draws.insert(draws.end(), 5, drawFor('E'));
+    h.platform.scriptDraws(draws);
+    Hand hand{h, false, {}};
+    const auto type = [&h](qint64 at, const char *text) {
+        h.platform.at(at, [&h, text] { QTest::keyClicks(&h.form, QString::fromLatin1(text)); });
+    };
+    // The call answered with T, the identity typed and answered with T, the group typed and
+    // answered with T, AR answered with R.
+    hand.key(100, {300}, 0);
+    type(2000, "k4xb");
+    hand.key(2100, {300}, 0);
+    type(4000, "eeeee");
+    hand.key(4100, {300}, 0);
+    hand.key(6000, {100, 300, 100}, 100);
+    h.click("drillButton");
+
+    QVERIFY(h.reporter.reports.isEmpty());
+    PracticeHistory history(h.historyFolder());
+    const std::optional<std::vector<RunRecord>> runs = history.allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().kind, RunKind::Drill);
+    QCOMPARE(runs->front().copy, QStringLiteral("EEEEE"));
 }
 
 QTEST_MAIN(TestKeyingInWindow)

@@ -349,7 +349,7 @@ void TestLayout::controlsOverlapInTheirStackingOrder()
                  "cmdStop Frame2 Frame1 Text1 Command2 Label11 Label4(1) Label4(0) "
                  "pic1 checkCopyButton progressButton optionsButton "
                  "weakLettersButton textRunButton drillButton keyingButton typingHint drillPrompt "
-                 "keyingPrompt keyingRead Image1")
+                 "keyingPrompt keyingRead lampOutline Image1")
                  .split(u' '));
     const QStringList settings = stack(control<QFrame>(*m_form, "Frame2"));
     const auto below = [&settings](const char *lower, const char *upper) {

@@ -14,6 +14,7 @@
 #include "signal/signalelements.h"
 #include "ui/main/circleshape.h"
 #include "ui/main/clicklabel.h"
+#include "ui/main/lampoutline.h"
 #include "ui/main/messageboxreporter.h"
 
 #include <QAction>
@@ -165,6 +166,7 @@ private:
     // Above the lamp during keying: what to send, and what the keying reads as.
     QLabel *m_keyingPrompt = nullptr;
     QLabel *m_keyingRead = nullptr;
+    LampOutline *m_lampOutline = nullptr;
 
     // What starts a run, by the buttons and the Progress window.
     QAction *m_aToZAction = nullptr;

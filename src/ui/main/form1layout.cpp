@@ -399,6 +399,9 @@ void Form1::buildControls()
         large.setPointSizeF(large.pointSizeF() * 1.6);
     large.setBold(true);
     m_keyingRead->setFont(large);
+    m_lampOutline = new LampOutline(this);
+    m_lampOutline->setObjectName(QStringLiteral("lampOutline"));
+    m_lampOutline->hide();
 
     for (QLabel *caption : Label10)
         caption->raise();

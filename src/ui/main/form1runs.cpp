@@ -172,6 +172,7 @@ void Form1::showKeying(const QString &prompt, const QString &read)
     if (prompt.isEmpty()) {
         m_keyingPrompt->hide();
         m_keyingRead->hide();
+        m_lampOutline->hide();
         return;
     }
     m_keyingPrompt->setText(tr("Send: %1").arg(prompt) + u'\n' +
@@ -190,6 +191,9 @@ void Form1::showKeying(const QString &prompt, const QString &read)
     m_keyingRead->setGeometry(0, top + promptHeight, width(), readHeight);
     m_keyingPrompt->show();
     m_keyingRead->show();
+    m_lampOutline->setGeometry(lamp);
+    m_lampOutline->stackUnder(pic1);
+    m_lampOutline->show();
 }
 
 } // namespace blinket
