@@ -23,9 +23,10 @@ if [ "${1:-run}" = test ]; then
     # clang-format: the check that the formatting is applied; git: that check and the
     # licence check list the tracked files with it; xclip: reads what the program put on the
     # clipboard; openbox: a window manager, for the pictures of the practice windows where the
-    # program places them.
+    # program places them; libxtst-dev: a test helper keys the lamp key as a hand would, through
+    # the X server's test extension.
     packages+=(xvfb xdotool imagemagick desktop-file-utils appstream man-db groff-base
-        libx11-dev dpkg-dev file lintian sqlite3 clang-format git xclip openbox)
+        libx11-dev dpkg-dev file lintian sqlite3 clang-format git xclip openbox libxtst-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -160,3 +160,36 @@ copy_text_of() {
 query() {
     sqlite3 -cmd '.timeout 5000' "$history" "$1"
 }
+
+# keyings: how many keyings the practice history ($history) keeps; 0 before it is made (the
+# program may have made the file and not yet its tables).
+keyings() {
+    local count=
+    if [ -f "$history" ]; then
+        count=$(query "SELECT count(*) FROM runs WHERE kind = 'keying'" 2>/dev/null) || true
+    fi
+    echo "${count:-0}"
+}
+
+# keyed_exercise keyer options...: in the program's window, starts the keying exercise with
+# Alt+K, keys on the lamp key with the keyer and the options given, ends it with Enter (which
+# changes nothing when it ended as the keying was read as asked), and waits for the practice
+# history to keep it. The keyer's presses go where the X server's keyboard goes: the window
+# is given it first.
+keyed_exercise() {
+    local keyer=$1 kept_before
+    shift
+    kept_before=$(keyings)
+    xdotool windowfocus --sync "$window"
+    # The Keying button hides with the panels as the exercise starts.
+    capture "$work/before.png"
+    local before
+    before=$(pixel "$work/before.png" 466 285)
+    xdotool key alt+k
+    started() { capture "$work/now.png" && [ "$(pixel "$work/now.png" 466 285)" != "$before" ]; }
+    poll 10 started || { echo "the keying exercise did not start"; exit 1; }
+    "$keyer" "$@" || { echo "the keyer failed"; exit 1; }
+    xdotool key Return
+    kept() { [ "$(keyings)" -gt "$kept_before" ]; }
+    poll 10 kept || { echo "the keying was not kept in $history"; exit 1; }
+}
