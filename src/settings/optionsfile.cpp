@@ -275,8 +275,8 @@ OptionsReading readOptions(QSettings &file)
         else
             tell(OptionKey::KeyingText, keyingText,
                  QCoreApplication::translate("OptionsFile",
-                                             "the keying's text %1 is none of groups, words and "
-                                             "signals")
+                                             "what keying sends, %1, is none of groups, words "
+                                             "and signals; groups are sent")
                      .arg(keyingText));
     }
 
@@ -286,7 +286,8 @@ OptionsReading readOptions(QSettings &file)
     else if (!inDrill.isEmpty() && inDrill.compare(u"false", Qt::CaseInsensitive) != 0)
         tell(OptionKey::KeyingInDrill, inDrill,
              QCoreApplication::translate("OptionsFile",
-                                         "the keying's drill %1 is neither true nor false")
+                                         "answering the drill by keying, %1, is neither "
+                                         "true nor false; it stays off")
                  .arg(inDrill));
     return reading;
 }

@@ -200,8 +200,8 @@ void TestOptionsFile::readsTheKeying_data()
         "the lamp key Tab cannot be used: Esc, Tab and Backspace belong to the window; Space is "
         "used");
     row("unknown words", "[keying]\nsend=poems\ndrill=maybe\n", "Space", KeyingText::Groups, false,
-        "the keying's text poems is none of groups, words and signals\n"
-        "the keying's drill maybe is neither true nor false");
+        "what keying sends, poems, is none of groups, words and signals; groups are sent\n"
+        "answering the drill by keying, maybe, is neither true nor false; it stays off");
 }
 
 void TestOptionsFile::readsTheKeying()

@@ -179,12 +179,12 @@
         <translation>‏%1; במקומו משמש המקש ‎%2‎</translation>
     </message>
     <message>
-        <source>the keying&apos;s text %1 is none of groups, words and signals</source>
-        <translation>הטקסט של ההקשה, ‎%1‎, אינו ‎groups, words‎ או signals</translation>
+        <source>what keying sends, %1, is none of groups, words and signals; groups are sent</source>
+        <translation>מה שההקשה שולחת, ‎%1‎, אינו ‎groups, words‎ או signals; נשלחות קבוצות</translation>
     </message>
     <message>
-        <source>the keying&apos;s drill %1 is neither true nor false</source>
-        <translation>ערך ההקשה בתרגיל ההודעה, ‎%1‎, אינו true או false</translation>
+        <source>answering the drill by keying, %1, is neither true nor false; it stays off</source>
+        <translation>מענה לתרגיל ההודעה בהקשה, ‎%1‎, אינו true או false; הוא נשאר כבוי</translation>
     </message>
 </context>
 <context>
