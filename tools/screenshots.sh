@@ -219,8 +219,27 @@ shot_message-drill() {
     window=$main
 }
 
+shot_keying-grade() {
+    # PARIS asked (the only word of the text file) and keyed by a program as a hand would, each
+    # element up to a quarter longer or shorter: a grade with its picture, an element or two
+    # marked.
+    local main=$window keyer
+    keyer=$(dirname "$program")/../tests/smoke/keyer
+    [ -x "$keyer" ] || { echo "no $keyer to key with: build the tests"; exit 1; }
+    history=$XDG_DATA_HOME/blinket/history.sqlite
+    printf 'PARIS\n' > "$work/paris.txt"
+    mkdir -p "$XDG_CONFIG_HOME/blinket"
+    printf '[runs]\ntextFile=%s\n[keying]\nsend=words\n' "$work/paris.txt" \
+        > "$XDG_CONFIG_HOME/blinket/blinket.conf"
+    keyed_exercise "$keyer" --text PARIS --wpm 10 --spread 0.25 --seed 3
+    grade_window() { window=$(xdotool search --onlyvisible --name '^Keying grade$' | head -n 1); }
+    poll 10 grade_window || { echo "no Keying grade window"; exit 1; }
+    capture_when keying-grade painted 10
+    window=$main
+}
+
 shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew progress options
-    message-drill)
+    message-drill keying-grade)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }
