@@ -61,6 +61,9 @@ bool showAndPaint(ProgressWindow &window)
     PaintCounter counter;
     std::vector<QWidget *> canvases;
     for (QChartView *chart : window.findChildren<QChartView *>()) {
+        // The merit chart of keyings is shown only for a history that has them.
+        if (!chart->isVisibleTo(&window))
+            continue;
         canvases.push_back(chart->viewport());
         chart->viewport()->installEventFilter(&counter);
     }
