@@ -167,9 +167,8 @@ void PracticeSession::store()
 QString PracticeSession::keepKeying(RunRecord keying, const QString &asked, const QString &read,
                                     const KeyingFigures &figures)
 {
-    // Whatever the program read counts, '*' for a sign that is no character among them: a
-    // sign misformed is a character read wrong.
-    const QString characters = keyedCharacters();
+    // Whatever the program read counts, as the grade window counts it.
+    const QStringView characters = keyedCharacters();
     const CopyScore score = scoreCopy(asked, read, characters);
     if (!score.copyTyped())
         return QString();

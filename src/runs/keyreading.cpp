@@ -178,9 +178,9 @@ GapBoundaries gapBoundaries(std::vector<double> spaces)
 
 } // namespace
 
-QString keyedCharacters()
+QStringView keyedCharacters()
 {
-    return sendableCharacters().toString() + u'*';
+    return sendableCharacters();
 }
 
 KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit)

@@ -50,7 +50,8 @@ struct KeyReading
 // single mark, marks all alike with no gap inside a letter).
 KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit);
 
-// Every character keying can read as: those that can be sent, and '*'.
-QString keyedCharacters();
+// The characters a keying is scored by, as a copy is: those that can be sent. A sign that is
+// no character ('*') is not among them: the character asked there counts as not keyed.
+QStringView keyedCharacters();
 
 } // namespace blinket

@@ -143,6 +143,11 @@ void TestPracticeSession::aKeyingIsScoredAndKept_data()
         << "K? AR+"
         << "K?E AR"
         << "K?AR+|K?EAR" << QList<int>{4, 0, 1, 1} << "K?AR-";
+    // A sign that is no character leaves the character asked there not keyed, as the grade
+    // window shows it.
+    QTest::newRow("a misformed sign") << "PARIS"
+                                      << "P*RIS"
+                                      << "PARIS|PRIS" << QList<int>{4, 0, 1, 0} << "P-RIS";
     QTest::newRow("nothing read") << "SOS" << QString() << QString() << QList<int>() << QString();
 }
 

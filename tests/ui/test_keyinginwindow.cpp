@@ -6,6 +6,8 @@
 #include "ui/keying/keyinggradewindow.h"
 #include "windowharness.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 using namespace blinket;
@@ -54,6 +56,7 @@ private slots:
     void aKeyingIsReadGradedAndKept_data();
     void aKeyingIsReadGradedAndKept();
     void aDrillAnsweredWithTheLampKey();
+    void onlyTheLampKeyKeys();
 };
 
 void TestKeyingInWindow::aKeyingIsReadGradedAndKept_data()
@@ -121,6 +124,50 @@ void TestKeyingInWindow::aDrillAnsweredWithTheLampKey()
     QVERIFY(runs && runs->size() == 1);
     QCOMPARE(runs->front().kind, RunKind::Drill);
     QCOMPARE(runs->front().copy, QStringLiteral("EEEEE"));
+}
+
+void TestKeyingInWindow::onlyTheLampKeyKeys()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[keying]\nsend=signals\nkey=F12\n"));
+    h.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h.form));
+    QWidget *stop = control<QWidget>(h.form, "cmdStop");
+    const auto key = [&h, stop](qint64 at, QEvent::Type type) {
+        h.platform.at(at, [stop, type] {
+            QKeyEvent event(type, Qt::Key_F12, Qt::NoModifier);
+            QCoreApplication::sendEvent(stop, &event);
+        });
+    };
+    // Space on the focused Stop is no lamp key and stops nothing. A dash held past the key's
+    // repeat delay, one repeat unmarked as such: still one dash. Then Enter grades "T".
+    h.platform.at(200, [stop] { QTest::keyClick(stop, Qt::Key_Space); });
+    key(500, QEvent::KeyPress);
+    key(900, QEvent::KeyRelease);
+    key(900, QEvent::KeyPress);
+    key(1200, QEvent::KeyRelease);
+    h.platform.at(3000, [stop] { QTest::keyClick(stop, Qt::Key_Return); });
+    h.click("keyingButton");
+    PracticeHistory history(h.historyFolder());
+    const std::optional<std::vector<RunRecord>> runs = history.allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().copy, QStringLiteral("T"));
+
+    // Enter and Space in the grade window, as a learner finishing a keying already ended
+    // presses them, start no other keying.
+    auto *grade = h.form.findChild<KeyingGradeWindow *>();
+    QVERIFY(grade && grade->isVisible());
+    const qint64 before = h.platform.now();
+    // Each keying they might start is stopped, so that the test ends either way.
+    for (const qint64 after : {5000, 10000})
+        h.platform.at(before + after, [&h] { h.click("cmdStop"); });
+    QApplication::setActiveWindow(grade);
+    QWidget *focused = grade->focusWidget();
+    QVERIFY(focused);
+    QTest::keyClick(focused, Qt::Key_Return);
+    QTest::keyClick(focused, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    QCOMPARE(h.platform.now(), before);
 }
 
 QTEST_MAIN(TestKeyingInWindow)

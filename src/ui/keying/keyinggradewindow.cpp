@@ -149,7 +149,10 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
 
 void KeyingGradeWindow::showGrade(const KeyingGrade &grade, const QString &kept)
 {
-    m_kept->setText(kept);
+    // Nothing read as a character is nothing to keep.
+    m_kept->setText(kept.isEmpty() ? tr("Not kept in your practice history: nothing keyed read as "
+                                        "a character.")
+                                   : kept);
     const KeyingFigures &figures = grade.figures;
     const int merit = figures.merit;
     const QString word = merit >= 90   ? tr("clean")

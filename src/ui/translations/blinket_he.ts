@@ -611,6 +611,10 @@
 <context>
     <name>blinket::KeyingGradeWindow</name>
     <message>
+        <source>Not kept in your practice history: nothing keyed read as a character.</source>
+        <translation>לא נשמר ביומן התרגול: שום דבר ממה שהוקש לא נקרא כתו.</translation>
+    </message>
+    <message>
         <source>%L1 of %L2 characters as asked</source>
         <translation>%L1 מתוך %L2 תווים כפי שהתבקשו</translation>
     </message>
