@@ -25,6 +25,18 @@ namespace {
 // busy wait) takes it the rest of the way.
 constexpr std::chrono::microseconds finishingStretch{2000};
 
+// Handles events with flags until ms milliseconds have passed, or the program ends.
+void runEventsFor(std::chrono::milliseconds ms, QEventLoop::ProcessEventsFlags flags)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec(flags);
+}
+
 } // namespace
 
 QtPlatform::QtPlatform()
@@ -54,15 +66,9 @@ void QtPlatform::Sleep(qint32 ms)
     const auto loopPart =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now - finishingStretch);
     if (loopPart.count() > 0) {
-        // Repaints go on while the lamp holds its state; clicks wait in the queue.
-        QEventLoop loop;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(loopPart);
-        // Ending the program makes this loop return at once; the rest is not slept.
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // Repaints go on while the lamp holds its state; clicks wait in the queue. Ending the
+        // program makes this loop return at once; the rest is not slept.
+        runEventsFor(loopPart, QEventLoop::ExcludeUserInputEvents);
         throwIfEnding();
     }
     std::this_thread::sleep_until(deadline);
@@ -71,13 +77,7 @@ void QtPlatform::Sleep(qint32 ms)
 void QtPlatform::awaitEvents(qint32 ms)
 {
     throwIfEnding();
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(std::max(ms, 0));
-    loop.exec(QEventLoop::AllEvents);
+    runEventsFor(std::chrono::milliseconds(std::max(ms, 0)), QEventLoop::AllEvents);
     throwIfEnding();
 }
 

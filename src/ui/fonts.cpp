@@ -34,6 +34,16 @@ QFont storedFont(const QString &family, double points, bool bold, bool underline
     return font;
 }
 
+QFont headlineFont(QFont font, double factor)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(static_cast<int>(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(true);
+    return font;
+}
+
 QFont dialogFont()
 {
     return storedFont(QStringLiteral("MS Sans Serif"), 8.25);

@@ -17,5 +17,8 @@ void installFontSubstitutions();
 QFont storedFont(const QString &family, double points, bool bold = false, bool underline = false);
 // The font of controls that name none.
 QFont dialogFont();
+// A font factor times as large and bold, for a headline: in pixels where it is given in pixels
+// (a window beside the main one), in points where it is given in points.
+QFont headlineFont(QFont font, double factor);
 
 } // namespace blinket

@@ -3,6 +3,8 @@
 
 #include "ui/copycheck/copycheckwindow.h"
 
+#include "ui/fonts.h"
+
 #include "practice/practicesession.h"
 #include "runs/runkind.h"
 #include "ui/copycheck/copybox.h"
@@ -70,14 +72,7 @@ CopyCheckWindow::CopyCheckWindow(PracticeSession &session, QWidget *parent)
     m_run->setWordWrap(true);
     m_score = caption(QString(), this);
     m_score->setObjectName(QStringLiteral("score"));
-    QFont big = m_score->font();
-    // The window's font is given in pixels beside the main window, in points on its own.
-    if (big.pixelSize() > 0)
-        big.setPixelSize(big.pixelSize() * 3 / 2);
-    else
-        big.setPointSizeF(big.pointSizeF() * 1.5);
-    big.setBold(true);
-    m_score->setFont(big);
+    m_score->setFont(headlineFont(m_score->font(), 1.5));
     m_counts = caption(QString(), this);
     m_counts->setObjectName(QStringLiteral("counts"));
     m_words = caption(QString(), this);

@@ -8,6 +8,7 @@
 #include "runs/keyinggrade.h"
 #include "runs/keyreading.h"
 #include "ui/copycheck/copymarksview.h"
+#include "ui/fonts.h"
 #include "ui/keying/keyingpicture.h"
 #include "ui/scrolled.h"
 
@@ -66,13 +67,7 @@ KeyingGradeWindow::KeyingGradeWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     resize(720, 600);
 
     m_merit = caption(QString(), this, QStringLiteral("merit"));
-    QFont big = m_merit->font();
-    // The window's font is given in pixels beside the main window, in points on its own.
-    if (big.pixelSize() > 0)
-        big.setPixelSize(big.pixelSize() * 3 / 2);
-    else
-        big.setPointSizeF(big.pointSizeF() * 1.5);
-    big.setBold(true);
+    const QFont big = headlineFont(m_merit->font(), 1.5);
     m_merit->setFont(big);
     // Beside the merit, which judges the form alone: what the keying spelled.
     m_asAsked = caption(QString(), this, QStringLiteral("asAsked"));

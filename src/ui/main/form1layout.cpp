@@ -392,13 +392,7 @@ void Form1::buildControls()
         setForeColour(keying, SystemColour::HighlightText);
         keying->hide();
     }
-    QFont large = m_keyingRead->font();
-    if (large.pixelSize() > 0)
-        large.setPixelSize(large.pixelSize() * 8 / 5);
-    else
-        large.setPointSizeF(large.pointSizeF() * 1.6);
-    large.setBold(true);
-    m_keyingRead->setFont(large);
+    m_keyingRead->setFont(headlineFont(m_keyingRead->font(), 1.6));
     m_lampOutline = new LampOutline(this);
     m_lampOutline->setObjectName(QStringLiteral("lampOutline"));
     m_lampOutline->hide();
