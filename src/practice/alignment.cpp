@@ -66,9 +66,10 @@ public:
         std::vector<int> counts;
         std::vector<int> letterAt;
         letterAt.reserve(std::size_t(sent.size()));
+        // A final form is its letter, whichever of the two was sent or typed.
         for (const QChar letter : sent) {
-            const auto [found, added] =
-                letterNumbers.try_emplace(letter.unicode(), int(letterNumbers.size()));
+            const auto [found, added] = letterNumbers.try_emplace(
+                withoutFinalForm(letter).unicode(), int(letterNumbers.size()));
             if (added)
                 counts.push_back(0);
             ++counts[std::size_t(found->second)];
@@ -89,8 +90,8 @@ public:
             }
         }
         // A key that stands for two characters holds the rows of both, in a mask of its own.
-        const std::array<QChar, 2> eitherKeys{qOrSlash, wOrApostrophe};
-        std::array<int, 2> eitherKinds{-1, -1};
+        const std::array<QChar, 3> eitherKeys{qOrSlash, wOrApostrophe, tavOrComma};
+        std::array<int, 3> eitherKinds{-1, -1, -1};
         for (std::size_t key = 0; key < eitherKeys.size(); ++key) {
             if (copy.contains(eitherKeys[key]))
                 eitherKinds[key] = masks++;
@@ -122,7 +123,7 @@ public:
                 m_kindTyped.push_back(eitherKinds[std::size_t(either - eitherKeys.begin())]);
                 continue;
             }
-            const auto found = letterNumbers.find(letter.unicode());
+            const auto found = letterNumbers.find(withoutFinalForm(letter).unicode());
             m_kindTyped.push_back(found == letterNumbers.end() ? ~0
                                                                : kinds[std::size_t(found->second)]);
         }

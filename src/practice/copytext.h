@@ -15,7 +15,9 @@ namespace blinket {
 // active loses nothing. It counts when it is a letter A to Z or one of the run's other
 // characters (runCharacters: what the run draws from); spaces, line ends and everything else
 // stand for nothing. '/' and the apostrophe are the Hebrew layout's Q and W unless the run
-// sends them itself.
+// sends them itself. In a run of Hebrew letters (one whose characters hold any) it is the other
+// way about: a Hebrew letter is itself, a final form too, and a Latin letter the Hebrew letter
+// on its key (E is ק).
 QChar copyCharacter(QChar typed, QStringView runCharacters);
 
 // The characters of a typed text that count in a copy of a run, in order, at most limit of

@@ -90,7 +90,8 @@ void PracticeSession::endRun(RunRecord finished, const QString &sent)
                             &m_leftOut);
     rescore();
     // A key that stands for two characters becomes the one it was read as.
-    if (m_copy.contains(qOrSlash) || m_copy.contains(wOrApostrophe)) {
+    if (m_copy.contains(qOrSlash) || m_copy.contains(wOrApostrophe) ||
+        m_copy.contains(tavOrComma)) {
         QString read;
         for (const AlignedLetter &place : m_score.aligned) {
             if (place.mark != Mark::Missed)
@@ -168,7 +169,7 @@ QString PracticeSession::keepKeying(RunRecord keying, const QString &asked, cons
                                     const KeyingFigures &figures)
 {
     // Whatever the program read counts, as the grade window counts it.
-    const QStringView characters = keyedCharacters();
+    const QString characters = keyedCharacters(asked);
     const CopyScore score = scoreCopy(asked, read, characters);
     if (!score.copyTyped())
         return QString();

@@ -4,7 +4,9 @@
 #include "runs/keyingexercise.h"
 
 #include "runs/keyinggrade.h"
+#include "signal/characters.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace blinket {
@@ -29,7 +31,7 @@ QString withoutSpaces(QString text)
 KeyingExercise::KeyingExercise(Sender &sender, LampKey &key, QString asked, QString prompt,
                                double priorUnit)
     : m_sender(sender), m_key(key), m_asked(std::move(asked)), m_prompt(std::move(prompt)),
-      m_priorUnit(priorUnit)
+      m_priorUnit(priorUnit), m_hebrew(std::ranges::any_of(m_asked, &isHebrewLetter))
 {}
 
 RunResult KeyingExercise::run()
@@ -59,7 +61,7 @@ RunResult KeyingExercise::run()
         std::vector<KeyStroke> now = m_key.strokes();
         if (now.size() != strokes.size()) {
             strokes = std::move(now);
-            reading = readKeying(strokes, m_priorUnit);
+            reading = readKeying(strokes, m_priorUnit, m_hebrew);
             view.showKeying(m_prompt, reading.text);
         }
         if (strokes.empty() || m_key.held())
@@ -87,7 +89,9 @@ bool KeyingExercise::keyedAsAsked(const KeyReading &reading,
                                   const std::vector<KeyStroke> &strokes) const
 {
     const bool letterClosed = m_key.now() - strokes.back().up >= reading.closingSpace;
-    return letterClosed && withoutSpaces(reading.text) == withoutSpaces(m_asked);
+    // A final form asked is keyed as its letter.
+    return letterClosed &&
+           std::ranges::equal(withoutSpaces(reading.text), withoutSpaces(m_asked), &readsAs);
 }
 
 } // namespace blinket

@@ -33,6 +33,8 @@ private:
     const QString m_asked;
     const QString m_prompt;
     const double m_priorUnit;
+    // Asked in Hebrew letters: signs read as those.
+    const bool m_hebrew;
 };
 
 } // namespace blinket

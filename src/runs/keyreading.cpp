@@ -102,12 +102,14 @@ double dotOfOneKind(double markMean, const std::vector<double> &spaces, double p
 
 // The character a sign stands for: the first that can be sent with it, SOS as one sign, or
 // '*' for a sign that is none.
-QString characterOf(const std::string &sign)
+QString characterOf(const std::string &sign, bool hebrew)
 {
     if (sign == "...---...")
         return QStringLiteral("SOS");
+    const CharacterGroup otherAlphabet =
+        hebrew ? CharacterGroup::Letters : CharacterGroup::HebrewLetters;
     for (const QChar c : sendableCharacters()) {
-        if (morseElements(c) == sign)
+        if (morseElements(c) == sign && !belongsTo(c, otherAlphabet))
             return QString(c);
     }
     return QStringLiteral("*");
@@ -178,12 +180,13 @@ GapBoundaries gapBoundaries(std::vector<double> spaces)
 
 } // namespace
 
-QStringView keyedCharacters()
+QString keyedCharacters(QStringView asked)
 {
-    return sendableCharacters();
+    const bool hebrew = std::ranges::any_of(asked, &isHebrewLetter);
+    return charactersOf({!hebrew, true, true, true, hebrew});
 }
 
-KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit)
+KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit, bool hebrew)
 {
     KeyReading reading;
     reading.unit = priorUnit;
@@ -266,13 +269,13 @@ KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit)
         reading.elements.push_back(
             {gap, strokes[i].up - start, spaces[i], geometricMean(dot[i], dot[i + 1]), character});
         if (gap != ElementKind::ElementGap) {
-            reading.text += characterOf(sign);
+            reading.text += characterOf(sign, hebrew);
             sign.clear();
             if (gap == ElementKind::WordGap)
                 reading.text += u' ';
         }
     }
-    reading.text += characterOf(sign);
+    reading.text += characterOf(sign, hebrew);
     reading.unit = median(dot);
     reading.closingSpace = letterBoundary * dot.back();
     return reading;

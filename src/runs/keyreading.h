@@ -47,11 +47,13 @@ struct KeyReading
 // Reads strokes (in order, not overlapping) by their own proportions: marks into dots and
 // dashes, spaces into the gaps inside a letter, between letters and between words, with no
 // speed given. priorUnit (seconds) is the dot to assume while the keying alone cannot tell (a
-// single mark, marks all alike with no gap inside a letter).
-KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit);
+// single mark, marks all alike with no gap inside a letter). A letter's sign reads as a Hebrew
+// letter when hebrew is set, else as A to Z.
+KeyReading readKeying(const std::vector<KeyStroke> &strokes, double priorUnit, bool hebrew = false);
 
-// The characters a keying is scored by, as a copy is: those that can be sent. A sign that is
-// no character ('*') is not among them: the character asked there counts as not keyed.
-QStringView keyedCharacters();
+// The characters a keying of what was asked is scored by, as a copy is: those that can be sent,
+// of asked's alphabet. A sign that is no character ('*') is not among them: the character asked
+// there counts as not keyed.
+QString keyedCharacters(QStringView asked);
 
 } // namespace blinket

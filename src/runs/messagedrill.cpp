@@ -259,12 +259,20 @@ void MessageDrill::keepUnanswered()
         m_copy << unanswered;
 }
 
+void MessageDrill::identifyWith(const QString &letters)
+{
+    m_identityLetters = letters;
+}
+
 QString MessageDrill::drawIdentity()
 {
     Platform &platform = m_sender.platform();
+    const QString letters =
+        m_identityLetters.isEmpty() ? charactersOf(CharacterChoice{}) : m_identityLetters;
     // A letter first, as a station's call sign begins.
-    QString identity(drawFrom(charactersOf(CharacterChoice{}), platform.Rnd()));
-    const QString lettersAndFigures = charactersOf(CharacterChoice{true, true, false, false});
+    QString identity(drawFrom(letters, platform.Rnd()));
+    const QString lettersAndFigures =
+        letters + charactersOf(CharacterChoice{false, true, false, false});
     while (identity.size() < identityLength)
         identity += drawFrom(lettersAndFigures, platform.Rnd());
     return identity;

@@ -35,6 +35,10 @@ public:
 
     RunResult run() override;
 
+    // The letters an identity draws from, A to Z unless told (the Hebrew letters in a drill of
+    // them, so that nothing the learner types back mixes the alphabets).
+    void identifyWith(const QString &letters);
+
 private:
     enum class Step { Call, Identity, Text, ExamText, Ending, Done };
 
@@ -68,6 +72,7 @@ private:
     WordSource *m_wordSource = nullptr;
     qint16 m_length = 0;
     QString m_identity;
+    QString m_identityLetters;
     qint16 m_groupsSent = 0;
     bool m_textBegun = false;
     // Typed with answers that came too early, for the answer that counts.

@@ -193,6 +193,8 @@ OptionsReading readOptions(QSettings &file)
                 chosen.punctuation = true;
             else if (group == u"procedure")
                 chosen.procedure = true;
+            else if (group == u"hebrew")
+                chosen.hebrew = true;
             else
                 unknown << word.trimmed();
         }
@@ -200,12 +202,15 @@ OptionsReading readOptions(QSettings &file)
             tell(OptionKey::Characters, written,
                  QCoreApplication::translate("OptionsFile",
                                              "the characters name %1, which is none of letters, "
-                                             "figures, punctuation and procedure")
+                                             "hebrew, figures, punctuation and procedure")
                      .arg(unknown.join(QStringLiteral(", "))));
         }
         // The groups it names are taken all the same.
-        if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure) {
-            options.letters = chosen.letters;
+        if (chosen.letters || chosen.figures || chosen.punctuation || chosen.procedure ||
+            chosen.hebrew) {
+            // A run never mixes the alphabets: the Hebrew letters, named, replace A to Z.
+            options.letters = chosen.letters && !chosen.hebrew;
+            options.hebrew = chosen.hebrew;
             options.figures = chosen.figures;
             options.punctuation = chosen.punctuation;
             options.procedure = chosen.procedure;
@@ -302,6 +307,7 @@ void writeOption(QSettings &file, OptionKey key, const Options &options)
     case OptionKey::Characters: {
         QStringList groups;
         for (const auto &[chosen, word] : {std::pair{options.letters, "letters"},
+                                           {options.hebrew, "hebrew"},
                                            {options.figures, "figures"},
                                            {options.punctuation, "punctuation"},
                                            {options.procedure, "procedure"}}) {

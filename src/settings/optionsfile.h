@@ -32,6 +32,7 @@ struct Options
     bool punctuation = false; //   "letters" among them; the letters alone when absent
     bool procedure = false;
     bool letters = true;
+    bool hebrew = false;     //   "hebrew": the Hebrew letters, in place of A to Z
     QString textFile;        // [runs] textFile: empty for the built-in words
     bool drillWords = false; // [drill] text: "groups" (the default) or "words"
     bool drillExam = false;  // [drill] exam: true for the exam form

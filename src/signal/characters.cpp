@@ -22,7 +22,7 @@ struct CharacterRow
     const char16_t *procedureSign = nullptr; // its name, when it is one
 };
 
-constexpr std::array<CharacterRow, 25> rows{{
+constexpr std::array<CharacterRow, 47> rows{{
     {u'0', "-----", CharacterGroup::Figures},
     {u'1', ".----", CharacterGroup::Figures},
     {u'2', "..---", CharacterGroup::Figures},
@@ -48,17 +48,95 @@ constexpr std::array<CharacterRow, 25> rows{{
     {u'+', ".-.-.", CharacterGroup::Procedure, u"AR"},
     {u'&', ".-...", CharacterGroup::Procedure, u"AS"},
     {u'%', "...-.-", CharacterGroup::Procedure, u"SK"},
+    // The Hebrew letters, each one sign; a final form is sent as its letter.
+    {u'\u05D0', ".-", CharacterGroup::HebrewLetters},
+    {u'\u05D1', "-...", CharacterGroup::HebrewLetters},
+    {u'\u05D2', "--.", CharacterGroup::HebrewLetters},
+    {u'\u05D3', "-..", CharacterGroup::HebrewLetters},
+    {u'\u05D4', "---", CharacterGroup::HebrewLetters},
+    {u'\u05D5', ".", CharacterGroup::HebrewLetters},
+    {u'\u05D6', "--..", CharacterGroup::HebrewLetters},
+    {u'\u05D7', "....", CharacterGroup::HebrewLetters},
+    {u'\u05D8', "..-", CharacterGroup::HebrewLetters},
+    {u'\u05D9', "..", CharacterGroup::HebrewLetters},
+    {u'\u05DB', "-.-", CharacterGroup::HebrewLetters},
+    {u'\u05DC', ".-..", CharacterGroup::HebrewLetters},
+    {u'\u05DE', "--", CharacterGroup::HebrewLetters},
+    {u'\u05E0', "-.", CharacterGroup::HebrewLetters},
+    {u'\u05E1', "-.-.", CharacterGroup::HebrewLetters},
+    {u'\u05E2', ".---", CharacterGroup::HebrewLetters},
+    {u'\u05E4', ".--.", CharacterGroup::HebrewLetters},
+    {u'\u05E6', ".--", CharacterGroup::HebrewLetters},
+    {u'\u05E7', "--.-", CharacterGroup::HebrewLetters},
+    {u'\u05E8', ".-.", CharacterGroup::HebrewLetters},
+    {u'\u05E9', "...", CharacterGroup::HebrewLetters},
+    {u'\u05EA', "-", CharacterGroup::HebrewLetters},
 }};
 
 const CharacterRow *rowOf(QChar c)
 {
-    const auto found = std::ranges::find(rows, c.unicode(), &CharacterRow::character);
+    const auto found =
+        std::ranges::find(rows, withoutFinalForm(c).unicode(), &CharacterRow::character);
     return found == rows.end() ? nullptr : &*found;
 }
 
 static_assert(26 + rows.size() == sendableCount);
 
+constexpr int hebrewCount = 22;
+
 } // namespace
+
+QStringView hebrewLetters()
+{
+    return sendableCharacters().last(hebrewCount);
+}
+
+QChar withoutFinalForm(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\u05DA':
+        return QChar(u'\u05DB');
+    case u'\u05DD':
+        return QChar(u'\u05DE');
+    case u'\u05DF':
+        return QChar(u'\u05E0');
+    case u'\u05E3':
+        return QChar(u'\u05E4');
+    case u'\u05E5':
+        return QChar(u'\u05E6');
+    default:
+        return c;
+    }
+}
+
+bool isHebrewLetter(QChar c)
+{
+    return c >= u'\u05D0' && c <= u'\u05EA';
+}
+
+QChar latinOfSameSign(QChar c)
+{
+    if (!isHebrewLetter(c))
+        return {};
+    const std::string_view sign = morseElements(c);
+    for (const QChar latin : sendableCharacters().first(26)) {
+        if (morseElements(latin) == sign)
+            return latin;
+    }
+    return {};
+}
+
+QChar hebrewOfSameSign(QChar c)
+{
+    const std::string_view sign = morseElements(c);
+    if (!letterCode(QString(c)))
+        return {};
+    for (const QChar hebrew : hebrewLetters()) {
+        if (morseElements(hebrew) == sign)
+            return hebrew;
+    }
+    return {};
+}
 
 QStringView sendableCharacters()
 {
@@ -80,7 +158,7 @@ QChar characterAt(int index)
 
 int characterIndex(QChar c)
 {
-    return int(sendableCharacters().indexOf(c));
+    return int(sendableCharacters().indexOf(withoutFinalForm(c)));
 }
 
 std::string_view morseElements(QChar c)
@@ -103,10 +181,11 @@ bool belongsTo(QChar c, CharacterGroup group)
 
 QString charactersOf(const CharacterChoice &choice)
 {
-    const bool none =
-        !choice.letters && !choice.figures && !choice.punctuation && !choice.procedure;
-    const std::array<std::pair<bool, CharacterGroup>, 4> groups{{
-        {choice.letters || none, CharacterGroup::Letters},
+    const bool none = !choice.letters && !choice.figures && !choice.punctuation &&
+                      !choice.procedure && !choice.hebrew;
+    const std::array<std::pair<bool, CharacterGroup>, 5> groups{{
+        {(choice.letters || none) && !choice.hebrew, CharacterGroup::Letters},
+        {choice.hebrew, CharacterGroup::HebrewLetters},
         {choice.figures, CharacterGroup::Figures},
         {choice.punctuation, CharacterGroup::Punctuation},
         {choice.procedure, CharacterGroup::Procedure},
@@ -133,7 +212,9 @@ bool readsAs(QChar typed, QChar sent)
         return sent == u'Q' || sent == u'/';
     if (typed == wOrApostrophe)
         return sent == u'W' || sent == u'\'';
-    return typed == sent;
+    if (typed == tavOrComma)
+        return sent == u'\u05EA' || sent == u',';
+    return withoutFinalForm(typed) == withoutFinalForm(sent);
 }
 
 QChar readAt(QChar typed, QChar sent)
@@ -142,6 +223,8 @@ QChar readAt(QChar typed, QChar sent)
         return sent == u'/' ? sent : QChar(u'Q');
     if (typed == wOrApostrophe)
         return sent == u'\'' ? sent : QChar(u'W');
+    if (typed == tavOrComma)
+        return sent == u',' ? sent : QChar(u'\u05EA');
     return typed;
 }
 

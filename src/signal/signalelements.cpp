@@ -75,6 +75,11 @@ void SignalElements::sendCharacter(const QString &character)
     }
     if (copy.size() != 1)
         return;
+    // A Hebrew letter keeps the timing of the Latin letter that shares its sign (כ closes as K).
+    if (const QChar latin = latinOfSameSign(copy.front()); !latin.isNull()) {
+        AtoZ(QString(latin));
+        return;
+    }
     // Any other character closes without the extra gap, a procedure sign too: it is one sign.
     const std::string_view elements = morseElements(copy.front());
     if (!elements.empty())

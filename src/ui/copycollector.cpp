@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace blinket {
 
 CopyCollector::CopyCollector(QWidget &window, PracticeSession &session, Platform &platform)
@@ -73,7 +75,15 @@ void CopyCollector::answer(ReceiverAnswer::Kind kind)
 
 void CopyCollector::acknowledgeKeyed(const QString &keyed)
 {
-    m_answering += keyed;
+    // Keyed signs read as A to Z; in a drill of Hebrew letters they are those letters.
+    QString keyedAnswer = keyed;
+    if (std::ranges::any_of(m_runCharacters, &isHebrewLetter)) {
+        for (QChar &c : keyedAnswer) {
+            if (const QChar hebrew = hebrewOfSameSign(c); !hebrew.isNull())
+                c = hebrew;
+        }
+    }
+    m_answering += keyedAnswer;
     answer(ReceiverAnswer::Kind::Acknowledge);
 }
 

@@ -25,14 +25,23 @@ namespace {
 
 QString charactersChosen(const Options &options)
 {
-    return charactersOf({options.letters, options.figures, options.punctuation, options.procedure});
+    return charactersOf(
+        {options.letters, options.figures, options.punctuation, options.procedure, options.hebrew});
 }
 
 // A message's text holds no procedure sign: those are the procedure's own steps. BT and KN are
 // sent as = and (, which stay when punctuation is chosen.
 QString textCharacters(const Options &options)
 {
-    return charactersOf({options.letters, options.figures, options.punctuation, false});
+    return charactersOf(
+        {options.letters, options.figures, options.punctuation, false, options.hebrew});
+}
+
+// What a word of a text may hold: the chosen alphabet's letters, and the other characters but
+// the procedure signs when asked.
+QString wordCharacters(const Options &options, bool procedure)
+{
+    return charactersOf({!options.hebrew, true, true, procedure, options.hebrew});
 }
 
 } // namespace
@@ -172,31 +181,33 @@ RunController::Prepared RunController::prepare(const RunRequest &request, const 
     }
     case RunRequest::What::Text:
         record.kind = RunKind::Text;
-        // Words of a text may hold any character that can be sent.
-        prepared.runCharacters = sendableCharacters().toString();
-        prepared.words = textWords(options, sendableCharacters(), prepared.problems);
+        // Words of a text may hold any character that can be sent, of one alphabet.
+        prepared.runCharacters = wordCharacters(options, true);
+        prepared.words = textWords(options, prepared.runCharacters, prepared.problems);
         prepared.exercise = std::make_unique<TextRun>(m_sender, *prepared.words);
         break;
     case RunRequest::What::Drill: {
         record.kind = options.drillExam ? RunKind::Exam : RunKind::Drill;
         const DrillForm form = options.drillExam ? DrillForm::Exam : DrillForm::Practice;
         prepared.drill = true;
-        prepared.runCharacters = sendableCharacters().toString();
+        prepared.runCharacters = wordCharacters(options, true);
         Receiver *receiver = m_collector;
         if (options.keyingInDrill && m_lampKey) {
             prepared.keyedAnswers =
                 std::make_unique<KeyedReceiver>(*m_collector, *m_lampKey, m_keyingUnit);
             receiver = prepared.keyedAnswers.get();
         }
+        std::unique_ptr<MessageDrill> drill;
         if (options.drillWords) {
-            prepared.words =
-                textWords(options, charactersOf({true, true, true, false}), prepared.problems);
-            prepared.exercise =
-                std::make_unique<MessageDrill>(m_sender, *receiver, form, *prepared.words);
+            prepared.words = textWords(options, wordCharacters(options, false), prepared.problems);
+            drill = std::make_unique<MessageDrill>(m_sender, *receiver, form, *prepared.words);
         } else {
-            prepared.exercise = std::make_unique<MessageDrill>(m_sender, *receiver, form,
-                                                               evenChoice(textCharacters(options)));
+            drill = std::make_unique<MessageDrill>(m_sender, *receiver, form,
+                                                   evenChoice(textCharacters(options)));
         }
+        if (options.hebrew)
+            drill->identifyWith(hebrewLetters().toString());
+        prepared.exercise = std::move(drill);
         break;
     }
     case RunRequest::What::Keying:
@@ -238,8 +249,7 @@ void RunController::prepareKeying(Prepared &prepared, const Options &options)
     }
     case KeyingText::Words: {
         // A word of the text runs' source that can be keyed: one with no procedure sign.
-        prepared.words =
-            textWords(options, charactersOf({true, true, true, false}), prepared.problems);
+        prepared.words = textWords(options, wordCharacters(options, false), prepared.problems);
         asked = prepared.words->nextWord();
         prompt = asked;
         break;

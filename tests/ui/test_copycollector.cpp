@@ -184,7 +184,7 @@ void TestCopyCollector::theIsraeliQAndWKeysStandForTwoCharacters()
     // The Q and W keys (24 and 25 to the window system) and the slash key of a Latin layout
     // (61), in a drill whose text may hold the marks.
     Collecting c;
-    c.collector.startDrill(sendableCharacters().toString());
+    c.collector.startDrill(charactersOf({true, true, true, true}));
     for (const auto &[scanCode, text] :
          {std::pair(24u, u"/"), std::pair(25u, u"'"), std::pair(61u, u"/")}) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, scanCode, 0, 0,

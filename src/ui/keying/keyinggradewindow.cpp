@@ -170,7 +170,7 @@ void KeyingGradeWindow::showGrade(const KeyingGrade &grade, const QString &kept)
 
     // An unknown sign reads as '*': a character read wrong, not one left out. A space parts
     // the words asked, and is no character of them.
-    const CopyScore score = scoreCopy(grade.asked, grade.read, keyedCharacters());
+    const CopyScore score = scoreCopy(grade.asked, grade.read, keyedCharacters(grade.asked));
     m_asAsked->setText(tr("%L1 of %L2 characters as asked").arg(score.right).arg(score.sent));
     m_marks->showPlaces(score.aligned, true);
     m_picture->setBars(grade.bars);

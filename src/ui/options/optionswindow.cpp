@@ -90,6 +90,9 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *characters = new QGroupBox(tr("Characters of A to Z and Weak letters runs"), this);
     m_letters = new QCheckBox(tr("Letters: A to Z"), characters);
     m_letters->setObjectName(QStringLiteral("letters"));
+    // In place of A to Z: the two alphabets share their signs.
+    m_hebrew = groupBox(characters, QStringLiteral("hebrew"), tr("Hebrew letters"),
+                        CharacterGroup::HebrewLetters);
     m_figures =
         groupBox(characters, QStringLiteral("figures"), tr("Figures"), CharacterGroup::Figures);
     m_punctuation = groupBox(characters, QStringLiteral("punctuation"), tr("Punctuation"),
@@ -100,7 +103,7 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_procedure->setObjectName(QStringLiteral("procedure"));
     m_charactersProblem = note(characters, QStringLiteral("charactersProblem"));
     auto *charactersLayout = new QVBoxLayout(characters);
-    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure})
+    for (QCheckBox *box : {m_letters, m_hebrew, m_figures, m_punctuation, m_procedure})
         charactersLayout->addWidget(box);
     charactersLayout->addWidget(m_charactersProblem);
 
@@ -195,8 +198,18 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addLayout(bottom);
 
     connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::saveLetterSpeed);
-    for (QCheckBox *box : {m_letters, m_figures, m_punctuation, m_procedure})
+    for (QCheckBox *box : {m_figures, m_punctuation, m_procedure})
         connect(box, &QCheckBox::toggled, this, &OptionsWindow::saveCharacters);
+    // One alphabet or the other: ticking either unticks the other.
+    for (const auto &[box, other] : {std::pair{m_letters, m_hebrew}, {m_hebrew, m_letters}}) {
+        connect(box, &QCheckBox::toggled, this, [this, other](bool ticked) {
+            if (ticked) {
+                const QSignalBlocker blocker(other);
+                other->setChecked(false);
+            }
+            saveCharacters();
+        });
+    }
     connect(m_drillWords, &QRadioButton::toggled, this, [this](bool words) {
         m_options.drillWords = words;
         save(OptionKey::DrillText);
@@ -247,6 +260,7 @@ void OptionsWindow::load()
 {
     m_read = readOptions(*optionsFile());
     m_options = m_read.options;
+    const QSignalBlocker hebrewBlocker(m_hebrew);
     const QSignalBlocker blockers[] = {QSignalBlocker(m_letters),     QSignalBlocker(m_figures),
                                        QSignalBlocker(m_punctuation), QSignalBlocker(m_procedure),
                                        QSignalBlocker(m_drillWords),  QSignalBlocker(m_drillExam)};
@@ -256,6 +270,7 @@ void OptionsWindow::load()
     m_letterSpeed->setText(letterSpeed ? letterSpeed->written : m_options.letterSpeed);
     showProblem(OptionKey::LetterSpeed, m_letterSpeedProblem);
     m_letters->setChecked(m_options.letters);
+    m_hebrew->setChecked(m_options.hebrew);
     m_figures->setChecked(m_options.figures);
     m_punctuation->setChecked(m_options.punctuation);
     m_procedure->setChecked(m_options.procedure);
@@ -356,11 +371,13 @@ void OptionsWindow::saveLetterSpeed()
 void OptionsWindow::saveCharacters()
 {
     // A run draws from something: with every group unticked, the letters.
-    if (!m_figures->isChecked() && !m_punctuation->isChecked() && !m_procedure->isChecked()) {
+    if (!m_hebrew->isChecked() && !m_figures->isChecked() && !m_punctuation->isChecked() &&
+        !m_procedure->isChecked()) {
         const QSignalBlocker blocker(m_letters);
         m_letters->setChecked(true);
     }
     m_options.letters = m_letters->isChecked();
+    m_options.hebrew = m_hebrew->isChecked();
     m_options.figures = m_figures->isChecked();
     m_options.punctuation = m_punctuation->isChecked();
     m_options.procedure = m_procedure->isChecked();

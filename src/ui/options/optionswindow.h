@@ -58,6 +58,7 @@ private:
     QLabel *m_charactersProblem = nullptr;
     QLabel *m_drillProblem = nullptr;
     QCheckBox *m_letters = nullptr;
+    QCheckBox *m_hebrew = nullptr;
     QCheckBox *m_figures = nullptr;
     QCheckBox *m_punctuation = nullptr;
     QCheckBox *m_procedure = nullptr;

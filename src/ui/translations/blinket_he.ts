@@ -154,8 +154,8 @@
         <translation>מהירות האותיות ‎%1‎ איטית מדי: נקודה תימשך יותר מ־16 שניות</translation>
     </message>
     <message>
-        <source>the characters name %1, which is none of letters, figures, punctuation and procedure</source>
-        <translation>ערך התווים מזכיר את ‎%1‎, שאינו ‎letters, figures, punctuation‎ או ‎procedure‎</translation>
+        <source>the characters name %1, which is none of letters, hebrew, figures, punctuation and procedure</source>
+        <translation>ערך התווים מזכיר את ‎%1‎, שאינו ‎letters, hebrew, figures, punctuation‎ או ‎procedure‎</translation>
     </message>
     <message>
         <source>the text file %1 is not text, as a program or a picture is not</source>
@@ -799,6 +799,10 @@
     <message>
         <source>Letters: A to Z</source>
         <translation>אותיות: ‎A‎ עד ‎Z‎</translation>
+    </message>
+    <message>
+        <source>Hebrew letters</source>
+        <translation>אותיות עבריות</translation>
     </message>
     <message>
         <source>Figures</source>
