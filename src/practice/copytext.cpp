@@ -52,13 +52,15 @@ QChar latinRunCharacter(QChar typed, QStringView runCharacters)
         const QChar mark = readAt(typed, typed == qOrSlash ? QChar(u'/') : QChar(u'\''));
         return runCharacters.contains(mark) ? typed : readAt(typed, QChar());
     }
+    if (typed == tavOrComma && runCharacters.contains(u','))
+        return QChar(u',');
     return QChar();
 }
 
 // In a run of Hebrew letters: a Hebrew letter as typed (a final form stays one: it reads as its
 // letter), a Latin letter as the Hebrew letter on its key. The keys of ת, ף and ץ write the
-// comma, the semicolon and the full stop on a Latin layout; the comma's stands for either of ת
-// and the comma while the run sends the comma, the full stop's is the full stop then.
+// comma, the semicolon and the full stop on a Latin layout: each is its letter unless the run
+// sends the mark, and ת's key (tavOrComma) stands for either then.
 QChar hebrewRunCharacter(QChar typed, QStringView runCharacters)
 {
     const char16_t c = typed.unicode();
@@ -68,10 +70,10 @@ QChar hebrewRunCharacter(QChar typed, QStringView runCharacters)
         return QChar(hebrewOnLatinKeys[c - u'a']);
     if (c >= u'A' && c <= u'Z')
         return QChar(hebrewOnLatinKeys[c - u'A']);
-    if (c == u',')
-        return runCharacters.contains(typed) ? tavOrComma : QChar(u'\u05EA');
     if (runCharacters.contains(typed))
         return typed;
+    if (c == u',')
+        return QChar(u'\u05EA');
     if (c == u'.')
         return QChar(u'\u05E6');
     if (c == u';')

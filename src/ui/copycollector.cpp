@@ -165,11 +165,15 @@ QString CopyCollector::keyText(const QKeyEvent &key)
     // one run has that key for both.
     constexpr quint32 qKey = 24;
     constexpr quint32 wKey = 25;
+    // The key of ת on the Israeli layout, the comma's on a Latin one.
+    constexpr quint32 tavKey = 59;
     const QString text = key.text();
     if (text == u"/" && key.nativeScanCode() == qKey)
         return QString(qOrSlash);
     if (text == u"'" && key.nativeScanCode() == wKey)
         return QString(wOrApostrophe);
+    if (text == u"," && key.nativeScanCode() == tavKey)
+        return QString(tavOrComma);
     return text;
 }
 

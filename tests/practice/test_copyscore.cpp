@@ -5,6 +5,7 @@
 #include "practice/copyscore.h"
 #include "practice/copytext.h"
 #include "practice/runrecord.h"
+#include "signal/characters.h"
 
 #include "copywitherrors.h"
 #include "fulltablealignment.h"
@@ -57,6 +58,8 @@ private slots:
     void takesTheEarliestLetterOnATie();
     void summarises_data();
     void summarises();
+    void hebrewFinalFormsReadAsTheirLetters_data();
+    void hebrewFinalFormsReadAsTheirLetters();
     void summarisesACopyWithNothingSent();
     void agreesWithTheFullTable_data();
     void agreesWithTheFullTable();
@@ -89,6 +92,17 @@ void TestCopyScore::countsWhatStandsForACharacterOfTheRun_data()
     // sends the mark.
     row("the Q and W keys in a run of letters", "\uE051\uE057", "", "QW");
     row("the Q and W keys in a run that sends the marks", "\uE051\uE057", "/'", "\uE051\uE057");
+    // In a run of Hebrew letters, the other way about: a Latin key is the Hebrew letter on it.
+    const char *hebrew = "אבגדהוזחטיכלמנסעפצקרשת";
+    row("Latin keys in a Hebrew run, A to M", "abcdefghijklm", hebrew, "שנבגקכעינחלכצ");
+    row("Latin keys in a Hebrew run, N to Z", "NOPQRSTUVWXYZ", hebrew, "ממפרדאוהסטז");
+    row("Hebrew letters as typed, finals kept", "שלום ךןץ", hebrew, "שלוםךןץ");
+    row("the keys of ת, ף and ץ", ",;.", hebrew, "תפצ");
+    row("the marks where the run sends them", ",.", "אבת,.", ",.");
+    row("ת's key (the comma's on a Latin layout)", "\uE0EA\uE0EA", "אבת", "תת");
+    row("ת's key where the run sends the comma", "\uE0EA", "אבת,", "\uE0EA");
+    row("ת's key in a run of Latin letters", "\uE0EA\uE0EA", ",", ",,");
+    row("figures in a Hebrew run", "א1ב2", "אב12", "א1ב2");
 }
 
 void TestCopyScore::countsWhatStandsForACharacterOfTheRun()
@@ -159,6 +173,42 @@ void TestCopyScore::theQAndWKeysReadAsWhatWasSentThere_data()
     row("a message's copy", "NAWS/", "NA\uE057S\uE051", "N A W S /");
     row("neither sent there", "AB", "\uE051\uE057", "A/Q B/W");
     row("one too many", "Q", "\uE051\uE051", "+Q Q");
+}
+
+void TestCopyScore::hebrewFinalFormsReadAsTheirLetters_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("runCharacters");
+    QTest::addColumn<int>("right");
+    const auto row = [](const char *name, const char *sent, const char *copy, const char *run,
+                        int right) {
+        QTest::newRow(name) << QString::fromUtf8(sent) << QString::fromUtf8(copy)
+                            << QString::fromUtf8(run) << right;
+    };
+    const char *hebrew = "אבגדהוזחטיכלמנסעפצקרשת,";
+    row("final sent, letter typed", "שלום", "שלומ", hebrew, 4);
+    row("letter sent, final typed", "מכנ", "םךן", hebrew, 3);
+    row("typed on a Latin layout", "שלום", "akuo", hebrew, 4);
+    row("a final form is no other letter", "ץ", "פ", hebrew, 0);
+    row("ת's key standing for the comma", "ת,", "\uE0EA\uE0EA", hebrew, 2);
+    // Long enough for the aligner's letter masks.
+    row("a long run", QByteArray("צץ").repeated(200).constData(),
+        QByteArray("צצ").repeated(200).constData(), hebrew, 400);
+}
+
+void TestCopyScore::hebrewFinalFormsReadAsTheirLetters()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, copy);
+    QFETCH(QString, runCharacters);
+    QFETCH(int, right);
+    const CopyScore score = scoreCopy(sent, copy, runCharacters);
+    QCOMPARE(score.right, right);
+    QCOMPARE(score.wrong + score.missed, score.sent - right);
+    // Tallied by letter, a final form as its own.
+    if (right == 400)
+        QCOMPARE(score.letters[std::size_t(characterIndex(u'צ'))].right, 400);
 }
 
 void TestCopyScore::theQAndWKeysReadAsWhatWasSentThere()

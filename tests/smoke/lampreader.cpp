@@ -6,12 +6,15 @@
 // it makes out on a line of its own as soon as the gap that closes it is over, until the time
 // is up. A dash lights the lamp five times as long as a dot, the gap that closes a character
 // five times as long as the gap inside one, so halfway between tells them apart.
-// Usage: lampreader <window id> <x> <y> <unit ms> <seconds>
+// With "hebrew" last, a letter's sign is read as the Hebrew letter of that sign, by the table of
+// the Hebrew code written out here on its own, and written in UTF-8.
+// Usage: lampreader <window id> <x> <y> <unit ms> <seconds> [hebrew]
 #include "signal/characters.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,21 +25,43 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-char characterOf(const std::string &elements)
+std::string characterOf(const std::string &elements)
 {
     for (const QChar c : blinket::sendableCharacters()) {
         if (blinket::morseElements(c) == elements)
-            return char(c.unicode());
+            return std::string(1, char(c.unicode()));
     }
-    return '?';
+    return "?";
+}
+
+struct HebrewSign
+{
+    const char *elements;
+    const char *letter;
+};
+constexpr std::array<HebrewSign, 22> hebrewCode{{
+    {".-", "א"},   {"-...", "ב"}, {"--.", "ג"},  {"-..", "ד"},  {"---", "ה"},  {".", "ו"},
+    {"--..", "ז"}, {"....", "ח"}, {"..-", "ט"},  {"..", "י"},   {"-.-", "כ"},  {".-..", "ל"},
+    {"--", "מ"},   {"-.", "נ"},   {"-.-.", "ס"}, {".---", "ע"}, {".--.", "פ"}, {".--", "צ"},
+    {"--.-", "ק"}, {".-.", "ר"},  {"...", "ש"},  {"-", "ת"},
+}};
+
+std::string hebrewCharacterOf(const std::string &elements)
+{
+    for (const HebrewSign &sign : hebrewCode) {
+        if (elements == sign.elements)
+            return sign.letter;
+    }
+    return characterOf(elements);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 6) {
-        std::fputs("usage: lampreader <window id> <x> <y> <unit ms> <seconds>\n", stderr);
+    const bool hebrew = argc == 7 && std::string(argv[6]) == "hebrew";
+    if (argc != 6 && !hebrew) {
+        std::fputs("usage: lampreader <window id> <x> <y> <unit ms> <seconds> [hebrew]\n", stderr);
         return 2;
     }
     Display *display = XOpenDisplay(nullptr);
@@ -75,7 +100,8 @@ int main(int argc, char *argv[])
             wasLit = isLit;
             since = now;
         } else if (!isLit && !elements.empty() && units >= 1.5) {
-            std::printf("%c\n", characterOf(elements));
+            const std::string read = hebrew ? hebrewCharacterOf(elements) : characterOf(elements);
+            std::printf("%s\n", read.c_str());
             std::fflush(stdout);
             elements.clear();
         }

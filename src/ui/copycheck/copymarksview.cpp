@@ -3,6 +3,7 @@
 
 #include "ui/copycheck/copymarksview.h"
 
+#include "signal/characters.h"
 #include "ui/fonts.h"
 
 #include <QFontMetricsF>
@@ -88,6 +89,9 @@ CopyMarksView::CopyMarksView(QWidget *parent) : QAbstractScrollArea(parent)
 void CopyMarksView::showPlaces(std::vector<AlignedLetter> places, bool marks)
 {
     m_marks = marks;
+    // Hebrew reads from the right: its lines start there.
+    m_rightToLeft = std::ranges::any_of(
+        places, [](const AlignedLetter &place) { return isHebrewLetter(place.sent); });
     m_layout.setPlaces(std::move(places));
     fitToView();
     viewport()->update();
@@ -161,8 +165,9 @@ void CopyMarksView::fitToView()
 
 QRectF CopyMarksView::cell(int line, int column, int row) const
 {
-    return {m_margin + column * m_columnWidth, m_margin + line * m_lineHeight + row * m_rowHeight,
-            m_columnWidth, m_rowHeight};
+    const double fromStart = m_margin + column * m_columnWidth;
+    const double left = m_rightToLeft ? viewport()->width() - fromStart - m_columnWidth : fromStart;
+    return {left, m_margin + line * m_lineHeight + row * m_rowHeight, m_columnWidth, m_rowHeight};
 }
 
 QRectF CopyMarksView::missedDash(int line, int column) const

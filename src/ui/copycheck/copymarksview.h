@@ -15,6 +15,7 @@ namespace blinket {
 // one is bold and underlined, a missed one is a short dash under its own column (dashes side
 // by side stay apart, to be counted), and an extra one has a plus above it. The letters grow
 // with the view, never smaller than the results box's; only the lines in sight are drawn.
+// Hebrew letters sent read from right to left, their lines starting at the right.
 class CopyMarksView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -68,6 +69,7 @@ private:
 
     MarksLayout m_layout;
     bool m_marks = false;
+    bool m_rightToLeft = false;
     QFont m_font;
     double m_columnWidth = 1;
     double m_rowHeight = 1;

@@ -25,10 +25,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextOption>
 #include <QWidget>
 
 #include <array>
 #include <map>
+#include <optional>
 
 namespace blinket {
 
@@ -184,6 +186,8 @@ private:
     // What a run has added to the results box while the box was hidden: laying out one
     // growing paragraph at every step would make each step slower than the one before.
     QString m_pendingText1;
+    // The results box's own text option while a run of Hebrew letters has changed it.
+    std::optional<QTextOption> m_text1Option;
     RunController *m_runs = nullptr;
     LampKeyWatcher *m_lampKey = nullptr;
     PracticeWindows *m_practiceWindows = nullptr;

@@ -2,10 +2,17 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "runs/lessons.h"
+#include "signal/characters.h"
 #include "ui/lampkeywatcher.h"
 #include "ui/main/form1.h"
 #include "ui/main/twips.h"
 #include "ui/runcontroller.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <algorithm>
 
 namespace blinket {
 
@@ -96,6 +103,10 @@ void Form1::clearText1()
 {
     m_pendingText1.clear();
     Text1->clear();
+    if (m_text1Option) {
+        Text1->document()->setDefaultTextOption(*m_text1Option);
+        m_text1Option.reset();
+    }
 }
 
 void Form1::appendToText1(const QString &text)
@@ -112,6 +123,16 @@ void Form1::showPendingText1()
     QString shown = m_pendingText1;
     m_pendingText1.clear();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // A run of Hebrew letters reads from the right: each line takes the direction of its own
+    // text (the groups in Hebrew order, the seconds under them as written), all at the right.
+    if (!m_text1Option && std::ranges::any_of(shown, &isHebrewLetter)) {
+        QTextDocument &document = *Text1->document();
+        m_text1Option = document.defaultTextOption();
+        QTextOption option = *m_text1Option;
+        option.setTextDirection(Qt::LayoutDirectionAuto);
+        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        document.setDefaultTextOption(option);
+    }
     QTextCursor end(Text1->document());
     end.movePosition(QTextCursor::End);
     end.insertText(shown);
