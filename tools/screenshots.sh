@@ -172,6 +172,45 @@ shot_copy-check-hebrew() {
     window=$main
 }
 
+shot_hebrew-letters() {
+    # A run of the Hebrew letters read on paper and typed with a few slips, its Copy check in a
+    # Hebrew desktop: the groups read from the right.
+    mkdir -p "$XDG_CONFIG_HOME/blinket"
+    printf '[runs]\ncharacters=hebrew\n' >"$XDG_CONFIG_HOME/blinket/blinket.conf"
+    type_into "${speed[@]}" 8
+    type_into "${minutes[@]}" 0.25
+    click_at "${a_to_z[@]}"
+    wait_until running 5
+    wait_until exit_shown 60
+    click_at "${results[@]}"
+    xdotool key ctrl+a ctrl+c
+    local sent
+    sent=$(xclip -o -selection clipboard | head -n 1 | tr -d ' \r')
+    local wrong=ש
+    [ "${sent:3:1}" != ש ] || wrong=ה
+    local copy="${sent:0:3}$wrong${sent:4:3}${sent:8:4}ו${sent:12}"
+    click_at "${check_copy[@]}"
+    local main=$window
+    copy_check() {
+        local candidate
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            if [ "$(xdotool getwindowname "$candidate")" = 'בדיקת העתקה' ]; then
+                window=$candidate
+                return
+            fi
+        done
+        return 1
+    }
+    poll 10 copy_check || { echo "no Copy check window in Hebrew"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    xdotool type --delay 20 "$copy"
+    xdotool key alt+c
+    scored() { table_rows "$1" right; }
+    capture_when hebrew-letters scored 5
+    window=$main
+    rm "$XDG_CONFIG_HOME/blinket/blinket.conf"
+}
+
 shot_progress() {
     # A made-up history of forty runs, as a learner half way might have, made by the
     # Progress window's benchmark into the folder the program keeps its history in.
@@ -238,16 +277,16 @@ shot_keying-grade() {
     window=$main
 }
 
-shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew progress options
-    message-drill keying-grade)
+shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew hebrew-letters
+    progress options message-drill keying-grade)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }
     # Each shot's program keeps its practice history apart from the others'.
     export XDG_DATA_HOME=$work/data-$shot
-    # A shot named ...-hebrew shows the program in a Hebrew desktop.
+    # A shot named ...-hebrew or hebrew-... shows the program in a Hebrew desktop.
     locale=C.UTF-8
-    [[ $shot != *-hebrew ]] || locale=he_IL.UTF-8
+    [[ $shot != *-hebrew && $shot != hebrew-* ]] || locale=he_IL.UTF-8
     start_program "$locale"
     "shot_$shot"
     stop_program
