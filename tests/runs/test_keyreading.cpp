@@ -27,6 +27,8 @@ class TestKeyReading : public QObject
 private slots:
     void readsAHand_data();
     void readsAHand();
+    void hebrewSignsReadInEitherAlphabet_data();
+    void hebrewSignsReadInEitherAlphabet();
     void meritJudgesTheForm_data();
     void meritJudgesTheForm();
     void aLoneMarkTakesTheDotAssumed();
@@ -78,6 +80,26 @@ void TestKeyReading::readsAHand()
     // Whatever dot is assumed: the keying tells its own.
     for (const double prior : {0.03, 0.1, 0.4})
         QCOMPARE(readKeying(strokes, prior).text, read);
+}
+
+void TestKeyReading::hebrewSignsReadInEitherAlphabet_data()
+{
+    QTest::addColumn<QString>("keyed");
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QString>("read");
+    // Final forms are keyed as their letters, and read so.
+    QTest::newRow("Hebrew") << QStringLiteral("שלום עולם") << true << QStringLiteral("שלומ עולמ");
+    QTest::newRow("the same signs in Latin")
+        << QStringLiteral("שלום עולם") << false << QStringLiteral("SLEM JELM");
+    QTest::newRow("figures either way") << QStringLiteral("73") << true << QStringLiteral("73");
+}
+
+void TestKeyReading::hebrewSignsReadInEitherAlphabet()
+{
+    QFETCH(QString, keyed);
+    QFETCH(bool, hebrew);
+    QFETCH(QString, read);
+    QCOMPARE(readKeying(keyedStrokes(keyed, dotAt(12.0)), 0.1, hebrew).text, read);
 }
 
 void TestKeyReading::meritJudgesTheForm_data()

@@ -54,6 +54,7 @@ private slots:
     void theIdentityIsTypedBack();
     void anAnswerCountsOnlyOnceItsGroupIsSent();
     void theQKeyOfTheIsraeliLayoutTypesAQInAnIdentity();
+    void aHebrewDrillHasAHebrewIdentity();
     void stoppingKeepsWhatWasTypedOfTheText_data();
     void stoppingKeepsWhatWasTypedOfTheText();
     void eachStepIsShown_data();
@@ -174,6 +175,29 @@ void TestMessageDrill::theQKeyOfTheIsraeliLayoutTypesAQInAnIdentity()
     const RunResult result =
         MessageDrill(run.sender, learner, DrillForm::Practice, evenChoice(QString())).run();
     QCOMPARE(shownSigns(run.platform).text, QStringLiteral("^DEQ2Q7TTTTT+"));
+    QVERIFY(result.drill->completed);
+}
+
+void TestMessageDrill::aHebrewDrillHasAHebrewIdentity()
+{
+    // The identity ש2ל7 of a drill of Hebrew letters: a Hebrew letter first, then Hebrew letters
+    // and figures; ש and ל are sent as S and L are.
+    RunHarness run;
+    run.view.text2 = QStringLiteral("0.25");
+    constexpr const char16_t *lettersAndFigures = u"אבגדהוזחטיכלמנסעפצקרשת0123456789";
+    run.platform.scriptDraws({drawFrom(u"אבגדהוזחטיכלמנסעפצקרשת", u'ש'),
+                              drawFrom(lettersAndFigures, u'2'), drawFrom(lettersAndFigures, u'ל'),
+                              drawFrom(lettersAndFigures, u'7')});
+    run.platform.scriptDraws(std::vector<float>(5, drawFor('T')));
+    run.platform.at(300000, [&run] { run.state.Running = 0; });
+    FakeReceiver learner(run.platform);
+    learner.acknowledge({""});
+    learner.script(Kind::Acknowledge, "ש2ל7");
+    learner.acknowledge({"TTTTT", ""});
+    MessageDrill drill(run.sender, learner, DrillForm::Practice, evenChoice(QString()));
+    drill.identifyWith(hebrewLetters().toString());
+    const RunResult result = drill.run();
+    QCOMPARE(shownSigns(run.platform).text, QStringLiteral("^DES2L7TTTTT+"));
     QVERIFY(result.drill->completed);
 }
 

@@ -29,7 +29,8 @@ void TestOptionsFile::readsWhatItCanUse_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("letterSpeed");
-    QTest::addColumn<QString>("groups"); // l f p s: letters, figures, punctuation, procedure
+    QTest::addColumn<QString>("groups"); // l f p s h: letters, figures, punctuation, procedure,
+                                         // Hebrew letters
     QTest::addColumn<bool>("drillWords");
     QTest::addColumn<int>("problems");
     const auto row = [](const char *name, const char *file, const char *letterSpeed,
@@ -62,6 +63,9 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("the groups named beside an unknown word",
         "[runs]\ncharacters=letters,figures,punctuation,bogus\n", "", "lfp", false, 1);
     row("a missing text file", "[runs]\ntextFile=/no/such/file.txt\n", "", "l", false, 1);
+    row("Hebrew letters", "[runs]\ncharacters=hebrew,figures\n", "", "fh", false, 0);
+    row("Hebrew letters in place of the Latin ones", "[runs]\ncharacters=Letters,HEBREW\n", "", "h",
+        false, 0);
     row("everything wrong at once",
         "[signal]\nletterSpeed=x\n[runs]\ncharacters=x\ntextFile=/x\n[drill]\ntext=poems\n"
         "exam=maybe\n",
@@ -86,7 +90,8 @@ void TestOptionsFile::readsWhatItCanUse()
     for (const auto &[on, letter] : {std::pair{options.letters, 'l'},
                                      {options.figures, 'f'},
                                      {options.punctuation, 'p'},
-                                     {options.procedure, 's'}}) {
+                                     {options.procedure, 's'},
+                                     {options.hebrew, 'h'}}) {
         if (on)
             chosen += QLatin1Char(letter);
     }
@@ -104,6 +109,8 @@ void TestOptionsFile::writtenOptionsComeBack()
     Options options;
     options.letterSpeed = QStringLiteral("18");
     options.figures = true;
+    options.letters = false;
+    options.hebrew = true;
     options.textFile = path;
     options.drillExam = true;
     // A comma alone would read back as a list of two empty values unless written quoted.
