@@ -6,6 +6,7 @@
 #include "practice/accuracy.h"
 #include "runs/keyingfigures.h"
 #include "runs/runkind.h"
+#include "signal/characters.h"
 
 #include <QChar>
 #include <QDateTime>
@@ -16,14 +17,14 @@
 
 namespace blinket {
 
-// What became of one sent letter: read right (readAs == sent), read as another letter, or
-// missed (readAs null).
+// What became of one sent letter: read right (readAs is sent, a Hebrew final form as its
+// letter), read as another letter, or missed (readAs null).
 struct LetterOutcome
 {
     QChar sent;
     QChar readAs;
 
-    bool right() const { return readAs == sent; }
+    bool right() const { return !readAs.isNull() && readsAs(readAs, sent); }
     bool missed() const { return readAs.isNull(); }
     friend bool operator==(const LetterOutcome &, const LetterOutcome &) = default;
 };

@@ -3,6 +3,7 @@
 
 #include "maderuns.h"
 #include "practice/practicestats.h"
+#include "signal/characters.h"
 
 #include <QTest>
 
@@ -77,6 +78,9 @@ void TestLetterAccuracy::fromEachLettersLatestFifty_data()
     QTest::newRow("letters between count for themselves")
         << QStringList{times(60, QStringLiteral("ET")) + u'/' + times(60, QStringLiteral("EM"))}
         << QChar(u'T') << 50 << 0 << 0;
+    // A Hebrew final form, sent or typed, is its letter.
+    QTest::newRow("final forms as their letters")
+        << QStringList{QStringLiteral("םמםמ/מםםצ")} << QChar(u'מ') << 4 << 3 << 75;
 }
 
 void TestLetterAccuracy::fromEachLettersLatestFifty()
@@ -87,7 +91,7 @@ void TestLetterAccuracy::fromEachLettersLatestFifty()
     QFETCH(int, right);
     QFETCH(int, accuracy);
     const auto letters = letterAccuracies(runsOf(runs));
-    const LetterAccuracy &got = letters[std::size_t(letter.unicode() - u'A')];
+    const LetterAccuracy &got = letters[std::size_t(characterIndex(letter))];
     QCOMPARE(got.letter, letter);
     QCOMPARE(got.outcomes, outcomes);
     QCOMPARE(got.right, right);
