@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <span>
+
 using namespace blinket;
 
 namespace {
@@ -28,7 +30,7 @@ std::vector<RunRecord> runsOf(const QStringList &texts)
     return oneMinuteApart(runs);
 }
 
-QList<int> masteredLessons(const std::array<LessonProgress, lessonCount> &lessons)
+QList<int> masteredLessons(std::span<const LessonProgress> lessons)
 {
     QList<int> mastered;
     for (const LessonProgress &lesson : lessons) {
@@ -60,6 +62,8 @@ private slots:
     void lessonsComeInNumberOrder();
     void moreRunsToMaster_data();
     void moreRunsToMaster();
+    void hebrewLessonsApart_data();
+    void hebrewLessonsApart();
 };
 
 void TestLessonMastery::masteryFromTheLastThreeRuns_data()
@@ -163,6 +167,48 @@ void TestLessonMastery::moreRunsToMaster()
     const LessonProgress lesson = lessonProgress(runsOf(runs.split(u' ', Qt::SkipEmptyParts)))[0];
     QCOMPARE(lesson.moreToMaster, more);
     QCOMPARE(lesson.mastered, more == 0);
+}
+
+void TestLessonMastery::hebrewLessonsApart_data()
+{
+    // Hebrew lesson n is kept as lesson 100 + n: the same rule, each alphabet's lessons apart.
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QList<int>>("hebrewMastered");
+    QTest::addColumn<int>("hebrewNext"); // 0: all mastered
+    QTest::addColumn<QList<int>>("latinMastered");
+    const QStringList threeOf101{QStringLiteral("101:9/10"), QStringLiteral("101:10/10"),
+                                 QStringLiteral("101:10/10")};
+    QStringList allEight;
+    for (int lesson = 101; lesson <= 108; ++lesson) {
+        for (int run = 0; run < 3; ++run)
+            allEight << QStringLiteral("%1:9/10").arg(lesson);
+    }
+    QTest::newRow("no runs") << QStringList() << QList<int>() << 101 << QList<int>();
+    QTest::newRow("Hebrew lesson 1") << threeOf101 << QList<int>{101} << 102 << QList<int>();
+    QTest::newRow("Latin lesson 1")
+        << QStringList{QStringLiteral("1:10/10"), QStringLiteral("1:10/10"),
+                       QStringLiteral("1:10/10")}
+        << QList<int>() << 101 << QList<int>{1};
+    QTest::newRow("under 90 in the last") << threeOf101 + QStringList{QStringLiteral("101:8/10")}
+                                          << QList<int>() << 101 << QList<int>();
+    QTest::newRow("a later one mastered first")
+        << QStringList{QStringLiteral("105:9/10"), QStringLiteral("105:9/10"),
+                       QStringLiteral("105:9/10")}
+        << QList<int>{105} << 101 << QList<int>();
+    QTest::newRow("all eight") << allEight << QList<int>{101, 102, 103, 104, 105, 106, 107, 108}
+                               << 0 << QList<int>();
+}
+
+void TestLessonMastery::hebrewLessonsApart()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QList<int>, hebrewMastered);
+    QFETCH(int, hebrewNext);
+    QFETCH(QList<int>, latinMastered);
+    const auto hebrew = hebrewLessonProgress(runsOf(runs));
+    QCOMPARE(masteredLessons(hebrew), hebrewMastered);
+    QCOMPARE(nextLesson(hebrew).value_or(0), hebrewNext);
+    QCOMPARE(masteredLessons(lessonProgress(runsOf(runs))), latinMastered);
 }
 
 QTEST_GUILESS_MAIN(TestLessonMastery)
