@@ -56,6 +56,9 @@ SELECT runs.id AS run_id,
 FROM runs JOIN positions ON positions.position <= length(runs.sent))"),
 };
 
+// A Hebrew lesson is kept as a lesson, numbered 101 to 108 (hebrewLessonOffset): it needs no
+// step of its own, and a file written before it reads as it did.
+
 // Version 2: text runs and message drills ('text', 'drill' and 'exam' runs, their sent
 // characters beyond A to Z), and how often a drill's learner asked for a group again.
 const std::array version2 = {

@@ -7,15 +7,18 @@
 
 namespace blinket {
 
-std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunRecord> &runs)
+namespace {
+
+// The progress of each lesson, its number already given, from the runs in time order.
+void measure(std::span<LessonProgress> lessons, const std::vector<RunRecord> &runs)
 {
-    std::array<LessonProgress, lessonCount> lessons{};
-    std::array<std::vector<int>, lessonCount> accuracies;
-    for (int i = 0; i < lessonCount; ++i)
-        lessons[std::size_t(i)].lesson = i + 1;
+    std::vector<std::vector<int>> accuracies(lessons.size());
     for (const RunRecord &run : runs) {
-        if (run.kind == RunKind::Lesson && run.lesson >= 1 && run.lesson <= lessonCount)
-            accuracies[std::size_t(run.lesson - 1)].push_back(run.accuracy());
+        if (run.kind != RunKind::Lesson)
+            continue;
+        const auto found = std::ranges::find(lessons, run.lesson, &LessonProgress::lesson);
+        if (found != lessons.end())
+            accuracies[std::size_t(found - lessons.begin())].push_back(run.accuracy());
     }
     for (std::size_t i = 0; i < lessons.size(); ++i) {
         const std::vector<int> &done = accuracies[i];
@@ -35,10 +38,30 @@ std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunReco
         lesson.moreToMaster = runsToMaster - goodInARow;
         lesson.mastered = lesson.moreToMaster == 0;
     }
+}
+
+} // namespace
+
+std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunRecord> &runs)
+{
+    std::array<LessonProgress, lessonCount> lessons{};
+    for (int i = 0; i < lessonCount; ++i)
+        lessons[std::size_t(i)].lesson = i + 1;
+    measure(lessons, runs);
     return lessons;
 }
 
-std::optional<int> nextLesson(const std::array<LessonProgress, lessonCount> &lessons)
+std::array<LessonProgress, hebrewLessonCount>
+hebrewLessonProgress(const std::vector<RunRecord> &runs)
+{
+    std::array<LessonProgress, hebrewLessonCount> lessons{};
+    for (std::size_t i = 0; i < lessons.size(); ++i)
+        lessons[i].lesson = keptLessonNumber(hebrewLessons[i]);
+    measure(lessons, runs);
+    return lessons;
+}
+
+std::optional<int> nextLesson(std::span<const LessonProgress> lessons)
 {
     const auto open = std::ranges::find_if(
         lessons, [](const LessonProgress &lesson) { return !lesson.mastered; });

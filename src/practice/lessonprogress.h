@@ -4,10 +4,12 @@
 #pragma once
 
 #include "practice/runrecord.h"
+#include "runs/hebrewlessons.h"
 #include "runs/lessons.h"
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace blinket {
@@ -19,7 +21,7 @@ inline constexpr int runsToMaster = 3;
 // How far the learner has come with one lesson.
 struct LessonProgress
 {
-    int lesson = 0; // its number, 1 to 12
+    int lesson = 0; // its number as kept: 1 to 12, or 101 to 108 for a Hebrew lesson
     int runs = 0;
     int best = 0; // the highest accuracy of its runs, in whole percent; 0 before the first
     int last = 0; // the accuracy of its latest run; 0 before the first
@@ -33,7 +35,11 @@ struct LessonProgress
 // Lessons 1 to 12 in number order, from the runs in time order.
 std::array<LessonProgress, lessonCount> lessonProgress(const std::vector<RunRecord> &runs);
 
+// The Hebrew lessons 1 to 8 in number order (kept as 101 to 108), from the runs in time order.
+std::array<LessonProgress, hebrewLessonCount>
+hebrewLessonProgress(const std::vector<RunRecord> &runs);
+
 // The first lesson in number order not yet mastered; nothing when all are.
-std::optional<int> nextLesson(const std::array<LessonProgress, lessonCount> &lessons);
+std::optional<int> nextLesson(std::span<const LessonProgress> lessons);
 
 } // namespace blinket

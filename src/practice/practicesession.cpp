@@ -22,9 +22,10 @@ void takeScore(RunRecord &run, const CopyScore &score)
     run.missed = score.missed;
     run.extra = score.extra;
     run.outcomes.clear();
+    // A Hebrew final form is read as its letter: the letter's accuracy counts it right.
     for (const AlignedLetter &place : score.aligned) {
         if (place.mark != Mark::Extra)
-            run.outcomes.push_back({place.sent, place.typed});
+            run.outcomes.push_back({place.sent, withoutFinalForm(place.typed)});
     }
 }
 

@@ -5,11 +5,13 @@
 
 #include "practice/lessonprogress.h"
 #include "practice/practicestats.h"
+#include "runs/hebrewlessons.h"
 #include "runs/lessons.h"
 #include "signal/characters.h"
 
 #include <algorithm>
 #include <functional>
+#include <span>
 
 namespace blinket {
 
@@ -49,6 +51,8 @@ RunSeries seriesOf(const std::vector<RunRecord> &runs, RunGroup group,
 
 QString lettersOf(int lesson)
 {
+    if (const std::optional<HebrewLesson> hebrew = hebrewLessonKeptAs(lesson))
+        return QString::fromUtf16(hebrew->letters);
     const auto found = std::ranges::find(lessons, lesson, &Lesson::number);
     return found == lessons.end() ? QString() : QString::fromUtf16(found->letters);
 }
@@ -58,24 +62,41 @@ std::function<bool(const RunRecord &)> ofKind(RunKind kind)
     return [kind](const RunRecord &run) { return run.kind == kind; };
 }
 
+RunSeries lessonSeries(const std::vector<RunRecord> &runs, int number)
+{
+    RunSeries series = seriesOf(
+        runs, RunGroup::Lesson,
+        [number](const RunRecord &run) {
+            return run.kind == RunKind::Lesson && run.lesson == number;
+        },
+        number);
+    series.letters = lettersOf(number);
+    return series;
+}
+
+std::vector<LessonReport> lessonReports(std::span<const LessonProgress> progress)
+{
+    std::vector<LessonReport> lessons;
+    for (const LessonProgress &lesson : progress) {
+        lessons.push_back({lesson.lesson, lettersOf(lesson.lesson), lesson.runs, lesson.best,
+                           lesson.last, lesson.moreToMaster});
+    }
+    return lessons;
+}
+
 } // namespace
 
-ProgressReport progressReport(const std::vector<RunRecord> &runs)
+ProgressReport progressReport(const std::vector<RunRecord> &runs, bool hebrew)
 {
     ProgressReport report;
     report.series.push_back(seriesOf(runs, RunGroup::All, [](const RunRecord &) { return true; }));
     report.series.push_back(seriesOf(runs, RunGroup::AtoZ, ofKind(RunKind::AtoZ)));
     report.series.push_back(seriesOf(runs, RunGroup::WeakLetters, ofKind(RunKind::WeakLetters)));
-    for (const Lesson &lesson : lessons) {
-        const int number = lesson.number;
-        RunSeries series = seriesOf(
-            runs, RunGroup::Lesson,
-            [number](const RunRecord &run) {
-                return run.kind == RunKind::Lesson && run.lesson == number;
-            },
-            number);
-        series.letters = QString::fromUtf16(lesson.letters);
-        report.series.push_back(std::move(series));
+    for (const Lesson &lesson : lessons)
+        report.series.push_back(lessonSeries(runs, lesson.number));
+    if (hebrew) {
+        for (const HebrewLesson &lesson : hebrewLessons)
+            report.series.push_back(lessonSeries(runs, keptLessonNumber(lesson)));
     }
     report.series.push_back(seriesOf(runs, RunGroup::Text, ofKind(RunKind::Text)));
     report.series.push_back(seriesOf(runs, RunGroup::Messages, [](const RunRecord &run) {
@@ -84,9 +105,10 @@ ProgressReport progressReport(const std::vector<RunRecord> &runs)
     report.series.push_back(seriesOf(runs, RunGroup::Keying, ofKind(RunKind::Keying)));
 
     const std::array<LetterAccuracy, sendableCount> letters = letterAccuracies(runs);
+    // The chosen alphabet's letters always; any other character once it was sent.
+    const CharacterGroup always = hebrew ? CharacterGroup::HebrewLetters : CharacterGroup::Letters;
     for (const LetterAccuracy &letter : letters) {
-        // The letters always; figures, punctuation and procedure signs once they were sent.
-        if (!belongsTo(letter.letter, CharacterGroup::Letters) && letter.outcomes == 0)
+        if (!belongsTo(letter.letter, always) && letter.outcomes == 0)
             continue;
         report.characters.push_back({letter.letter, procedureSignName(letter.letter),
                                      letter.outcomes, letter.right, letter.accuracy});
@@ -94,12 +116,16 @@ ProgressReport progressReport(const std::vector<RunRecord> &runs)
     report.weakest = weakestLetter(letters);
     report.confusions = confusions(runs);
 
-    const std::array<LessonProgress, lessonCount> progress = lessonProgress(runs);
-    for (const LessonProgress &lesson : progress) {
-        report.lessons.push_back({lesson.lesson, lettersOf(lesson.lesson), lesson.runs, lesson.best,
-                                  lesson.last, lesson.moreToMaster});
+    report.hebrewLessons = hebrew;
+    if (hebrew) {
+        const std::array<LessonProgress, hebrewLessonCount> progress = hebrewLessonProgress(runs);
+        report.lessons = lessonReports(progress);
+        report.nextLesson = nextLesson(progress);
+    } else {
+        const std::array<LessonProgress, lessonCount> progress = lessonProgress(runs);
+        report.lessons = lessonReports(progress);
+        report.nextLesson = nextLesson(progress);
     }
-    report.nextLesson = nextLesson(progress);
     return report;
 }
 

@@ -31,7 +31,7 @@ struct RunPoint
     qint64 id = 0;
     QDateTime startedUtc;
     RunKind kind = RunKind::AtoZ;
-    int lesson = 0;             // 1 to 12 for a lesson run, else 0
+    int lesson = 0;             // a lesson run's number as kept (RunRecord::lesson), else 0
     QString speed;              // as typed
     QString minutes;            // as typed
     int accuracy = 0;           // RunRecord::accuracy()
@@ -46,7 +46,7 @@ struct RunPoint
 struct RunSeries
 {
     RunGroup group = RunGroup::All;
-    int lesson = 0;  // for RunGroup::Lesson, its number
+    int lesson = 0;  // for RunGroup::Lesson, its number as kept (101 to 108 for a Hebrew one)
     QString letters; // for RunGroup::Lesson, its letters as its button shows them ("WG")
     std::vector<RunPoint> runs;
 };
@@ -71,7 +71,7 @@ struct CharacterReport
 // How far the learner has come with one lesson.
 struct LessonReport
 {
-    int lesson = 0;
+    int lesson = 0; // its number as kept (101 to 108 for a Hebrew one: shownLessonNumber)
     QString letters;
     int runs = 0;
     int best = 0; // whole percent; 0 before the first run
@@ -81,17 +81,20 @@ struct LessonReport
 
 struct ProgressReport
 {
-    // All runs, A to Z, weak letters, lessons 1 to 12, text runs, message drills, keyings:
-    // each group is here, also without runs.
+    // All runs, A to Z, weak letters, lessons 1 to 12, the Hebrew lessons when the learner
+    // chose the Hebrew letters, text runs, message drills, keyings: each group is here, also
+    // without runs.
     std::vector<RunSeries> series;
-    // A to Z always, then every other character once it has been sent, in table order; a
-    // keying's characters, sent by the learner, are not readings.
+    // A to Z always (the 22 Hebrew letters instead when chosen), then every other character
+    // once it has been sent, in table order; a keying's characters, sent by the learner, are
+    // not readings.
     std::vector<CharacterReport> characters;
     // Of lowest accuracy among those with weakestReadings readings or more.
     std::optional<QChar> weakest;
     std::vector<Confusion> confusions; // most frequent first
-    std::vector<LessonReport> lessons; // 1 to 12
+    std::vector<LessonReport> lessons; // 1 to 12, or the Hebrew lessons 1 to 8 when chosen
     std::optional<int> nextLesson;     // the first not mastered; nothing when all are
+    bool hebrewLessons = false;        // the lessons are the Hebrew ones
     // A history file that had to be kept aside, told once; and why the history could not be
     // read. Empty when there is nothing to tell.
     QString problem;
@@ -108,7 +111,8 @@ struct ProgressReport
 };
 
 // The report of the runs, given in time order, oldest first (as PracticeHistory::allRuns
-// gives them). Problems are for the caller to fill in.
-ProgressReport progressReport(const std::vector<RunRecord> &runs);
+// gives them), for a learner who chose the Hebrew letters (Options::hebrew) or not. Problems
+// are for the caller to fill in.
+ProgressReport progressReport(const std::vector<RunRecord> &runs, bool hebrew = false);
 
 } // namespace blinket

@@ -35,7 +35,7 @@ struct RunRecord
     qint64 id = 0;        // given by the history when stored
     QDateTime startedUtc; // when the run started
     RunKind kind = RunKind::AtoZ;
-    int lesson = 0;  // the lesson's number (1 to 12) for a lesson run, else 0
+    int lesson = 0;  // a lesson run's: 1 to 12, 101 to 108 for Hebrew lesson 1 to 8; else 0
     QString speed;   // the speed text as typed
     qint16 unit = 0; // milliseconds per time unit
     QString minutes; // the minutes text as typed

@@ -17,13 +17,13 @@ namespace blinket {
 QString csvField(const QString &text);
 
 // The runs as CSV in UTF-8: a header row, then one row per run, each line ended by CR LF.
-// The columns: id, started (UTC, ISO 8601), kind, lesson, speed, unit, minutes,
-// elapsed_seconds, sent, copy, right, wrong, missed, extra, accuracy (in whole percent, as the
-// windows show it), readings (per sent character the character read, '-' for missed) and
-// repeats (how often a message drill's learner asked for a group again); then for a keying
-// (empty for any other run) merit, keyed_wpm, dash_ratio, element_gap_ratio,
-// letter_gap_ratio, word_gap_ratio, dot_spread and dash_spread (see KeyingFigures), written
-// with a dot whatever the locale.
+// The columns: id, started (UTC, ISO 8601), kind, lesson (1 to 12, 101 to 108 for Hebrew
+// lesson 1 to 8, 0 for a run of another kind), speed, unit, minutes, elapsed_seconds, sent,
+// copy, right, wrong, missed, extra, accuracy (in whole percent, as the windows show it),
+// readings (per sent character the character read, '-' for missed) and repeats (how often a
+// message drill's learner asked for a group again); then for a keying (empty for any other
+// run) merit, keyed_wpm, dash_ratio, element_gap_ratio, letter_gap_ratio, word_gap_ratio,
+// dot_spread and dash_spread (see KeyingFigures), written with a dot whatever the locale.
 QByteArray runsAsCsv(const std::vector<RunRecord> &runs);
 
 } // namespace blinket

@@ -42,7 +42,13 @@ void RunDriver::RunDrill(const LetterChoice &choice)
 void RunDriver::Command3_Click(qint16 Index)
 {
     const std::optional<Lesson> lesson = lessonAt(Index);
-    if (!lesson)
+    if (lesson)
+        sendLesson(lesson->letters);
+}
+
+void RunDriver::sendLesson(QStringView group)
+{
+    if (group.isEmpty())
         return;
     RunView &view = m_sender.view();
     view.setControlVisible(RunView::Control::Image1, true);
@@ -56,7 +62,6 @@ void RunDriver::Command3_Click(qint16 Index)
     m_sender.computeUnit(lessonGapPauses * gapPauseUnits);
     m_sender.startClock();
 
-    const QStringView group(lesson->letters);
     Platform &platform = m_sender.platform();
     sendLetters(
         [&platform, group] {

@@ -23,6 +23,9 @@ public:
     void RunDrill(const LetterChoice &choice);
     // A lesson run drawing from the letters of button Index.
     void Command3_Click(qint16 Index);
+    // A lesson run drawing from the letters of group, as a lesson's button runs one; nothing for
+    // none.
+    void sendLesson(QStringView group);
 
 private:
     void sendLetters(const std::function<QString()> &drawLetter, int gapPauses);

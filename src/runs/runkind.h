@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "runs/hebrewlessons.h"
 #include "runs/lessons.h"
 
 #include <QCoreApplication>
@@ -55,9 +56,20 @@ inline std::optional<RunKind> kindFromWord(QStringView word)
     return found == runKindNames.end() ? std::nullopt : std::optional(found->kind);
 }
 
-// A kind's name for the learner, in the desktop's language: "Lesson 3 (WG)" for lesson 3.
+// A lesson of Hebrew letters is a lesson run too, named apart from the Latin one of its number.
+inline constexpr const char *hebrewLessonName =
+    QT_TRANSLATE_NOOP("RunKind", "Hebrew lesson %1 (%2)");
+
+// A kind's name for the learner, in the desktop's language: "Lesson 3 (WG)" for lesson 3,
+// "Hebrew lesson 1 (ויש)" for lesson 101.
 inline QString kindName(RunKind kind, int lesson = 0)
 {
+    if (const std::optional<HebrewLesson> hebrew = hebrewLessonKeptAs(lesson);
+        kind == RunKind::Lesson && hebrew) {
+        return QCoreApplication::translate("RunKind", hebrewLessonName)
+            .arg(hebrew->number)
+            .arg(QString::fromUtf16(hebrew->letters));
+    }
     const QString name = QCoreApplication::translate(
         "RunKind", std::ranges::find(runKindNames, kind, &RunKindName::kind)->name);
     if (kind != RunKind::Lesson)

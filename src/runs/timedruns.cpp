@@ -25,4 +25,10 @@ RunResult LessonRun::run()
     return m_sender.result();
 }
 
+RunResult HebrewLessonRun::run()
+{
+    RunDriver(m_sender).sendLesson(m_lesson.letters);
+    return m_sender.result();
+}
+
 } // namespace blinket

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runs/exercise.h"
+#include "runs/hebrewlessons.h"
 #include "runs/rundriver.h"
 
 namespace blinket {
@@ -43,6 +44,20 @@ public:
 private:
     Sender &m_sender;
     qint16 m_index;
+};
+
+// A lesson of Hebrew letters: random letters of its group, sent as a lesson's button sends its
+// letters.
+class HebrewLessonRun : public Exercise
+{
+public:
+    HebrewLessonRun(Sender &sender, const HebrewLesson &lesson) : m_sender(sender), m_lesson(lesson)
+    {}
+    RunResult run() override;
+
+private:
+    Sender &m_sender;
+    HebrewLesson m_lesson;
 };
 
 } // namespace blinket

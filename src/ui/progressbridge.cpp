@@ -4,6 +4,7 @@
 #include "ui/progressbridge.h"
 
 #include "practice/practicesession.h"
+#include "settings/optionsfile.h"
 
 namespace blinket {
 
@@ -18,7 +19,9 @@ ProgressReport ProgressBridge::report()
 {
     PracticeHistory &history = m_session.history();
     const std::optional<std::vector<RunRecord>> runs = history.allRuns();
-    ProgressReport report = progressReport(runs.value_or(std::vector<RunRecord>()));
+    // The lessons and letters of the alphabet chosen, as the runs read the options: afresh.
+    const bool hebrew = readOptions(*optionsFile()).options.hebrew;
+    ProgressReport report = progressReport(runs.value_or(std::vector<RunRecord>()), hebrew);
     // Reading is what finds a file to keep aside, so the problem is taken after it.
     report.problem = history.takeProblem();
     if (!runs)

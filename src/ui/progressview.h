@@ -27,8 +27,8 @@ public:
     // Forgets every stored run; empty when forgotten, else what went wrong. The window is
     // refreshed through refresh() when the history has changed.
     virtual QString forgetHistory() = 0;
-    // Starts a run of the lesson, or of weak letters, at the speed and minutes the main window
-    // shows, as its own buttons do.
+    // Starts a run of the lesson (its number as kept: 101 to 108 for a Hebrew one), or of weak
+    // letters, at the speed and minutes the main window shows, as its own buttons do.
     virtual void startLesson(int lesson) = 0;
     virtual void startWeakLetters() = 0;
 };

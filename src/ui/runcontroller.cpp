@@ -6,6 +6,7 @@
 #include "practice/practicesession.h"
 #include "practice/weakletters.h"
 #include "runs/codesignals.h"
+#include "runs/hebrewlessons.h"
 #include "runs/keyedreceiver.h"
 #include "runs/keyingexercise.h"
 #include "runs/lessons.h"
@@ -165,6 +166,15 @@ RunController::Prepared RunController::prepare(const RunRequest &request, const 
         const std::optional<Lesson> lesson = lessonAt(request.lessonIndex);
         record.lesson = lesson ? lesson->number : 0;
         prepared.exercise = std::make_unique<LessonRun>(m_sender, request.lessonIndex);
+        break;
+    }
+    case RunRequest::What::HebrewLesson: {
+        record.kind = RunKind::Lesson;
+        record.lesson = request.hebrewLesson;
+        // Typed as any run of Hebrew letters: a Latin key is the Hebrew letter on its key.
+        prepared.runCharacters = hebrewLetters().toString();
+        prepared.exercise = std::make_unique<HebrewLessonRun>(
+            m_sender, hebrewLessonKeptAs(request.hebrewLesson).value_or(HebrewLesson{0, u""}));
         break;
     }
     case RunRequest::What::WeakLetters: {

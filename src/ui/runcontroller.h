@@ -32,9 +32,10 @@ struct RunRecord;
 // A run the learner asked for, as a button or the Progress window asks for it.
 struct RunRequest
 {
-    enum class What { AtoZ, SpeedCheck, Lesson, WeakLetters, Text, Drill, Keying };
+    enum class What { AtoZ, SpeedCheck, Lesson, WeakLetters, Text, Drill, Keying, HebrewLesson };
     What what = What::AtoZ;
     qint16 lessonIndex = 0; // a lesson's button
+    int hebrewLesson = 0;   // a Hebrew lesson, by its number as kept (101 to 108)
 };
 
 // Runs the exercises of the main window. For each request it reads the options once, tells

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <span>
+
 using namespace blinket;
 
 namespace {
@@ -28,7 +30,7 @@ std::vector<RunRecord> runsOf(const QStringList &texts)
     return oneMinuteApart(runs);
 }
 
-QList<int> masteredLessons(const std::array<LessonProgress, lessonCount> &lessons)
+QList<int> masteredLessons(std::span<const LessonProgress> lessons)
 {
     QList<int> mastered;
     for (const LessonProgress &lesson : lessons) {
@@ -60,6 +62,8 @@ private slots:
     void lessonsComeInNumberOrder();
     void moreRunsToMaster_data();
     void moreRunsToMaster();
+    void hebrewLessonsApart_data();
+    void hebrewLessonsApart();
 };
 
 void TestLessonMastery::masteryFromTheLastThreeRuns_data()
@@ -163,6 +167,38 @@ void TestLessonMastery::moreRunsToMaster()
     const LessonProgress lesson = lessonProgress(runsOf(runs.split(u' ', Qt::SkipEmptyParts)))[0];
     QCOMPARE(lesson.moreToMaster, more);
     QCOMPARE(lesson.mastered, more == 0);
+}
+
+void TestLessonMastery::hebrewLessonsApart_data()
+{
+    // Hebrew lesson n is kept as lesson 100 + n: the same rule, each alphabet's lessons apart.
+    QTest::addColumn<QString>("runs");
+    QTest::addColumn<QList<int>>("hebrewMastered");
+    QTest::addColumn<int>("hebrewNext"); // 0: all mastered
+    QTest::addColumn<QList<int>>("latinMastered");
+    QString allEight;
+    for (int lesson = 101; lesson <= 108; ++lesson)
+        allEight += QStringLiteral("%1:9/10 %1:9/10 %1:10/10 ").arg(lesson);
+    QTest::newRow("no runs") << QString() << QList<int>() << 101 << QList<int>();
+    QTest::newRow("Hebrew lesson 1")
+        << QStringLiteral("101:9/10 101:9/10 101:10/10") << QList<int>{101} << 102 << QList<int>();
+    QTest::newRow("Latin lesson 1")
+        << QStringLiteral("1:9/10 1:9/10 1:10/10") << QList<int>() << 101 << QList<int>{1};
+    QTest::newRow("all eight") << allEight << QList<int>{101, 102, 103, 104, 105, 106, 107, 108}
+                               << 0 << QList<int>();
+}
+
+void TestLessonMastery::hebrewLessonsApart()
+{
+    QFETCH(QString, runs);
+    QFETCH(QList<int>, hebrewMastered);
+    QFETCH(int, hebrewNext);
+    QFETCH(QList<int>, latinMastered);
+    const std::vector<RunRecord> made = runsOf(runs.split(u' ', Qt::SkipEmptyParts));
+    const auto hebrew = hebrewLessonProgress(made);
+    QCOMPARE(masteredLessons(hebrew), hebrewMastered);
+    QCOMPARE(nextLesson(hebrew).value_or(0), hebrewNext);
+    QCOMPARE(masteredLessons(lessonProgress(made)), latinMastered);
 }
 
 QTEST_GUILESS_MAIN(TestLessonMastery)

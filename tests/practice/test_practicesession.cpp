@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "practice/practicesession.h"
+#include "practice/practicestats.h"
 #include "practice/runfields.h"
+#include "signal/characters.h"
 #include "typedrun.h"
 
 #include <QSignalSpy>
@@ -23,6 +25,7 @@ private slots:
     void anAbandonedRunKeepsNothing();
     void aKeyingIsScoredAndKept_data();
     void aKeyingIsScoredAndKept();
+    void aFinalFormReadsAsItsLetter();
 
 private:
     std::optional<QTemporaryDir> m_dir;
@@ -184,6 +187,21 @@ void TestPracticeSession::aKeyingIsScoredAndKept()
     QCOMPARE((QList<int>{kept.right, kept.wrong, kept.missed, kept.extra}), counts);
     QCOMPARE(readingsText(kept.outcomes), readings);
     QCOMPARE(kept.keying, std::optional(figures));
+}
+
+void TestPracticeSession::aFinalFormReadsAsItsLetter()
+{
+    // A reader of Hebrew may write a letter's final form, as at a word's end: it is the letter
+    // read right, in its character's accuracy too.
+    PracticeSession session(m_dir->path());
+    typedRun(session, QStringLiteral("כמנפצכ"), QStringLiteral("ךםןףץם"), {},
+             hebrewLetters().toString());
+    const auto runs = session.history().allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(readingsText(runs->front().outcomes), QStringLiteral("כמנפצמ"));
+    const LetterAccuracy kaf = letterAccuracies(*runs)[std::size_t(characterIndex(u'כ'))];
+    QCOMPARE(kaf.outcomes, 2);
+    QCOMPARE(kaf.right, 1);
 }
 
 QTEST_GUILESS_MAIN(TestPracticeSession)

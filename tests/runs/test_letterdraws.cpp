@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Corvale
 
 #include "fakerunview.h"
+#include "runs/hebrewlessons.h"
 #include "runs/lessons.h"
+#include "signal/characters.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 using namespace blinket;
@@ -61,6 +64,7 @@ private slots:
     void randomRunsCoverTheAlphabetEvenly();
     void theLargestDrawStaysInRange();
     void indexElevenHasNoLesson();
+    void hebrewLessonsTeachEachLetterOnce();
 };
 
 void TestLetterDraws::lessonsSendOnlyAndAllTheirLetters_data()
@@ -140,6 +144,26 @@ void TestLetterDraws::indexElevenHasNoLesson()
     RunHarness run;
     run.runs.Command3_Click(11);
     QVERIFY(run.platform.steps().empty());
+}
+
+void TestLetterDraws::hebrewLessonsTeachEachLetterOnce()
+{
+    // By the Latin letters of the same signs: the dots, the dashes, then by length.
+    QStringList sameSigns;
+    QString taught;
+    for (const HebrewLesson &lesson : hebrewLessons) {
+        QCOMPARE(lesson.number, int(sameSigns.size()) + 1);
+        QString latin;
+        for (const QChar letter : QStringView(lesson.letters)) {
+            QVERIFY(isHebrewLetter(letter) && withoutFinalForm(letter) == letter);
+            latin += latinOfSameSign(letter);
+            taught += letter;
+        }
+        sameSigns << latin;
+    }
+    QCOMPARE(sameSigns.join(u' '), QStringLiteral("EIS TMO HAU NDB KR WG LPJ ZQC"));
+    std::ranges::sort(taught);
+    QCOMPARE(taught, hebrewLetters().toString());
 }
 
 QTEST_GUILESS_MAIN(TestLetterDraws)

@@ -3,10 +3,12 @@
 
 #include "draws.h"
 #include "practice/practicehistory.h"
+#include "practice/runscsv.h"
 #include "testfiles.h"
 #include "ui/copycheck/copycheckwindow.h"
 #include "windowharness.h"
 
+#include <QAction>
 #include <QDir>
 #include <QTest>
 
@@ -74,6 +76,7 @@ private slots:
     void checkingAgainReplacesTheKeptRun();
     void aCopyTypedAfterwardsIsKeptWhenChecked();
     void aLessonRunIsKeptAsItsLesson();
+    void aHebrewLessonRunIsKeptAsItsLesson();
     void aDamagedHistoryIsKeptAsideAndTheRunStillShown();
     void aReadOnlyFolderKeepsNothingAndSaysSo();
     void progressWithoutItsModuleIsReported();
@@ -167,6 +170,25 @@ void TestPracticeKeeping::aLessonRunIsKeptAsItsLesson()
     QCOMPARE(runs.front().kind, RunKind::Lesson);
     QCOMPARE(runs.front().lesson, 12);
     QCOMPARE(runs.front().sent, QStringLiteral("Z"));
+}
+
+void TestPracticeKeeping::aHebrewLessonRunIsKeptAsItsLesson()
+{
+    // Started as the Progress window starts it; the Z key types ז there.
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[runs]\ncharacters=hebrew\n"));
+    h.setSpeedAndMinutes(QStringLiteral("4"), QStringLiteral("0.05"));
+    h.platform.scriptDraws({drawForPlace(0, 3)}); // זקס: ז
+    h.platform.at(1000, [&h] { type(h.form, QStringLiteral("z")); });
+    auto *start = h.form.findChild<QAction *>(QStringLiteral("hebrewLesson8"));
+    QVERIFY(start);
+    start->trigger();
+    const std::vector<RunRecord> runs = storedRuns(h);
+    QCOMPARE(runs.size(), std::size_t(1));
+    QCOMPARE(runs.front().lesson, 108);
+    QCOMPARE(runs.front().sent, QStringLiteral("ז"));
+    QCOMPARE(runs.front().copy, QStringLiteral("ז"));
+    QVERIFY(runsAsCsv(runs).contains(",lesson,108,"));
 }
 
 void TestPracticeKeeping::aDamagedHistoryIsKeptAsideAndTheRunStillShown()

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -219,6 +220,7 @@ private slots:
     void lessonTable_data();
     void lessonTable();
     void everyLessonMastered();
+    void hebrewLessonsWhenHebrewIsChosen();
     void exportWritesTheRuns();
     void exportFailureIsTold();
     void exportCancelledWritesNothing();
@@ -642,6 +644,38 @@ void TestProgressWindow::everyLessonMastered()
     QCOMPARE(tableRow(window, 11).mid(1),
              (QStringList{QStringLiteral("3"), QStringLiteral("90 %"), QStringLiteral("90 %"),
                           QStringLiteral("✓")}));
+}
+
+void TestProgressWindow::hebrewLessonsWhenHebrewIsChosen()
+{
+    // The options file of this test's learner, read as the runs read it.
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&configHome] { qputenv("XDG_CONFIG_HOME", configHome); });
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toLocal8Bit());
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("config/blinket"))));
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("config/blinket/blinket.conf")),
+                      "[runs]\ncharacters=hebrew\n"));
+    // Hebrew lesson 1 mastered, and E read once in a run of A to Z.
+    const QString lesson1 = QStringLiteral("ויש");
+    for (int minute = 0; minute < 3; ++minute)
+        QVERIFY(m_history->store(madeRun(lesson1, lesson1, minute, RunKind::Lesson, 101)));
+    QVERIFY(m_history->store(madeRun(QStringLiteral("E"), QStringLiteral("E"), 3)));
+
+    ProgressWindow window(*m_bridge);
+    window.refresh();
+    QCOMPARE(letterLabels(window),
+             QStringLiteral("E א ב ג ד ה ו ז ח ט י כ ל מ נ ס ע פ צ ק ר ש ת").split(u' '));
+    QStringList lessons;
+    for (int row = 0; row < control<QTableWidget>(window, "lessonTable")->rowCount(); ++row)
+        lessons << tableRow(window, row).front();
+    QCOMPARE(lessons.join(u','),
+             QStringLiteral("1 (ויש),2 (תמה),3 (חאט),4 (נדב),5 (כר),6 (צג),7 (לפע),8 (זקס)"));
+    QCOMPARE(tableRow(window, 0).back(), QStringLiteral("✓"));
+    QCOMPARE(textOf(window, "adviceLine"), QStringLiteral("Next: Hebrew lesson 2 (תמה)."));
+    QTest::mouseClick(control<QPushButton>(window, "startLessonButton"), Qt::LeftButton);
+    QCOMPARE(m_lessonsStarted, QList<int>{102});
+    QVERIFY(control<QComboBox>(window, "runSwitch")
+                ->findText(QStringLiteral("Hebrew lesson 1 (ויש)")) >= 0);
 }
 
 void TestProgressWindow::exportWritesTheRuns()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Corvale
 
+#include "runs/hebrewlessons.h"
 #include "runs/lessons.h"
 #include "signal/characters.h"
 #include "ui/lampkeywatcher.h"
@@ -35,6 +36,18 @@ void Form1::connectRuns()
             runAction(Command3.at(lesson.index), [this, index = lesson.index] {
                 m_runs->run({RunRequest::What::Lesson, index});
             });
+    }
+    // The Hebrew lessons have no buttons: the Progress window starts them by their kept number.
+    for (const HebrewLesson &lesson : hebrewLessons) {
+        const int number = keptLessonNumber(lesson);
+        auto *action = new QAction(this);
+        action->setObjectName(QStringLiteral("hebrewLesson%1").arg(lesson.number));
+        connect(action, &QAction::triggered, this, [this, number] {
+            m_guard.run([this, number] {
+                m_runs->run({RunRequest::What::HebrewLesson, 0, number});
+            });
+        });
+        m_lessonActions[number] = action;
     }
     m_weakLettersAction =
         runAction(m_weakLettersButton, [this] { m_runs->run({RunRequest::What::WeakLetters}); });

@@ -3,6 +3,8 @@
 
 #include "ui/progress/lessontable.h"
 
+#include "runs/hebrewlessons.h"
+
 #include <QHeaderView>
 
 namespace blinket {
@@ -37,8 +39,10 @@ void LessonTable::showLessons(const std::vector<LessonReport> &lessons)
     for (int row = 0; row < rowCount(); ++row) {
         const LessonReport &lesson = lessons[std::size_t(row)];
         const bool done = lesson.runs > 0;
-        // As the lesson's button names it.
-        setCell(row, LessonName, QStringLiteral("%1 (%2)").arg(lesson.lesson).arg(lesson.letters));
+        // As the lesson's button names it; a Hebrew lesson, which has none, by its own number.
+        setCell(
+            row, LessonName,
+            QStringLiteral("%1 (%2)").arg(shownLessonNumber(lesson.lesson)).arg(lesson.letters));
         setCell(row, Runs, QString::number(lesson.runs));
         setCell(row, Best, done ? percentText(lesson.best) : QStringLiteral("–"));
         setCell(row, Last, done ? percentText(lesson.last) : QStringLiteral("–"));

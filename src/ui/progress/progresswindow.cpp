@@ -3,6 +3,8 @@
 
 #include "ui/progress/progresswindow.h"
 
+#include "runs/hebrewlessons.h"
+#include "runs/runkind.h"
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
@@ -200,7 +202,7 @@ void ProgressWindow::refresh()
     m_confusionLines->setText(confusionsText(report));
 
     m_lessonTable->showLessons(report.lessons);
-    showAdvice(report.nextLesson, report.lessons);
+    showAdvice(report);
 
     m_actionResult.clear();
     showStatus();
@@ -236,6 +238,8 @@ QString ProgressWindow::seriesCaption(const RunSeries &series) const
     case RunGroup::WeakLetters:
         return tr("Weak letters");
     case RunGroup::Lesson:
+        if (hebrewLessonKeptAs(series.lesson))
+            return kindName(RunKind::Lesson, series.lesson);
         return tr("Lesson %1 (%2)").arg(series.lesson).arg(series.letters);
     case RunGroup::Text:
         return tr("Text runs");
@@ -266,19 +270,25 @@ void ProgressWindow::showChosenSeries()
     m_runPages->setCurrentWidget(shown);
 }
 
-void ProgressWindow::showAdvice(std::optional<int> nextLesson,
-                                const std::vector<LessonReport> &lessons)
+void ProgressWindow::showAdvice(const ProgressReport &report)
 {
-    m_nextLesson = nextLesson;
-    m_startLessonButton->setVisible(nextLesson.has_value());
-    if (!nextLesson) {
-        m_adviceLine->setText(tr("All twelve lessons are mastered."));
+    m_nextLesson = report.nextLesson;
+    m_startLessonButton->setVisible(m_nextLesson.has_value());
+    if (!m_nextLesson) {
+        m_adviceLine->setText(report.hebrewLessons ? tr("All eight Hebrew lessons are mastered.")
+                                                   : tr("All twelve lessons are mastered."));
         return;
     }
-    const auto lesson = std::ranges::find(lessons, *nextLesson, &LessonReport::lesson);
-    const QString letters = lesson == lessons.end() ? QString() : lesson->letters;
-    m_adviceLine->setText(tr("Next: lesson %1 (%2).").arg(*nextLesson).arg(letters));
-    m_startLessonButton->setText(tr("&Start lesson %1").arg(*nextLesson));
+    const auto lesson = std::ranges::find(report.lessons, *m_nextLesson, &LessonReport::lesson);
+    const QString letters = lesson == report.lessons.end() ? QString() : lesson->letters;
+    const int shown = shownLessonNumber(*m_nextLesson);
+    if (report.hebrewLessons) {
+        m_adviceLine->setText(tr("Next: Hebrew lesson %1 (%2).").arg(shown).arg(letters));
+        m_startLessonButton->setText(tr("&Start Hebrew lesson %1").arg(shown));
+        return;
+    }
+    m_adviceLine->setText(tr("Next: lesson %1 (%2).").arg(shown).arg(letters));
+    m_startLessonButton->setText(tr("&Start lesson %1").arg(shown));
 }
 
 QString ProgressWindow::weakestText(const ProgressReport &report) const

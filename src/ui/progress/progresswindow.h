@@ -51,7 +51,7 @@ private:
     void fillRunSwitch();
     QString seriesCaption(const RunSeries &series) const;
     void showChosenSeries();
-    void showAdvice(std::optional<int> nextLesson, const std::vector<LessonReport> &lessons);
+    void showAdvice(const ProgressReport &report);
     QString weakestText(const ProgressReport &report) const;
     QString countsText(const std::vector<CharacterReport> &characters) const;
     QString confusionsText(const ProgressReport &report) const;

@@ -273,6 +273,10 @@
         <translation>שיעור %1 (‎%2‎)</translation>
     </message>
     <message>
+        <source>Hebrew lesson %1 (%2)</source>
+        <translation>שיעור עברי %1 (%2)</translation>
+    </message>
+    <message>
         <source>Weak letters</source>
         <translation>אותיות חלשות</translation>
     </message>
@@ -1035,6 +1039,18 @@
     <message>
         <source>&amp;Start lesson %1</source>
         <translation>התחלת שיעור %1 (&amp;S)</translation>
+    </message>
+    <message>
+        <source>All eight Hebrew lessons are mastered.</source>
+        <translation>שלטת בכל שמונת השיעורים העבריים.</translation>
+    </message>
+    <message>
+        <source>Next: Hebrew lesson %1 (%2).</source>
+        <translation>הבא: שיעור עברי %1 (%2).</translation>
+    </message>
+    <message>
+        <source>&amp;Start Hebrew lesson %1</source>
+        <translation>התחלת שיעור עברי %1 (&amp;S)</translation>
     </message>
     <message>
         <source>Weakest, hatched: %1, %2 of the last %3 read right (%4).</source>
