@@ -42,6 +42,22 @@ QStringList words(const char *text)
 
 enum class Make { Nothing, Folder, File, Pipe, Unreadable };
 
+// The characters of a run of words, as the run controller gives them.
+QString runCharacters(bool hebrew)
+{
+    return charactersOf({!hebrew, true, true, true, hebrew});
+}
+
+QByteArray utf8(const char16_t *text)
+{
+    return QString::fromUtf16(text).toUtf8();
+}
+
+QStringList utf16Words(const char16_t *text)
+{
+    return QString::fromUtf16(text).split(u' ', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class TestTextSource : public QObject
@@ -58,6 +74,11 @@ private slots:
     void runsFromTheDrawnWordAndWrapsAround();
     void survivesAFileChangedWhileOpen_data();
     void survivesAFileChangedWhileOpen();
+    void readsHebrewWordsAsTheyAreSent_data();
+    void readsHebrewWordsAsTheyAreSent();
+    void wordsOfTheAlphabetNotChosenAreExplained_data();
+    void wordsOfTheAlphabetNotChosenAreExplained();
+    void builtInWordsAreSendableAndDistinct_data();
     void builtInWordsAreSendableAndDistinct();
 
 private:
@@ -79,7 +100,7 @@ void TestTextSource::keepsTheWordsThatCanBeSent_data()
     row("lower case", "Anchor aweigh at 0600", words("ANCHOR AWEIGH AT 0600"), 0);
     row("punctuation that can be sent", "ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S",
         words("ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S"), 0);
-    row("characters that cannot be sent", utf8(u"STOP! café שלום OK ~ ok_ok"), words("OK"), 5);
+    row("characters that cannot be sent", utf8(u"STOP! café Ωμέγα OK ~ ok_ok"), words("OK"), 5);
     row("white space beyond ASCII",
         utf8(u"A\u00A0B\u2000C\u200AD\u200BE\u3000F\u202FG\u0085H\u2028I\u1680J"),
         words("A B C D E F G H I J"), 0);
@@ -259,23 +280,123 @@ void TestTextSource::survivesAFileChangedWhileOpen()
         QVERIFY2(last.match(word).hasMatch(), qPrintable(word));
 }
 
+void TestTextSource::readsHebrewWordsAsTheyAreSent_data()
+{
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("skipped");
+    const auto row = [](const char *name, bool hebrew, const char16_t *text, const char16_t *kept,
+                        int skipped) {
+        QTest::newRow(name) << hebrew << utf8(text) << utf16Words(kept) << skipped;
+    };
+    row("points dropped", true, u"שָׁלוֹם עוֹלָם קֻבּוּץ", u"שלום עולם קבוץ", 0);
+    row("shin and sin dots, rafe, upper and lower dots", true, u"שׁׁם שׂׂר בֿית אׄבׅל", u"שם שר בית אבל",
+        0);
+    row("cantillation dropped", true, u"בְּרֵאשִׁ֖ית בָּרָ֣א אֱלֹהִ֑ים", u"בראשית ברא אלהים", 0);
+    row("final forms kept as written", true, u"ךםןףץ ארץ מלך כמנפצ", u"ךםןףץ ארץ מלך כמנפצ", 0);
+    row("the maqaf parts two words", true, u"כָּל־הָאָרֶץ ־ בית־", u"כל הארץ בית", 0);
+    row("figures and punctuation beside the letters", true, u"ים 10:30, ק? (צ)",
+        u"ים 10:30, ק? (צ)", 0);
+    row("a Latin word in a Hebrew run", true, u"שלום SEA ים Sea", u"שלום ים", 2);
+    row("marks of no letter", true, u"ים ְ ִ֑ אש", u"ים אש", 2);
+    // Marks that are no point: the gershayim of a short form, the end of a verse.
+    row("other Hebrew marks", true, u"צה״ל ארץ׃ ׀ ים", u"ים", 3);
+    row("a Hebrew word in a Latin run", false, u"SEA שלום שָׁלוֹם כל־הארץ ־ WIND", u"SEA WIND", 4);
+    // The longest word counts letters, not bytes nor points.
+    QTest::newRow("the longest Hebrew word")
+        << true << utf8(u"שָׁ").repeated(50) + ' ' + utf8(u"ש").repeated(51) + " ×"
+        << QStringList{QString(50, u'ש')} << 2;
+    // A file is read 64 KiB at a time: letters, points and maqaf cut by the end of a read.
+    for (int padding = 65536 - 6; padding <= 65536 + 1; ++padding) {
+        QTest::addRow("%d bytes of space first", padding)
+            << true << QByteArray(padding, ' ') + utf8(u"כָּל־הָאָרֶץ ים") << utf16Words(u"כל הארץ ים")
+            << 0;
+    }
+}
+
+void TestTextSource::readsHebrewWordsAsTheyAreSent()
+{
+    QFETCH(bool, hebrew);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, words);
+    QFETCH(int, skipped);
+    QVERIFY(writeFile(path(), bytes));
+    QString error;
+    std::optional<TextSource> source = TextSource::fromFile(path(), runCharacters(hebrew), &error);
+    QVERIFY2(source, qPrintable(error));
+    QCOMPARE(source->skippedCount(), skipped);
+    QCOMPARE(source->wordCount(), words.size());
+    source->startAt(0);
+    QCOMPARE(take(*source, words.size() + 1), words + words.mid(0, 1));
+}
+
+void TestTextSource::wordsOfTheAlphabetNotChosenAreExplained_data()
+{
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("Hebrew words, A to Z chosen")
+        << false << utf8(u"שָׁלוֹם ים!") << QStringLiteral("Tick Hebrew letters");
+    QTest::newRow("Latin words, Hebrew letters chosen")
+        << true << QByteArray("sea wind! café") << QStringLiteral("Untick Hebrew letters");
+    QTest::newRow("words of neither") << true << utf8(u"café ¡Hola! Ωμέγα")
+                                      << QStringLiteral("holds a character that cannot be sent");
+}
+
+void TestTextSource::wordsOfTheAlphabetNotChosenAreExplained()
+{
+    QFETCH(bool, hebrew);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, why);
+    QVERIFY(writeFile(path(), bytes));
+    QString error;
+    QVERIFY(!TextSource::fromFile(path(), runCharacters(hebrew), &error));
+    QVERIFY2(error.startsWith(QStringLiteral("The text file %1 holds no word").arg(path())),
+             qPrintable(error));
+    QVERIFY2(error.contains(why), qPrintable(error));
+}
+
+void TestTextSource::builtInWordsAreSendableAndDistinct_data()
+{
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QStringList>("words");
+    QStringList latin;
+    for (const std::string_view word : builtInWords())
+        latin << QString::fromLatin1(word.data(), qsizetype(word.size()));
+    QStringList hebrew;
+    for (const std::u16string_view word : hebrewBuiltInWords())
+        hebrew << QStringView(word).toString();
+    QTest::newRow("Latin") << false << latin;
+    QTest::newRow("Hebrew") << true << hebrew;
+}
+
 void TestTextSource::builtInWordsAreSendableAndDistinct()
 {
-    const auto words = builtInWords();
+    QFETCH(bool, hebrew);
+    QFETCH(QStringList, words);
     QVERIFY2(words.size() >= 300 && words.size() <= 500, qPrintable(QString::number(words.size())));
-    TextSource source = TextSource::builtIn(sendableCharacters());
+    TextSource source = TextSource::builtIn(runCharacters(hebrew));
     QCOMPARE(source.skippedCount(), 0);
     source.startAt(0);
-    QSet<QString> seen;
-    for (const std::string_view word : words) {
-        const QString expected = QString::fromLatin1(word.data(), qsizetype(word.size()));
-        QCOMPARE(source.nextWord(), expected); // upper case as written
-        seen.insert(expected);
+    for (const QString &word : words)
+        QCOMPARE(source.nextWord(), word); // as written
+    QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), words.size());
+    // Letters only, each written as Hebrew writes it: a final form at the end of a word alone,
+    // and at its end no letter that has one.
+    const QString letters = charactersOf({!hebrew, false, false, false, hebrew});
+    QCOMPARE(TextSource::builtIn(letters).wordCount(), words.size());
+    if (!hebrew)
+        return;
+    // Each final form stands just before its letter.
+    const auto hasFinalForm = [](QChar c) { return withoutFinalForm(QChar(c.unicode() - 1)) == c; };
+    for (const QString &word : words) {
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            const bool final = withoutFinalForm(word[i]) != word[i];
+            const bool last = i + 1 == word.size();
+            QVERIFY2(last ? !hasFinalForm(word[i]) : !final, qPrintable(word));
+        }
     }
-    QCOMPARE(qsizetype(seen.size()), qsizetype(words.size()));
-    // Letters only: every word is kept.
-    QCOMPARE(TextSource::builtIn(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ").wordCount(),
-             qsizetype(words.size()));
 }
 
 QTEST_GUILESS_MAIN(TestTextSource)
