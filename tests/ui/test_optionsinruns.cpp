@@ -47,6 +47,8 @@ private slots:
     void aTextRunSendsTheWordsOfTheFile();
     void theOptionsWindowKeepsWhatTheLearnerSets();
     void theOptionsWindowShowsWhatItCannotUseAndLeavesIt();
+    void theOptionsWindowCountsTheWordsOfTheAlphabetChosen_data();
+    void theOptionsWindowCountsTheWordsOfTheAlphabetChosen();
     void largeCountsAreWrittenAsTheLocaleWritesThem();
     void theOptionsWindowSetsTheLampKey();
 };
@@ -198,6 +200,56 @@ void TestOptionsInRuns::theOptionsWindowShowsWhatItCannotUseAndLeavesIt()
     QVERIFY2(file.contains("letterSpeed=abc"), file.constData());
     QVERIFY2(file.contains("textFile=" + words.toUtf8()), file.constData());
     QVERIFY2(file.contains("characters=\"letters,figures\""), file.constData());
+}
+
+void TestOptionsInRuns::theOptionsWindowCountsTheWordsOfTheAlphabetChosen_data()
+{
+    QTest::addColumn<QByteArray>("characters");
+    QTest::addColumn<QByteArray>("bytes"); // of the text file; none for the built-in words
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("otherAlphabet"); // shown once the Hebrew box is ticked or not
+    const QByteArray hebrewWords = QString::fromUtf16(u"שָׁלוֹם כָּל־הָאָרֶץ, ים!").toUtf8();
+    QTest::newRow("Hebrew words, Hebrew letters")
+        << QByteArray("hebrew") << hebrewWords
+        << QStringLiteral("3 words to send (1 passed over: it holds characters that cannot be "
+                          "sent).")
+        << QStringLiteral("Tick Hebrew letters");
+    QTest::newRow("Hebrew words, A to Z")
+        << QByteArray("letters") << hebrewWords << QStringLiteral("Tick Hebrew letters")
+        << QStringLiteral("3 words to send");
+    QTest::newRow("Latin words, Hebrew letters")
+        << QByteArray("hebrew") << QByteArray("sea wind") << QStringLiteral("Untick Hebrew letters")
+        << QStringLiteral("2 words to send.");
+    QTest::newRow("built-in words, Hebrew letters")
+        << QByteArray("hebrew") << QByteArray() << QStringLiteral("438 words built in.")
+        << QStringLiteral("465 words built in.");
+}
+
+void TestOptionsInRuns::theOptionsWindowCountsTheWordsOfTheAlphabetChosen()
+{
+    QFETCH(QByteArray, characters);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(QString, otherAlphabet);
+    WindowHarness h;
+    const QString words = h.dataHome.filePath(QStringLiteral("words.txt"));
+    QByteArray options = "[runs]\ncharacters=" + characters + '\n';
+    if (!bytes.isEmpty()) {
+        QVERIFY(writeFile(words, bytes));
+        options += "textFile=" + words.toUtf8() + '\n';
+    }
+    QVERIFY(h.writeOptions(options));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // counts in words
+    installTranslations(*qApp);
+    h.form.show();
+    h.click("optionsButton");
+    QLocale::setDefault(QLocale::c());
+    auto *window = h.form.findChild<OptionsWindow *>();
+    auto *count = control<QLabel>(*window, "textFileWords");
+    QVERIFY2(count->text().contains(shown), qPrintable(count->text()));
+    auto *hebrew = control<QCheckBox>(*window, "hebrew");
+    hebrew->setChecked(!hebrew->isChecked());
+    QVERIFY2(count->text().contains(otherAlphabet), qPrintable(count->text()));
 }
 
 void TestOptionsInRuns::largeCountsAreWrittenAsTheLocaleWritesThem()
