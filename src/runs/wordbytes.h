@@ -40,7 +40,14 @@ public:
     // The character a byte sends, upper case, or 0 when it sends none.
     char sendAs(unsigned char byte) const { return m_kinds[byte] > maybeSpace ? m_kinds[byte] : 0; }
     // Of the character that starts a text, when its first byte sends none.
-    Wide wideAt(const char *text, qsizetype size) const;
+    Wide wideAt(const char *text, qsizetype size) const
+    {
+        const auto first = static_cast<unsigned char>(text[0]);
+        const auto second = static_cast<unsigned char>(size > 1 ? text[1] : 0);
+        if ((first != pointsFirst && first != lettersFirst) || (second & 0xC0) != 0x80)
+            return {1, 0};
+        return {2, m_hebrew[size_t(((first & 1) << 6) | (second & 0x3F))]};
+    }
     // The number of bytes of the white space that starts a text, 0 when it starts otherwise.
     int spaceAt(const char *text, qsizetype size) const
     {
@@ -52,6 +59,10 @@ private:
     static constexpr char cannotSend = 0;
     static constexpr char space = 1;
     static constexpr char maybeSpace = 2; // the first byte of some white space beyond ASCII
+    // The first byte of the two-byte characters U+0580 to U+05BF, the points and the maqaf among
+    // them, and of U+05C0 to U+05FF, the Hebrew letters among them.
+    static constexpr unsigned char pointsFirst = 0xD6;
+    static constexpr unsigned char lettersFirst = 0xD7;
     // Every byte that can be sent is printable ASCII, above these three.
     std::array<char, 256> m_kinds{};
     // What the two-byte characters from U+0580 to U+05FF send, by their last six bits after the

@@ -61,19 +61,21 @@ bool WordReader::next()
             }
             char16_t send =
                 static_cast<unsigned char>(m_bytes.sendAs(static_cast<unsigned char>(piece[at])));
-            if (send != 0) {
-                ++at;
-            } else {
+            if (send == 0) [[unlikely]] {
+                // Beyond ASCII: a Hebrew letter, a mark the word drops, or a character not sent.
                 const WordBytes::Wide wide = m_bytes.wideAt(piece + at, size - at);
-                at += wide.bytes;
-                if (wide.sends == WordBytes::dropped)
+                if (wide.sends == WordBytes::dropped) {
+                    at += wide.bytes;
                     continue;
+                }
+                at += wide.bytes - 1;
                 send = wide.sends;
             }
             if (send != 0 && length < longestWord)
                 m_word[size_t(length++)] = send;
             else
                 sendable = false;
+            ++at;
         }
         m_at = at;
     }
