@@ -5,6 +5,7 @@
 
 #include "platform/textbytes.h"
 #include "runs/builtinwords.h"
+#include "signal/characters.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -35,6 +36,19 @@ qsizetype placeOf(float r, qsizetype count)
     return std::min(qsizetype(share * double(count)), count - 1);
 }
 
+// The same characters with the other alphabet's letters in place of the chosen one's.
+QString otherAlphabet(QStringView sendable)
+{
+    const QStringView latin = sendableCharacters().first(26);
+    const bool hebrew = std::ranges::any_of(sendable, isHebrewLetter);
+    QString other = hebrew ? latin.toString() : hebrewLetters().toString();
+    for (const QChar c : sendable) {
+        if (!isHebrewLetter(c) && !latin.contains(c))
+            other += c;
+    }
+    return other;
+}
+
 QString notRead(const QString &path, const QString &why)
 {
     return QCoreApplication::translate("TextSource", "The text file %1 could not be read: %2.")
@@ -54,9 +68,16 @@ TextSource::TextSource(std::unique_ptr<QIODevice> device, QStringView sendable, 
 TextSource TextSource::builtIn(QStringView sendable)
 {
     QByteArray text;
-    for (const std::string_view word : builtInWords()) {
-        text += QByteArrayView(word.data(), qsizetype(word.size()));
-        text += ' ';
+    if (std::ranges::any_of(sendable, isHebrewLetter)) {
+        for (const std::u16string_view word : hebrewBuiltInWords()) {
+            text += QStringView(word).toUtf8();
+            text += ' ';
+        }
+    } else {
+        for (const std::string_view word : builtInWords()) {
+            text += QByteArrayView(word.data(), qsizetype(word.size()));
+            text += ' ';
+        }
     }
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(text);
@@ -127,6 +148,22 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
         return fail(QCoreApplication::translate(
                         "TextSource", "The text file %1 holds only white space, no words.")
                         .arg(shown));
+    // Words written in the alphabet not chosen are a choice to make, not a fault of the file.
+    if (source.holdsAWordWith(otherAlphabet(sendable))) {
+        if (std::ranges::any_of(sendable, isHebrewLetter))
+            return fail(QCoreApplication::translate(
+                            "TextSource",
+                            "The text file %1 holds no word in Hebrew letters, the letters "
+                            "chosen: its words are written in the letters A to Z. Untick "
+                            "Hebrew letters in Options to send them.")
+                            .arg(shown));
+        return fail(QCoreApplication::translate(
+                        "TextSource",
+                        "The text file %1 holds no word in the letters A to Z, the letters "
+                        "chosen: its words are written in Hebrew letters. Tick Hebrew letters "
+                        "in Options to send them.")
+                        .arg(shown));
+    }
     return fail(QCoreApplication::translate(
                     "TextSource",
                     "The text file %1 holds no word that can be sent: every word in it "
@@ -147,13 +184,24 @@ bool TextSource::readAll()
             m_starts.push_back(m_reader.wordOffset());
         sinceStart = sinceStart + 1 == m_stride ? 0 : sinceStart + 1;
         if (m_firstWords.size() < firstWordsKept)
-            m_firstWords.append(QString::fromLatin1(m_reader.sendableText()));
+            m_firstWords.append(m_reader.sendableText().toString());
         ++m_wordCount;
     }
     if (!m_reader.error().isEmpty())
         return false;
     m_reader.seek(0, m_end);
     return true;
+}
+
+bool TextSource::holdsAWordWith(QStringView sendable)
+{
+    m_reader.setSendable(sendable);
+    m_reader.seek(0, m_end);
+    while (m_reader.next()) {
+        if (m_reader.sendable())
+            return true;
+    }
+    return false;
 }
 
 void TextSource::startAt(float r)
@@ -182,7 +230,7 @@ QString TextSource::nextWord()
         if (m_reader.next()) {
             if (m_reader.sendable()) {
                 m_wordSinceEnd = true;
-                return QString::fromLatin1(m_reader.sendableText());
+                return m_reader.sendableText().toString();
             }
             continue;
         }

@@ -15,8 +15,10 @@ namespace blinket {
 
 // The words of a text run: the built-in words, or the words of the learner's text file, in
 // their order. A word is a run of characters between white space; one that holds a character
-// that cannot be sent (a letter with an accent, a Hebrew letter, '!'), or is longer than
-// WordReader::longestWord characters, is passed over.
+// that cannot be sent (a letter with an accent, a letter of the alphabet not chosen, '!'), or
+// is longer than WordReader::longestWord characters, is passed over. With Hebrew letters among
+// the characters, the words are Hebrew ones: their points and cantillation marks are dropped,
+// and a maqaf parts two words (see WordBytes).
 //
 // A file is read, never mapped: a mapped file that another program cuts short kills the
 // program that reads it (SIGBUS). It is read once when opened, a piece at a time, to count its
@@ -29,7 +31,8 @@ public:
     // The bytes of a file that give words; about twenty million words.
     static constexpr qint64 largestText = qint64(128) * 1024 * 1024;
 
-    // The built-in words, those of them that can be sent.
+    // The built-in words, those of them that can be sent: the Hebrew ones when sendable holds
+    // Hebrew letters.
     static TextSource builtIn(QStringView sendable);
     // The learner's text file; on failure nothing, and *error says why in a sentence for the
     // learner ("The text file /x/y.txt could not be read: No such file or directory.").
@@ -64,6 +67,8 @@ private:
 
     TextSource(std::unique_ptr<QIODevice> device, QStringView sendable, qint64 size);
     bool readAll(); // false when the device failed
+    // Whether the text holds a word that these characters send; the reader keeps them.
+    bool holdsAWordWith(QStringView sendable);
 };
 
 } // namespace blinket

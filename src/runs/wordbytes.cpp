@@ -3,6 +3,8 @@
 
 #include "runs/wordbytes.h"
 
+#include "signal/characters.h"
+
 #include <QByteArrayView>
 
 #include <algorithm>
@@ -10,6 +12,10 @@
 namespace blinket {
 
 namespace {
+
+// The maqaf joins two words as a hyphen does; a learner reads the two. It is white space in a
+// text of Hebrew words.
+constexpr QByteArrayView maqaf = "\xD6\xBE";
 
 // The white space beyond ASCII, as UTF-8: next line, no-break space, ogham space, the spaces
 // U+2000 to U+200A, zero-width space, line and paragraph separators, narrow no-break space,
@@ -20,6 +26,14 @@ constexpr auto longerSpaces = std::to_array<QByteArrayView>(
      "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88",
      "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\x8B", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF",
      "\xE2\x81\x9F", "\xE3\x80\x80", "\xEF\xBB\xBF"});
+
+// The cantillation marks, then the points (vowels, dagesh, rafe, the dots of shin and sin, the
+// upper and lower dots): a reader of the letters reads past them.
+constexpr bool isDropped(char16_t c)
+{
+    return (c >= u'\u0591' && c <= u'\u05BD') || c == u'\u05BF' || c == u'\u05C1' ||
+           c == u'\u05C2' || c == u'\u05C4' || c == u'\u05C5' || c == u'\u05C7';
+}
 
 } // namespace
 
@@ -38,11 +52,25 @@ WordBytes::WordBytes(QStringView sendable)
         m_kinds[static_cast<unsigned char>(c)] = space;
     for (const QByteArrayView longer : longerSpaces)
         m_kinds[static_cast<unsigned char>(longer.front())] = maybeSpace;
+    bool hebrew = false;
+    for (char16_t c = u'\u0580'; c <= u'\u05FF'; ++c) {
+        const bool sent = isHebrewLetter(c) && sendable.contains(withoutFinalForm(c));
+        hebrew = hebrew || sent;
+        if (sent || isDropped(c))
+            m_hebrew[c - u'\u0580'] = sent ? c : dropped;
+    }
+    if (hebrew)
+        m_kinds[pointsFirst] = maybeSpace; // the maqaf's first byte
+    else
+        m_hebrew.fill(0); // a text of Latin words keeps every mark as a character not sent
 }
 
 int WordBytes::longerSpaceAt(const char *text, qsizetype size)
 {
     const QByteArrayView start(text, std::min<qsizetype>(size, longestSpace));
+    // In a text of Hebrew words: the maqaf, or a point of the word.
+    if (static_cast<unsigned char>(text[0]) == pointsFirst)
+        return start.startsWith(maqaf) ? int(maqaf.size()) : 0;
     for (const QByteArrayView longer : longerSpaces) {
         if (start.startsWith(longer))
             return int(longer.size());

@@ -59,7 +59,18 @@ bool WordReader::next()
                 inWord = true;
                 m_wordOffset = m_pieceStart + at;
             }
-            const char send = m_bytes.sendAs(static_cast<unsigned char>(piece[at]));
+            char16_t send =
+                static_cast<unsigned char>(m_bytes.sendAs(static_cast<unsigned char>(piece[at])));
+            if (send == 0) [[unlikely]] {
+                // Beyond ASCII: a Hebrew letter, a mark the word drops, or a character not sent.
+                const WordBytes::Wide wide = m_bytes.wideAt(piece + at, size - at);
+                if (wide.sends == WordBytes::dropped) {
+                    at += wide.bytes;
+                    continue;
+                }
+                at += wide.bytes - 1;
+                send = wide.sends;
+            }
             if (send != 0 && length < longestWord)
                 m_word[size_t(length++)] = send;
             else
@@ -69,8 +80,8 @@ bool WordReader::next()
         m_at = at;
     }
     m_length = length;
-    // Where the text's end cuts a word, what came before it is no word.
-    m_sendable = sendable && (wordEnded || !m_endCutsWord);
+    // Where the text's end cuts a word, what came before it is no word; nor are marks alone.
+    m_sendable = sendable && length > 0 && (wordEnded || !m_endCutsWord);
     return inWord;
 }
 

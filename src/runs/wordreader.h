@@ -17,7 +17,8 @@ namespace blinket {
 // Reads the words of a UTF-8 text from a device it owns, one after another, a small piece at a
 // time: it never holds more of the text than one piece, however long the text or its lines.
 // A word is whatever stands between white space; it is sendable when every one of its
-// characters can be sent and it is no longer than the longest word a run sends.
+// characters can be sent, or is a mark it drops (see WordBytes), and it holds at least one
+// character and no more than the longest word a run sends.
 class WordReader
 {
 public:
@@ -26,6 +27,8 @@ public:
 
     WordReader(std::unique_ptr<QIODevice> device, QStringView sendable);
 
+    // From now on, words are sendable by these characters.
+    void setSendable(QStringView sendable) { m_bytes = WordBytes(sendable); }
     // Goes to this byte of the text; the text ends at byte `end` or where the device ends. A
     // word cut by the end, because the device holds more or less than `end` bytes, is not
     // sendable.
@@ -37,7 +40,7 @@ public:
     // in upper case (valid until the next call of next()).
     qint64 wordOffset() const { return m_wordOffset; }
     bool sendable() const { return m_sendable; }
-    QByteArrayView sendableText() const { return {m_word.data(), m_length}; }
+    QStringView sendableText() const { return {m_word.data(), m_length}; }
 
     // Why the device failed, empty when it did not.
     QString error() const { return m_error; }
@@ -57,7 +60,7 @@ private:
     qint64 m_wordOffset = 0;
     bool m_sendable = false;
     qsizetype m_length = 0;
-    std::array<char, longestWord> m_word{};
+    std::array<char16_t, longestWord> m_word{};
 
     bool readMore();
 };

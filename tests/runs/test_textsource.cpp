@@ -42,6 +42,17 @@ QStringList words(const char *text)
 
 enum class Make { Nothing, Folder, File, Pipe, Unreadable };
 
+// The characters of a run of words, as the run controller gives them.
+QString runCharacters(bool hebrew)
+{
+    return charactersOf({!hebrew, true, true, true, hebrew});
+}
+
+QByteArray utf8(const char16_t *text)
+{
+    return QString::fromUtf16(text).toUtf8();
+}
+
 } // namespace
 
 class TestTextSource : public QObject
@@ -58,6 +69,9 @@ private slots:
     void runsFromTheDrawnWordAndWrapsAround();
     void survivesAFileChangedWhileOpen_data();
     void survivesAFileChangedWhileOpen();
+    void readsHebrewWordsAsTheyAreSent_data();
+    void readsHebrewWordsAsTheyAreSent();
+    void builtInWordsAreSendableAndDistinct_data();
     void builtInWordsAreSendableAndDistinct();
 
 private:
@@ -72,14 +86,13 @@ void TestTextSource::keepsTheWordsThatCanBeSent_data()
     QTest::addColumn<int>("skipped");
     const auto row = [](const char *name, const QByteArray &bytes, const QStringList &kept,
                         int skipped) { QTest::newRow(name) << bytes << kept << skipped; };
-    const auto utf8 = [](const char16_t *text) { return QString::fromUtf16(text).toUtf8(); };
     row("ASCII white space", "  ONE TWO\tTHREE\nFOUR\vFIVE\fSIX  ",
         words("ONE TWO THREE FOUR FIVE SIX"), 0);
     row("Windows line ends", "CQ CQ DE\r\nSHIP\r\n\r\nK\r\n", words("CQ CQ DE SHIP K"), 0);
     row("lower case", "Anchor aweigh at 0600", words("ANCHOR AWEIGH AT 0600"), 0);
     row("punctuation that can be sent", "ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S",
         words("ETA 10:30, QTH? \"PORT\" (A/B) X=Y 5% @ ^ + & 'S"), 0);
-    row("characters that cannot be sent", utf8(u"STOP! café שלום OK ~ ok_ok"), words("OK"), 5);
+    row("characters that cannot be sent", utf8(u"STOP! café Ωμέγα OK ~ ok_ok"), words("OK"), 5);
     row("white space beyond ASCII",
         utf8(u"A\u00A0B\u2000C\u200AD\u200BE\u3000F\u202FG\u0085H\u2028I\u1680J"),
         words("A B C D E F G H I J"), 0);
@@ -259,23 +272,89 @@ void TestTextSource::survivesAFileChangedWhileOpen()
         QVERIFY2(last.match(word).hasMatch(), qPrintable(word));
 }
 
+void TestTextSource::readsHebrewWordsAsTheyAreSent_data()
+{
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("skipped");
+    const auto row = [](const char *name, bool hebrew, const QByteArray &bytes, QStringView kept,
+                        int skipped) {
+        QTest::newRow(name) << hebrew << bytes << kept.toString().split(u' ') << skipped;
+    };
+    row("points dropped", true, utf8(u"שָׁלוֹם קֻבּוּץ ש\u05C2ר ב\u05BFית א\u05C4ב\u05C5ל"),
+        u"שלום קבוץ שר בית אבל", 0);
+    row("cantillation dropped", true, utf8(u"בְּרֵאשִׁ֖ית בָּרָ֣א"), u"בראשית ברא", 0);
+    row("final forms kept as written", true, utf8(u"ךםןףץ מלך כמנפצ"), u"ךםןףץ מלך כמנפצ", 0);
+    row("the maqaf parts two words", true, utf8(u"כָּל־הָאָרֶץ ־ בית־"), u"כל הארץ בית", 0);
+    row("figures and punctuation", true, utf8(u"ים 10:30, ק?"), u"ים 10:30, ק?", 0);
+    // Skipped: a Latin word, marks of no letter, the gershayim, the end of a verse.
+    row("what a Hebrew run cannot send", true, utf8(u"ים SEA Sea \u05B0 צה״ל ארץ׃ אש"), u"ים אש",
+        5);
+    row("a Hebrew word in a Latin run", false, utf8(u"SEA שלום כל־הארץ \u05BE WIND"), u"SEA WIND",
+        3);
+    // Letters are counted, not bytes nor points; a letter cut short is none.
+    row("the longest word", true, utf8(u"שָׁ").repeated(50) + ' ' + utf8(u"ש").repeated(51) + " \xD7",
+        QString(50, u'ש'), 2);
+    // A file is read 64 KiB at a time: letters, points and maqaf cut by the end of a read.
+    for (int padding = 65536 - 6; padding <= 65536 + 1; ++padding) {
+        QTest::addRow("%d bytes of space first", padding)
+            << true << QByteArray(padding, ' ') + utf8(u"כָּל־הָאָרֶץ")
+            << QString::fromUtf16(u"כל הארץ").split(u' ') << 0;
+    }
+}
+
+void TestTextSource::readsHebrewWordsAsTheyAreSent()
+{
+    QFETCH(bool, hebrew);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, words);
+    QFETCH(int, skipped);
+    QVERIFY(writeFile(path(), bytes));
+    QString error;
+    std::optional<TextSource> source = TextSource::fromFile(path(), runCharacters(hebrew), &error);
+    QVERIFY2(source, qPrintable(error));
+    QCOMPARE(source->skippedCount(), skipped);
+    source->startAt(0);
+    QCOMPARE(take(*source, words.size() + 1), words + words.mid(0, 1)); // and round again
+}
+
+void TestTextSource::builtInWordsAreSendableAndDistinct_data()
+{
+    QTest::addColumn<bool>("hebrew");
+    QTest::addColumn<QStringList>("words");
+    QStringList latin;
+    for (const std::string_view word : builtInWords())
+        latin << QString::fromLatin1(word.data(), qsizetype(word.size()));
+    QStringList hebrew;
+    for (const std::u16string_view word : hebrewBuiltInWords())
+        hebrew << QStringView(word).toString();
+    QTest::newRow("Latin") << false << latin;
+    QTest::newRow("Hebrew") << true << hebrew;
+}
+
 void TestTextSource::builtInWordsAreSendableAndDistinct()
 {
-    const auto words = builtInWords();
+    QFETCH(bool, hebrew);
+    QFETCH(QStringList, words);
     QVERIFY2(words.size() >= 300 && words.size() <= 500, qPrintable(QString::number(words.size())));
-    TextSource source = TextSource::builtIn(sendableCharacters());
+    TextSource source = TextSource::builtIn(runCharacters(hebrew));
     QCOMPARE(source.skippedCount(), 0);
     source.startAt(0);
-    QSet<QString> seen;
-    for (const std::string_view word : words) {
-        const QString expected = QString::fromLatin1(word.data(), qsizetype(word.size()));
-        QCOMPARE(source.nextWord(), expected); // upper case as written
-        seen.insert(expected);
+    for (const QString &word : words)
+        QCOMPARE(source.nextWord(), word); // as written
+    QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), words.size());
+    // Letters only; a final form ends a word, and no word ends in a letter that has one (each
+    // final form stands just before its letter).
+    const QString letters = charactersOf({!hebrew, false, false, false, hebrew});
+    QCOMPARE(TextSource::builtIn(letters).wordCount(), words.size());
+    const auto hasFinalForm = [](QChar c) { return withoutFinalForm(QChar(c.unicode() - 1)) == c; };
+    for (const QString &word : words) {
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            const bool final = withoutFinalForm(word[i]) != word[i];
+            QVERIFY2(i + 1 == word.size() ? !hasFinalForm(word[i]) : !final, qPrintable(word));
+        }
     }
-    QCOMPARE(qsizetype(seen.size()), qsizetype(words.size()));
-    // Letters only: every word is kept.
-    QCOMPARE(TextSource::builtIn(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ").wordCount(),
-             qsizetype(words.size()));
 }
 
 QTEST_GUILESS_MAIN(TestTextSource)

@@ -47,6 +47,8 @@ private slots:
     void aTextRunSendsTheWordsOfTheFile();
     void theOptionsWindowKeepsWhatTheLearnerSets();
     void theOptionsWindowShowsWhatItCannotUseAndLeavesIt();
+    void theOptionsWindowCountsTheWordsOfTheAlphabetChosen_data();
+    void theOptionsWindowCountsTheWordsOfTheAlphabetChosen();
     void largeCountsAreWrittenAsTheLocaleWritesThem();
     void theOptionsWindowSetsTheLampKey();
 };
@@ -198,6 +200,37 @@ void TestOptionsInRuns::theOptionsWindowShowsWhatItCannotUseAndLeavesIt()
     QVERIFY2(file.contains("letterSpeed=abc"), file.constData());
     QVERIFY2(file.contains("textFile=" + words.toUtf8()), file.constData());
     QVERIFY2(file.contains("characters=\"letters,figures\""), file.constData());
+}
+
+void TestOptionsInRuns::theOptionsWindowCountsTheWordsOfTheAlphabetChosen_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");         // with Hebrew letters
+    QTest::addColumn<QString>("otherAlphabet"); // once the Hebrew box is unticked
+    QTest::newRow("Hebrew words") << QString::fromUtf16(u"שָׁלוֹם כָּל־הָאָרֶץ, ים!").toUtf8()
+                                  << QStringLiteral("3 word(s) to send (1 passed")
+                                  << QStringLiteral("Tick Hebrew letters in Options");
+    QTest::newRow("Latin words") << QByteArray("sea wind")
+                                 << QStringLiteral("Untick Hebrew letters in Options")
+                                 << QStringLiteral("2 word(s) to send.");
+}
+
+void TestOptionsInRuns::theOptionsWindowCountsTheWordsOfTheAlphabetChosen()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(QString, otherAlphabet);
+    WindowHarness h;
+    const QString words = h.dataHome.filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFile(words, bytes));
+    QVERIFY(h.writeOptions("[runs]\ncharacters=hebrew\ntextFile=" + words.toUtf8()));
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    auto *count = control<QLabel>(*window, "textFileWords");
+    QVERIFY2(count->text().contains(shown), qPrintable(count->text()));
+    control<QCheckBox>(*window, "hebrew")->setChecked(false);
+    QVERIFY2(count->text().contains(otherAlphabet), qPrintable(count->text()));
 }
 
 void TestOptionsInRuns::largeCountsAreWrittenAsTheLocaleWritesThem()

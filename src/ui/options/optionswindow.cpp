@@ -42,6 +42,13 @@ QLabel *note(QWidget *parent, const QString &name)
     return label;
 }
 
+// What a text run sends: the alphabet chosen, with the figures, punctuation marks and
+// procedure signs a text may hold.
+QString wordCharacters(const Options &options)
+{
+    return charactersOf({!options.hebrew, true, true, true, options.hebrew});
+}
+
 // The characters themselves beside the group's name, so that nobody has to guess.
 QCheckBox *groupBox(QWidget *parent, const QString &name, const QString &caption,
                     CharacterGroup group)
@@ -376,6 +383,7 @@ void OptionsWindow::saveCharacters()
         const QSignalBlocker blocker(m_letters);
         m_letters->setChecked(true);
     }
+    const bool alphabetChanged = m_options.hebrew != m_hebrew->isChecked();
     m_options.letters = m_letters->isChecked();
     m_options.hebrew = m_hebrew->isChecked();
     m_options.figures = m_figures->isChecked();
@@ -383,6 +391,9 @@ void OptionsWindow::saveCharacters()
     m_options.procedure = m_procedure->isChecked();
     save(OptionKey::Characters);
     m_charactersProblem->clear();
+    // The words of the text runs are the other alphabet's now.
+    if (alphabetChanged)
+        showTextFile();
 }
 
 void OptionsWindow::chooseTextFile()
@@ -395,7 +406,7 @@ void OptionsWindow::chooseTextFile()
         return;
     // A file that gives no words is not taken: the one chosen before stays.
     QString error;
-    if (!TextSource::fromFile(path, sendableCharacters(), &error)) {
+    if (!TextSource::fromFile(path, wordCharacters(m_options), &error)) {
         m_textFileWords->setText(error + u' ' + tr("Not kept: text runs go on as before."));
         return;
     }
@@ -415,13 +426,13 @@ void OptionsWindow::showTextFile()
     }
     m_textFile->setText(QDir::toNativeSeparators(m_options.textFile));
     if (m_options.textFile.isEmpty()) {
-        const TextSource words = TextSource::builtIn(sendableCharacters());
+        const TextSource words = TextSource::builtIn(wordCharacters(m_options));
         m_textFileWords->setText(tr("%Ln word(s) built in.", nullptr, int(words.wordCount())));
         return;
     }
     QString error;
     const std::optional<TextSource> words =
-        TextSource::fromFile(m_options.textFile, sendableCharacters(), &error);
+        TextSource::fromFile(m_options.textFile, wordCharacters(m_options), &error);
     if (!words) {
         m_textFileWords->setText(error + u' ' + tr("Text runs send the built-in words."));
         return;

@@ -324,6 +324,14 @@
         <translation>בקובץ הטקסט ‎%1‎ אין אף מילה שאפשר לשדר: בכל מילה בו יש תו שאי אפשר לשדר, או שהיא ארוכה מדי.</translation>
     </message>
     <message>
+        <source>The text file %1 holds no word in Hebrew letters, the letters chosen: its words are written in the letters A to Z. Untick Hebrew letters in Options to send them.</source>
+        <translation>בקובץ הטקסט ‎%1‎ אין אף מילה באותיות עבריות, האותיות שנבחרו: המילים בו כתובות באותיות ‎A‎ עד ‎Z‎. בטלו בחלון האפשרויות את הסימון בתיבה "אותיות עבריות" כדי לשדר אותן.</translation>
+    </message>
+    <message>
+        <source>The text file %1 holds no word in the letters A to Z, the letters chosen: its words are written in Hebrew letters. Tick Hebrew letters in Options to send them.</source>
+        <translation>בקובץ הטקסט ‎%1‎ אין אף מילה באותיות ‎A‎ עד ‎Z‎, האותיות שנבחרו: המילים בו כתובות באותיות עבריות. סמנו בחלון האפשרויות את התיבה "אותיות עבריות" כדי לשדר אותן.</translation>
+    </message>
+    <message>
         <source>The text file %1 is not text: it holds data of another kind, as a program or a picture does.</source>
         <translation>קובץ הטקסט ‎%1‎ אינו טקסט: יש בו נתונים מסוג אחר, כמו בתוכנה או בתמונה.</translation>
     </message>
