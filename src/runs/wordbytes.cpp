@@ -28,11 +28,13 @@ constexpr auto longerSpaces = std::to_array<QByteArrayView>(
      "\xE2\x81\x9F", "\xE3\x80\x80", "\xEF\xBB\xBF"});
 
 // The cantillation marks, then the points (vowels, dagesh, rafe, the dots of shin and sin, the
-// upper and lower dots): a reader of the letters reads past them.
+// upper and lower dots): a reader of the letters reads past them. So too past the marks around
+// the letters: paseq, the sof pasuq that ends a verse, nun hafukha, geresh and gershayim (צה״ל
+// is read as its letters).
 constexpr bool isDropped(char16_t c)
 {
-    return (c >= u'\u0591' && c <= u'\u05BD') || c == u'\u05BF' || c == u'\u05C1' ||
-           c == u'\u05C2' || c == u'\u05C4' || c == u'\u05C5' || c == u'\u05C7';
+    return (c >= u'\u0591' && c <= u'\u05C7' && c != u'\u05BE') || c == u'\u05F3' ||
+           c == u'\u05F4';
 }
 
 } // namespace

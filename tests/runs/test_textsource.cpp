@@ -288,9 +288,9 @@ void TestTextSource::readsHebrewWordsAsTheyAreSent_data()
     row("final forms kept as written", true, utf8(u"ךםןףץ מלך כמנפצ"), u"ךםןףץ מלך כמנפצ", 0);
     row("the maqaf parts two words", true, utf8(u"כָּל־הָאָרֶץ ־ בית־"), u"כל הארץ בית", 0);
     row("figures and punctuation", true, utf8(u"ים 10:30, ק?"), u"ים 10:30, ק?", 0);
-    // Skipped: a Latin word, marks of no letter, the gershayim, the end of a verse.
-    row("what a Hebrew run cannot send", true, utf8(u"ים SEA Sea \u05B0 צה״ל ארץ׃ אש"), u"ים אש",
-        5);
+    // Skipped: a Latin word, marks of no letter.
+    row("what a Hebrew run cannot send", true, utf8(u"ים SEA Sea \u05B0 ׃ אש"), u"ים אש", 4);
+    row("the marks around the letters", true, utf8(u"צה״ל ארץ׃ מ׳ א ׀ ב"), u"צהל ארץ מ א ב", 1);
     row("a Hebrew word in a Latin run", false, utf8(u"SEA שלום כל־הארץ \u05BE WIND"), u"SEA WIND",
         3);
     // Letters are counted, not bytes nor points; a letter cut short is none.
