@@ -33,8 +33,7 @@ constexpr auto longerSpaces = std::to_array<QByteArrayView>(
 // is read as its letters).
 constexpr bool isDropped(char16_t c)
 {
-    return (c >= u'\u0591' && c <= u'\u05C7' && c != u'\u05BE') || c == u'\u05F3' ||
-           c == u'\u05F4';
+    return (c >= u'\u0591' && c <= u'\u05C7' && c != u'\u05BE') || c == u'\u05F3' || c == u'\u05F4';
 }
 
 } // namespace
