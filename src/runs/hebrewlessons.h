@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -64,6 +67,16 @@ inline int shownLessonNumber(int lesson)
 {
     const std::optional<HebrewLesson> hebrew = hebrewLessonKeptAs(lesson);
     return hebrew ? hebrew->number : lesson;
+}
+
+// A Hebrew lesson's letters as the learner sees them named: apart, so that they do not read as
+// a word (ויש is "and there is").
+inline QString hebrewLettersApart(QStringView letters)
+{
+    QStringList apart;
+    for (const QChar c : letters)
+        apart << QString(c);
+    return apart.join(u' ');
 }
 
 } // namespace blinket

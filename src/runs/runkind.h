@@ -61,14 +61,14 @@ inline constexpr const char *hebrewLessonName =
     QT_TRANSLATE_NOOP("RunKind", "Hebrew lesson %1 (%2)");
 
 // A kind's name for the learner, in the desktop's language: "Lesson 3 (WG)" for lesson 3,
-// "Hebrew lesson 1 (ויש)" for lesson 101.
+// "Hebrew lesson 1 (ו י ש)" for lesson 101.
 inline QString kindName(RunKind kind, int lesson = 0)
 {
     if (const std::optional<HebrewLesson> hebrew = hebrewLessonKeptAs(lesson);
         kind == RunKind::Lesson && hebrew) {
         return QCoreApplication::translate("RunKind", hebrewLessonName)
             .arg(hebrew->number)
-            .arg(QString::fromUtf16(hebrew->letters));
+            .arg(hebrewLettersApart(QStringView(hebrew->letters)));
     }
     const QString name = QCoreApplication::translate(
         "RunKind", std::ranges::find(runKindNames, kind, &RunKindName::kind)->name);

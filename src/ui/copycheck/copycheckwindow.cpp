@@ -9,6 +9,7 @@
 #include "runs/runkind.h"
 #include "ui/copycheck/copybox.h"
 #include "ui/copycheck/copymarksview.h"
+#include "ui/inlineletters.h"
 #include "ui/scrolled.h"
 
 #include <QCoreApplication>
@@ -282,7 +283,7 @@ void CopyCheckWindow::showLetters()
         const QString mistaken = readAs.isNull()
                                      ? QStringLiteral("–")
                                      : tr("%1 ×%2")
-                                           .arg(characterName(readAs))
+                                           .arg(inLine(characterName(readAs), layoutDirection()))
                                            .arg(tally.readAs[std::size_t(characterIndex(readAs))]);
         const QChar sent = characterAt(i);
         m_letters->setItem(row, 0, cell(characterName(sent)));

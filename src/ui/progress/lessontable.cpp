@@ -4,6 +4,7 @@
 #include "ui/progress/lessontable.h"
 
 #include "runs/hebrewlessons.h"
+#include "ui/inlineletters.h"
 
 #include <QHeaderView>
 
@@ -40,9 +41,10 @@ void LessonTable::showLessons(const std::vector<LessonReport> &lessons)
         const LessonReport &lesson = lessons[std::size_t(row)];
         const bool done = lesson.runs > 0;
         // As the lesson's button names it; a Hebrew lesson, which has none, by its own number.
-        setCell(
-            row, LessonName,
-            QStringLiteral("%1 (%2)").arg(shownLessonNumber(lesson.lesson)).arg(lesson.letters));
+        setCell(row, LessonName,
+                QStringLiteral("%1 (%2)")
+                    .arg(shownLessonNumber(lesson.lesson))
+                    .arg(inLine(lessonLetters(lesson.letters), layoutDirection())));
         setCell(row, Runs, QString::number(lesson.runs));
         setCell(row, Best, done ? percentText(lesson.best) : QStringLiteral("–"));
         setCell(row, Last, done ? percentText(lesson.last) : QStringLiteral("–"));

@@ -3,6 +3,7 @@
 
 #include "ui/progress/letterchart.h"
 
+#include "ui/inlineletters.h"
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QGraphicsLayout>
@@ -122,10 +123,10 @@ QString LetterChart::tipAt(QPoint at) const
         return QString();
     const CharacterReport &shown = m_characters[std::size_t(index)];
     if (shown.readings == 0)
-        return tr("%1: not read yet").arg(shown.name());
+        return tr("%1: not read yet").arg(inLine(shown.name(), layoutDirection()));
     // A character sent once has one reading: a count.
     QString tip = tr("%1: %2 of the last %n read right (%3)", nullptr, shown.readings)
-                      .arg(shown.name())
+                      .arg(inLine(shown.name(), layoutDirection()))
                       .arg(shown.right)
                       .arg(percentText(shown.accuracy));
     if (m_weakest == shown.character)

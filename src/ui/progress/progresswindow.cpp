@@ -5,6 +5,7 @@
 
 #include "runs/hebrewlessons.h"
 #include "runs/runkind.h"
+#include "ui/inlineletters.h"
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
@@ -283,7 +284,9 @@ void ProgressWindow::showAdvice(const ProgressReport &report)
     const QString letters = lesson == report.lessons.end() ? QString() : lesson->letters;
     const int shown = shownLessonNumber(*m_nextLesson);
     if (report.hebrewLessons) {
-        m_adviceLine->setText(tr("Next: Hebrew lesson %1 (%2).").arg(shown).arg(letters));
+        m_adviceLine->setText(tr("Next: Hebrew lesson %1 (%2).")
+                                  .arg(shown)
+                                  .arg(inLine(lessonLetters(letters), layoutDirection())));
         m_startLessonButton->setText(tr("&Start Hebrew lesson %1").arg(shown));
         return;
     }
@@ -312,19 +315,19 @@ QString ProgressWindow::weakestText(const ProgressReport &report) const
     };
     if (weakest == report.characters.end()) {
         return tr("Lowest so far: %1, %2 of %3 read right (%4), %5")
-            .arg(lowest->name())
+            .arg(inLine(lowest->name(), layoutDirection()))
             .arg(lowest->right)
             .arg(lowest->readings)
             .arg(percentText(lowest->accuracy), unsure(*lowest));
     }
     QString text = tr("Weakest, hatched: %1, %2 of the last %3 read right (%4).")
-                       .arg(weakest->name())
+                       .arg(inLine(weakest->name(), layoutDirection()))
                        .arg(weakest->right)
                        .arg(weakest->readings)
                        .arg(percentText(weakest->accuracy));
     if (lowest->accuracy < weakest->accuracy) {
         text += u' ' + tr("%1 is lower, %2 of %3 read right (%4), %5")
-                           .arg(lowest->name())
+                           .arg(inLine(lowest->name(), layoutDirection()))
                            .arg(lowest->right)
                            .arg(lowest->readings)
                            .arg(percentText(lowest->accuracy), unsure(*lowest));
@@ -340,9 +343,9 @@ QString ProgressWindow::countsText(const std::vector<CharacterReport> &character
     QStringList none;
     for (const CharacterReport &shown : characters) {
         if (shown.readings == 0)
-            none << shown.name();
+            none << inLine(shown.name(), layoutDirection());
         else if (shown.readings < weakestReadings)
-            few << shown.name();
+            few << inLine(shown.name(), layoutDirection());
     }
     if (none.size() == qsizetype(characters.size()))
         return QString();
@@ -363,7 +366,8 @@ QString ProgressWindow::confusionsText(const ProgressReport &report) const
     for (std::size_t i = 0; i < std::min(report.confusions.size(), shownConfusions); ++i) {
         const Confusion &confusion = report.confusions[i];
         lines << tr("%1 read as %2: %3")
-                     .arg(report.nameOf(confusion.sent), report.nameOf(confusion.readAs))
+                     .arg(inLine(report.nameOf(confusion.sent), layoutDirection()),
+                          inLine(report.nameOf(confusion.readAs), layoutDirection()))
                      .arg(confusion.count);
     }
     return lines.join(u'\n');
