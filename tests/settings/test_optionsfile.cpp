@@ -21,9 +21,12 @@ private slots:
     void lampKeyNames();
     void readsTheKeying_data();
     void readsTheKeying();
+    void readsTheTiming_data();
+    void readsTheTiming();
 };
 
 Q_DECLARE_METATYPE(KeyingText)
+Q_DECLARE_METATYPE(Timing)
 
 void TestOptionsFile::readsWhatItCanUse_data()
 {
@@ -117,10 +120,11 @@ void TestOptionsFile::writtenOptionsComeBack()
     options.lampKey = QStringLiteral(",");
     options.keyingText = KeyingText::Signals;
     options.keyingInDrill = true;
+    options.timing = Timing::International;
     {
         QSettings settings(path, QSettings::IniFormat);
         for (const OptionKey key :
-             {OptionKey::LetterSpeed, OptionKey::Characters, OptionKey::TextFile,
+             {OptionKey::LetterSpeed, OptionKey::Timing, OptionKey::Characters, OptionKey::TextFile,
               OptionKey::DrillText, OptionKey::DrillExam, OptionKey::LampKey, OptionKey::KeyingText,
               OptionKey::KeyingInDrill})
             writeOption(settings, key, options);
@@ -230,6 +234,40 @@ void TestOptionsFile::readsTheKeying()
     for (const OptionProblem &problem : reading.problems)
         problems << problem.why;
     QCOMPARE(problems.join(u'\n'), told);
+}
+
+void TestOptionsFile::readsTheTiming_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Timing>("timing");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("nothing set") << QByteArray() << Timing::Own << QString();
+    QTest::newRow("international")
+        << QByteArray("[signal]\ntiming=international\n") << Timing::International << QString();
+    QTest::newRow("any case") << QByteArray("[signal]\ntiming= International \n")
+                              << Timing::International << QString();
+    QTest::newRow("own") << QByteArray("[signal]\ntiming=own\n") << Timing::Own << QString();
+    QTest::newRow("empty") << QByteArray("[signal]\ntiming=\n") << Timing::Own << QString();
+    QTest::newRow("unknown word")
+        << QByteArray("[signal]\ntiming=fast\n") << Timing::Own
+        << QStringLiteral("the timing fast is neither own nor international; the program's own "
+                          "is used");
+}
+
+void TestOptionsFile::readsTheTiming()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Timing, timing);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, file));
+    QSettings settings(path, QSettings::IniFormat);
+    const OptionsReading reading = readOptions(settings);
+    QCOMPARE(reading.options.timing, timing);
+    const OptionProblem *problem = reading.problem(OptionKey::Timing);
+    QCOMPARE(problem ? problem->why : QString(), told);
+    QCOMPARE(int(reading.problems.size()), told.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestOptionsFile)
