@@ -116,7 +116,6 @@ void TestRunOptions::internationalParis_data()
     row(5, "", {240, 720, 720, 960}, 12000);
     row(12, "", {100, 300, 300, 400}, 5000);
     row(20, "", {60, 180, 180, 240}, 3000);
-    row(12, "12", {100, 300, 300, 400}, 5000);
     row(12, "10", {100, 300, 300, 400}, 5000);
     // 31 dots of the letter speed; ta = (60 c - 37.2 s) / (c s): 9.52 s, 3.14 s and 1.512 s,
     // 3/19 of it to each letter gap, 7/19 to the word gap, each to the whole millisecond.
@@ -147,34 +146,32 @@ void TestRunOptions::internationalParis()
 void TestRunOptions::internationalGroupGapIsSevenDots_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QList<qint32>>("durations");
-    const QList<qint32> letterA{100, 100, 300, 300};
-    // At 12 words a minute: five letters A, four dots more after the fifth's closing gap, the
-    // next. A to Z's lead-in is two such pauses; a lesson's, after start-up, none.
-    QList<qint32> group = letterA + letterA + letterA + letterA + letterA;
-    group << 400;
-    group += letterA;
-    QTest::newRow("a to z") << QStringLiteral("a to z") << QList<qint32>{400, 400} + group;
-    QTest::newRow("lesson") << QStringLiteral("lesson") << QList<qint32>{0, 0} + group;
+    QTest::addColumn<QList<qint32>>("leadIn");
+    // A to Z's lead-in is two pauses of four dots; a lesson's, after start-up, none.
+    QTest::newRow("a to z") << QStringLiteral("a to z") << QList<qint32>{400, 400};
+    QTest::newRow("lesson") << QStringLiteral("lesson") << QList<qint32>{0, 0};
 }
 
 void TestRunOptions::internationalGroupGapIsSevenDots()
 {
     QFETCH(QString, kind);
-    QFETCH(QList<qint32>, durations);
+    QFETCH(QList<qint32>, leadIn);
     RunHarness run;
     run.view.combo1 = QStringLiteral("12");
-    // Five letters of 800 ms, the sixth step's pause (its letter dropped), one more letter.
-    run.view.text2 = QStringLiteral("0.08");
+    // Five letters of 1200 ms, the sixth step's pause (its letter dropped), one more letter.
+    run.view.text2 = QStringLiteral("0.12");
     run.sender.setTiming(Timing::International);
     if (kind == u"lesson") {
-        run.platform.scriptDraws(std::vector<float>(7, drawForPlace(0, 3)));
-        run.runs.Command3_Click(0); // AUV
+        run.platform.scriptDraws(std::vector<float>(7, drawForPlace(0, 2)));
+        run.runs.Command3_Click(5); // KR
     } else {
-        run.platform.scriptDraws(std::vector<float>(7, drawFor('A')));
+        run.platform.scriptDraws(std::vector<float>(7, drawFor('K')));
         run.aToZ();
     }
-    QCOMPARE(run.platform.durations(), durations);
+    // At 12 words a minute K closes without an extra gap, and the group's pause adds four dots
+    // to the closing gap.
+    const QList<qint32> k{300, 100, 100, 100, 300, 300};
+    QCOMPARE(run.platform.durations(), leadIn + k + k + k + k + k + QList<qint32>{400} + k);
 }
 
 void TestRunOptions::randomRunsDrawFromTheChosenCharacters_data()

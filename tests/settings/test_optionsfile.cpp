@@ -21,12 +21,9 @@ private slots:
     void lampKeyNames();
     void readsTheKeying_data();
     void readsTheKeying();
-    void readsTheTiming_data();
-    void readsTheTiming();
 };
 
 Q_DECLARE_METATYPE(KeyingText)
-Q_DECLARE_METATYPE(Timing)
 
 void TestOptionsFile::readsWhatItCanUse_data()
 {
@@ -58,6 +55,7 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("a hundred thousand", "[signal]\nletterSpeed=100000\n", "", "l", false, 1);
     row("past 16 bits", "[signal]\nletterSpeed=99999999999\n", "", "l", false, 1);
     row("written with an exponent", "[signal]\nletterSpeed=1e3\n", "", "l", false, 1);
+    row("an unknown timing", "[signal]\ntiming=fast\n", "", "l", false, 1);
     row("no characters named", "[runs]\ncharacters=\n", "", "l", false, 0);
     row("a folder named as the text file", "[runs]\ntextFile=/\n", "", "l", false, 1);
     row("a program named as the text file", "[runs]\ntextFile=/bin/ls\n", "", "l", false, 1);
@@ -234,40 +232,6 @@ void TestOptionsFile::readsTheKeying()
     for (const OptionProblem &problem : reading.problems)
         problems << problem.why;
     QCOMPARE(problems.join(u'\n'), told);
-}
-
-void TestOptionsFile::readsTheTiming_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<Timing>("timing");
-    QTest::addColumn<QString>("told");
-    QTest::newRow("nothing set") << QByteArray() << Timing::Own << QString();
-    QTest::newRow("international")
-        << QByteArray("[signal]\ntiming=international\n") << Timing::International << QString();
-    QTest::newRow("any case") << QByteArray("[signal]\ntiming= International \n")
-                              << Timing::International << QString();
-    QTest::newRow("own") << QByteArray("[signal]\ntiming=own\n") << Timing::Own << QString();
-    QTest::newRow("empty") << QByteArray("[signal]\ntiming=\n") << Timing::Own << QString();
-    QTest::newRow("unknown word")
-        << QByteArray("[signal]\ntiming=fast\n") << Timing::Own
-        << QStringLiteral("the timing fast is neither own nor international; the program's own "
-                          "is used");
-}
-
-void TestOptionsFile::readsTheTiming()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(Timing, timing);
-    QFETCH(QString, told);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
-    QVERIFY(writeFile(path, file));
-    QSettings settings(path, QSettings::IniFormat);
-    const OptionsReading reading = readOptions(settings);
-    QCOMPARE(reading.options.timing, timing);
-    const OptionProblem *problem = reading.problem(OptionKey::Timing);
-    QCOMPARE(problem ? problem->why : QString(), told);
-    QCOMPARE(int(reading.problems.size()), told.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestOptionsFile)

@@ -40,8 +40,6 @@ private slots:
     void elementDurationsRoundHalfToEven();
     void darkWordOverflowsAfterSwitchingTheLamp();
     void negativeUnitSleepsNothing();
-    void internationalLettersCloseAlike_data();
-    void internationalLettersCloseAlike();
     void unitIsReadAfterEventsAreProcessed();
     void sleepsAreRoundedOneByOne();
     void nonLettersSendNothing_data();
@@ -183,36 +181,6 @@ void TestSignalElements::negativeUnitSleepsNothing()
     harness.elements.AtoZ(QStringLiteral("K"));
     harness.elements.Dark_word();
     QCOMPARE(harness.platform.now(), 0);
-}
-
-void TestSignalElements::internationalLettersCloseAlike_data()
-{
-    QTest::addColumn<QString>("letter");
-    // At a dot of 100 ms: the letter, then a long pause (a word's gap past the letter's).
-    QTest::addColumn<QList<qint32>>("durations");
-    const auto row = [](const char *letter, const QList<qint32> &ms) {
-        QTest::newRow(letter) << QString::fromUtf8(letter) << ms;
-    };
-    row("A", {100, 100, 300, 300, 400});
-    // No extra gap after K, D and G, nor after the Hebrew letter of K's sign.
-    row("K", {300, 100, 100, 100, 300, 300, 400});
-    row("D", {300, 100, 100, 100, 100, 300, 400});
-    row("G", {300, 100, 300, 100, 100, 300, 400});
-    row("כ", {300, 100, 100, 100, 300, 300, 400});
-    row("5", {100, 100, 100, 100, 100, 100, 100, 100, 100, 300, 400});
-}
-
-void TestSignalElements::internationalLettersCloseAlike()
-{
-    QFETCH(QString, letter);
-    QFETCH(QList<qint32>, durations);
-    Harness harness;
-    // Neither the unit nor a letter timing counts any more.
-    harness.elements.setLetterTiming(LetterTiming{50, 900.0});
-    harness.elements.setInternationalTiming(InternationalTiming{100, 300, 700});
-    harness.elements.sendCharacter(letter);
-    harness.elements.Dark_word();
-    QCOMPARE(harness.platform.durations(), durations);
 }
 
 void TestSignalElements::unitIsReadAfterEventsAreProcessed()
