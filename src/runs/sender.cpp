@@ -43,14 +43,25 @@ void Sender::leadIn()
 void Sender::computeUnit(double groupPauseUnits)
 {
     m_state.Speed = m_view.combo1Text();
-    const qint16 unit = unitOfSpeed(textToNumber(m_state.Speed));
+    const double speed = textToNumber(m_state.Speed);
+    const qint16 unit = unitOfSpeed(speed);
+    const bool letterSpeedGiven = !m_letterSpeed.trimmed().isEmpty();
     std::optional<LetterTiming> timing;
-    if (!m_letterSpeed.trimmed().isEmpty())
+    std::optional<InternationalTiming> international;
+    if (m_timingChosen == Timing::International) {
+        std::optional<double> letterSpeed;
+        if (letterSpeedGiven)
+            letterSpeed = textToNumber(m_letterSpeed);
+        international = internationalTiming(speed, letterSpeed);
+    } else if (letterSpeedGiven) {
         timing = letterTiming(unit, unitOfSpeed(textToNumber(m_letterSpeed)), groupPauseUnits);
-    // Both or neither: a letter speed that fails leaves the run before as it was.
+    }
+    // All or none: a letter speed that fails leaves the run before as it was.
     m_state.Unit = unit;
     m_timing = timing;
+    m_international = international;
     m_elements.setLetterTiming(timing);
+    m_elements.setInternationalTiming(international);
 }
 
 void Sender::startClock()
@@ -92,6 +103,11 @@ bool Sender::sendSigns(const QString &signs, bool written)
 
 void Sender::sendGroupPause(int gapPauses)
 {
+    if (m_international) {
+        m_elements.Dark_word();
+        m_state.Letter = QString();
+        return;
+    }
     for (int pause = 0; pause < gapPauses; ++pause) {
         m_elements.Dark_Kav();
         m_state.Letter = QString();
@@ -102,6 +118,8 @@ void Sender::sendGroupPause(int gapPauses)
 
 qint32 Sender::groupPauseMs(int gapPauses) const
 {
+    if (m_international)
+        return m_international->wordGapMs - m_international->letterGapMs;
     const qint32 gapMs = m_timing ? toInt32(roundHalfEven(m_timing->spacingUnit * 2.5))
                                   : elementMs(m_state.Unit, 2.5);
     return gapPauses * 2 * gapMs;
@@ -132,7 +150,9 @@ void Sender::restoreAfterError()
     m_view.showDrillStep({});
     m_state.Unit = 0;
     m_timing.reset();
+    m_international.reset();
     m_elements.setLetterTiming(std::nullopt);
+    m_elements.setInternationalTiming(std::nullopt);
 }
 
 float Sender::elapsed() const

@@ -7,6 +7,7 @@
 #include "runs/runresult.h"
 #include "runs/runview.h"
 #include "runs/windowstate.h"
+#include "signal/internationaltiming.h"
 #include "signal/lettertiming.h"
 #include "signal/signalelements.h"
 
@@ -30,6 +31,8 @@ public:
     // Words a minute for the letters, typed like the speed, taken by every run from its start
     // on; empty (or blank) for letters at the speed.
     void setLetterSpeed(const QString &letterSpeed) { m_letterSpeed = letterSpeed; }
+    // The timing every run takes from its start on; the program's own until changed.
+    void setTiming(Timing timing) { m_timingChosen = timing; }
 
     // Everything a random run, a text run and a message drill do before their first character,
     // for a run whose pause between groups is groupPauseUnits long; a lesson takes the steps
@@ -39,7 +42,8 @@ public:
     void hideBannersResultsAndPanels();
     // Two long dark pauses.
     void leadIn();
-    // The time unit from the speed box, and the letter timing from the letter speed.
+    // The time unit from the speed box, and the letter timing from the letter speed; with the
+    // International timing chosen, that timing from both.
     void computeUnit(double groupPauseUnits);
     void startClock();
 
@@ -55,7 +59,8 @@ public:
     // Sends characters one after another, written as they go when written; false when Stop
     // came, after the character in progress.
     bool sendSigns(const QString &signs, bool written);
-    // The pause between groups: gapPauses blocks of two gaps that close a letter.
+    // The pause between groups: gapPauses blocks of two gaps that close a letter; with the
+    // International timing, what a word's gap holds past the gap that closed the last letter.
     void sendGroupPause(int gapPauses);
     // How long that pause lasts, in milliseconds.
     qint32 groupPauseMs(int gapPauses) const;
@@ -90,6 +95,8 @@ private:
     WindowState &m_state;
     QString m_letterSpeed;
     std::optional<LetterTiming> m_timing;
+    Timing m_timingChosen = Timing::Own;
+    std::optional<InternationalTiming> m_international;
     double m_startSeconds = 0.0;
     QString m_lettersSent;
     RunResult m_result;

@@ -25,6 +25,8 @@ QString keyOf(OptionKey key)
     switch (key) {
     case OptionKey::LetterSpeed:
         return QStringLiteral("signal/letterSpeed");
+    case OptionKey::Timing:
+        return QStringLiteral("signal/timing");
     case OptionKey::Characters:
         return QStringLiteral("runs/characters");
     case OptionKey::TextFile:
@@ -42,6 +44,9 @@ QString keyOf(OptionKey key)
     }
     return QString();
 }
+
+// The words [signal] timing is written with, in the order of Timing.
+constexpr const char *timingWords[] = {"own", "international"};
 
 // The words [keying] send is written with, in the order of KeyingText.
 constexpr const char *keyingTextWords[] = {"groups", "words", "signals"};
@@ -178,6 +183,21 @@ OptionsReading readOptions(QSettings &file)
     else
         tell(OptionKey::LetterSpeed, letterSpeed, problem);
 
+    const QString timing = textOf(file, OptionKey::Timing).trimmed();
+    if (!timing.isEmpty()) {
+        const auto *word = std::ranges::find_if(timingWords, [&timing](const char *word) {
+            return timing.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        });
+        if (word != std::end(timingWords))
+            options.timing = Timing(word - std::begin(timingWords));
+        else
+            tell(OptionKey::Timing, timing,
+                 QCoreApplication::translate("OptionsFile",
+                                             "the timing %1 is neither own nor international; "
+                                             "the program's own is used")
+                     .arg(timing));
+    }
+
     if (file.contains(keyOf(OptionKey::Characters))) {
         const QString written = textOf(file, OptionKey::Characters);
         Options chosen;
@@ -303,6 +323,9 @@ void writeOption(QSettings &file, OptionKey key, const Options &options)
     switch (key) {
     case OptionKey::LetterSpeed:
         value = options.letterSpeed;
+        break;
+    case OptionKey::Timing:
+        value = QString::fromLatin1(timingWords[int(options.timing)]);
         break;
     case OptionKey::Characters: {
         QStringList groups;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "signal/internationaltiming.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -27,9 +29,10 @@ enum class KeyingText { Groups, Words, Signals };
 // The options of our own, as the Options window shows them and the file keeps them.
 struct Options
 {
-    QString letterSpeed;      // [signal] letterSpeed: words a minute, as typed; empty: none
-    bool figures = false;     // [runs] characters: a comma list of the groups below,
-    bool punctuation = false; //   "letters" among them; the letters alone when absent
+    QString letterSpeed;         // [signal] letterSpeed: words a minute, as typed; empty: none
+    Timing timing = Timing::Own; // [signal] timing: own (the default) or international
+    bool figures = false;        // [runs] characters: a comma list of the groups below,
+    bool punctuation = false;    //   "letters" among them; the letters alone when absent
     bool procedure = false;
     bool letters = true;
     bool hebrew = false;     //   "hebrew": the Hebrew letters, in place of A to Z
@@ -47,6 +50,7 @@ struct Options
 // Each option, kept under a key of its own.
 enum class OptionKey {
     LetterSpeed,
+    Timing,
     Characters,
     TextFile,
     DrillText,

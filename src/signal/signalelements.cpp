@@ -16,11 +16,12 @@ void SignalElements::switchLamp(bool lit)
         m_darkSince = m_platform.steadySeconds();
 }
 
-void SignalElements::element(bool lit, double units)
+void SignalElements::element(bool lit, double units, int dots)
 {
     switchLamp(lit);
     m_platform.processEvents();
-    m_platform.Sleep(elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
+    m_platform.Sleep(m_international ? m_international->dotMs * dots
+                                     : elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
 }
 
 qint32 SignalElements::spacingMs(double units) const
@@ -30,31 +31,37 @@ qint32 SignalElements::spacingMs(double units) const
 
 void SignalElements::Nekuda()
 {
-    element(true, 0.5);
+    element(true, 0.5, 1);
 }
 
 void SignalElements::Kav()
 {
-    element(true, 2.5);
+    element(true, 2.5, 3);
 }
 
 void SignalElements::Dark_nek()
 {
-    element(false, 0.5);
+    element(false, 0.5, 1);
 }
 
 void SignalElements::Dark_Kav()
 {
     switchLamp(false);
     m_platform.processEvents();
-    m_platform.Sleep(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
+    if (m_international)
+        m_platform.Sleep(m_international->letterGapMs);
+    else
+        m_platform.Sleep(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
 }
 
 void SignalElements::Dark_word()
 {
     switchLamp(false);
     m_platform.processEvents();
-    m_platform.Sleep(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
+    if (m_international)
+        m_platform.Sleep(m_international->wordGapMs - m_international->letterGapMs);
+    else
+        m_platform.Sleep(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
 }
 
 void SignalElements::AtoZ(const QString &letter)
@@ -94,7 +101,8 @@ void SignalElements::sendElements(std::string_view elements, bool extraClosingGa
     };
     for (std::size_t i = 0; i < elements.size(); ++i) {
         send(elements[i] == '.' ? &SignalElements::Nekuda : &SignalElements::Kav);
-        if (i + 1 < elements.size() || extraClosingGap)
+        // The International timing closes every letter alike.
+        if (i + 1 < elements.size() || (extraClosingGap && !m_international))
             send(&SignalElements::Dark_nek);
     }
     send(&SignalElements::Dark_Kav);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "signal/internationaltiming.h"
 #include "signal/lamp.h"
 #include "signal/lettertiming.h"
 
@@ -18,7 +19,8 @@ namespace blinket {
 // pending events run, reads the time unit afresh (an event handled just now may have
 // changed it) and holds the lamp for a whole number of milliseconds. With a letter timing,
 // the elements inside a letter take its letter unit and the closing gap and the long pause its
-// spacing unit, in place of the time unit.
+// spacing unit, in place of the time unit. With an International timing, every element takes
+// its whole dots of it, and the time unit and the letter timing are not read.
 class SignalElements
 {
 public:
@@ -31,7 +33,8 @@ public:
     void Kav();       // dash: lit 2.5 units
     void Dark_nek();  // the gap between the elements of one letter: dark 0.5 unit
     void Dark_Kav();  // the gap that closes a letter: dark 2.5 units
-    void Dark_word(); // the long pause of a run: dark 4 units; Overflow outside -8192..8191
+    void Dark_word(); // the long pause of a run: dark 4 units; Overflow outside -8192..8191;
+                      // International: the rest of a word's gap after a letter's closing gap
 
     // Sends one letter A to Z; any other text sends nothing and touches nothing.
     void AtoZ(const QString &letter);
@@ -41,6 +44,12 @@ public:
 
     // Letters faster than the time unit, kept until changed; nothing sends at the unit alone.
     void setLetterTiming(std::optional<LetterTiming> timing) { m_timing = timing; }
+    // The International timing in place of the program's own, kept until changed; none for
+    // the own.
+    void setInternationalTiming(std::optional<InternationalTiming> timing)
+    {
+        m_international = timing;
+    }
 
     // When the lamp was last put out, on the platform's steady clock: after a character, the
     // end of its last flash.
@@ -48,8 +57,8 @@ public:
 
 private:
     void switchLamp(bool lit);
-    // A dot, a dash or a gap inside a letter.
-    void element(bool lit, double units);
+    // A dot, a dash or a gap inside a letter: units of the own timing, dots of the International.
+    void element(bool lit, double units, int dots);
     // A dark gap between letters or words, of the given units at the spacing unit.
     qint32 spacingMs(double units) const;
     void sendElements(std::string_view elements, bool extraClosingGap);
@@ -58,6 +67,7 @@ private:
     Platform &m_platform;
     const qint16 &m_unit;
     std::optional<LetterTiming> m_timing;
+    std::optional<InternationalTiming> m_international;
     double m_darkSince = 0.0;
 };
 

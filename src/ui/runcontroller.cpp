@@ -99,6 +99,7 @@ void RunController::run(const RunRequest &request)
     m_underWay = true;
     emit runStarting();
     m_sender.setLetterSpeed(reading.options.letterSpeed);
+    m_sender.setTiming(reading.options.timing);
     if (prepared.record) {
         m_session.beginRun(*prepared.record, prepared.runCharacters);
         if (prepared.drill)

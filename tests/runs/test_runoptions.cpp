@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <numeric>
+
 using namespace blinket;
 
 class TestRunOptions : public QObject
@@ -15,6 +17,10 @@ private slots:
     void lampDurations_data();
     void lampDurations();
     void badLetterSpeedFailsAndIsForgotten();
+    void internationalParis_data();
+    void internationalParis();
+    void internationalGroupGapIsSevenDots_data();
+    void internationalGroupGapIsSevenDots();
     void randomRunsDrawFromTheChosenCharacters_data();
     void randomRunsDrawFromTheChosenCharacters();
 };
@@ -92,6 +98,80 @@ void TestRunOptions::badLetterSpeedFailsAndIsForgotten()
         run.runs.Command3_Click(3);
         QCOMPARE(run.platform.durations().mid(0, 2), (QList<qint32>{0, 0}));
     }
+}
+
+void TestRunOptions::internationalParis_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QString>("letterSpeed");
+    // P's first dot and first dash, the gap closing P, and what the word's gap holds past the
+    // gap closing S; then the whole of PARIS with its word gap.
+    QTest::addColumn<QList<qint32>>("durations");
+    QTest::addColumn<qint32>("parisMs");
+    const auto row = [](int speed, const char *letterSpeed, const QList<qint32> &ms, qint32 paris) {
+        QTest::addRow("%d at '%s'", speed, letterSpeed)
+            << speed << QString::fromLatin1(letterSpeed) << ms << paris;
+    };
+    // 50 dots of 1200 / speed ms.
+    row(5, "", {240, 720, 720, 960}, 12000);
+    row(12, "", {100, 300, 300, 400}, 5000);
+    row(20, "", {60, 180, 180, 240}, 3000);
+    row(12, "10", {100, 300, 300, 400}, 5000);
+    // 31 dots of the letter speed; ta = (60 c - 37.2 s) / (c s): 9.52 s, 3.14 s and 1.512 s,
+    // 3/19 of it to each letter gap, 7/19 to the word gap, each to the whole millisecond.
+    row(5, "15", {80, 240, 1503, 2004}, 11999);
+    row(12, "20", {60, 180, 496, 661}, 5001);
+    row(20, "25", {48, 144, 239, 318}, 3001);
+}
+
+void TestRunOptions::internationalParis()
+{
+    QFETCH(int, speed);
+    QFETCH(QString, letterSpeed);
+    QFETCH(QList<qint32>, durations);
+    QFETCH(qint32, parisMs);
+    RunHarness run;
+    run.view.combo1 = QString::number(speed);
+    run.view.text2 = QString::number(1.0 / speed); // one word
+    run.sender.setLetterSpeed(letterSpeed);
+    run.sender.setTiming(Timing::International);
+    run.tryRun();
+    // The lead-in's two pauses, then P: dot, gap, dash, gap, dash, gap, dot, closing gap.
+    const QList<qint32> sent = run.platform.durations();
+    QCOMPARE(sent.size(), 2 + 28 + 1);
+    QCOMPARE((QList<qint32>{sent[2], sent[4], sent[9], sent.back()}), durations);
+    QCOMPARE(std::accumulate(sent.begin() + 2, sent.end(), 0), parisMs);
+}
+
+void TestRunOptions::internationalGroupGapIsSevenDots_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<qint32>>("leadIn");
+    // A to Z's lead-in is two pauses of four dots; a lesson's, after start-up, none.
+    QTest::newRow("a to z") << QStringLiteral("a to z") << QList<qint32>{400, 400};
+    QTest::newRow("lesson") << QStringLiteral("lesson") << QList<qint32>{0, 0};
+}
+
+void TestRunOptions::internationalGroupGapIsSevenDots()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<qint32>, leadIn);
+    RunHarness run;
+    run.view.combo1 = QStringLiteral("12");
+    // Five letters of 1200 ms, the sixth step's pause (its letter dropped), one more letter.
+    run.view.text2 = QStringLiteral("0.12");
+    run.sender.setTiming(Timing::International);
+    if (kind == u"lesson") {
+        run.platform.scriptDraws(std::vector<float>(7, drawForPlace(0, 2)));
+        run.runs.Command3_Click(5); // KR
+    } else {
+        run.platform.scriptDraws(std::vector<float>(7, drawFor('K')));
+        run.aToZ();
+    }
+    // At 12 words a minute K closes without an extra gap, and the group's pause adds four dots
+    // to the closing gap.
+    const QList<qint32> k{300, 100, 100, 100, 300, 300};
+    QCOMPARE(run.platform.durations(), leadIn + k + k + k + k + k + QList<qint32>{400} + k);
 }
 
 void TestRunOptions::randomRunsDrawFromTheChosenCharacters_data()

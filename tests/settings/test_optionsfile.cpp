@@ -55,6 +55,7 @@ void TestOptionsFile::readsWhatItCanUse_data()
     row("a hundred thousand", "[signal]\nletterSpeed=100000\n", "", "l", false, 1);
     row("past 16 bits", "[signal]\nletterSpeed=99999999999\n", "", "l", false, 1);
     row("written with an exponent", "[signal]\nletterSpeed=1e3\n", "", "l", false, 1);
+    row("an unknown timing", "[signal]\ntiming=fast\n", "", "l", false, 1);
     row("no characters named", "[runs]\ncharacters=\n", "", "l", false, 0);
     row("a folder named as the text file", "[runs]\ntextFile=/\n", "", "l", false, 1);
     row("a program named as the text file", "[runs]\ntextFile=/bin/ls\n", "", "l", false, 1);
@@ -117,10 +118,11 @@ void TestOptionsFile::writtenOptionsComeBack()
     options.lampKey = QStringLiteral(",");
     options.keyingText = KeyingText::Signals;
     options.keyingInDrill = true;
+    options.timing = Timing::International;
     {
         QSettings settings(path, QSettings::IniFormat);
         for (const OptionKey key :
-             {OptionKey::LetterSpeed, OptionKey::Characters, OptionKey::TextFile,
+             {OptionKey::LetterSpeed, OptionKey::Timing, OptionKey::Characters, OptionKey::TextFile,
               OptionKey::DrillText, OptionKey::DrillExam, OptionKey::LampKey, OptionKey::KeyingText,
               OptionKey::KeyingInDrill})
             writeOption(settings, key, options);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace blinket;
@@ -62,6 +63,10 @@ void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
     QTest::newRow("letters at 15") << QByteArray("[signal]\nletterSpeed=15\n") << 54;
     QTest::newRow("letters no faster than the speed")
         << QByteArray("[signal]\nletterSpeed=4\n") << 160;
+    // International: a dot of 1200 / 5 ms; letters at 15, of 1200 / 15.
+    QTest::newRow("international") << QByteArray("[signal]\ntiming=international\n") << 240;
+    QTest::newRow("international, letters at 15")
+        << QByteArray("[signal]\nletterSpeed=15\ntiming=International\n") << 80;
 }
 
 void TestOptionsInRuns::theLetterSpeedFromTheFile()
@@ -162,11 +167,13 @@ void TestOptionsInRuns::theOptionsWindowKeepsWhatTheLearnerSets()
     letterSpeed->setText(QStringLiteral("12"));
     emit letterSpeed->editingFinished();
     control<QCheckBox>(*window, "punctuation")->setChecked(true);
+    control<QRadioButton>(*window, "timingInternational")->click();
     QVERIFY(control<QLabel>(*window, "letterSpeedProblem")->text().isEmpty());
     const QByteArray file =
         contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf")));
     QVERIFY2(file.contains("letterSpeed=12"), file.constData());
     QVERIFY2(file.contains("characters=\"letters,punctuation\""), file.constData());
+    QVERIFY2(file.contains("timing=international"), file.constData());
     // Save writes the settings file as it always did: the options are not in it.
     QVERIFY(QDir::setCurrent(h.dataHome.path()));
     h.click("Command4");

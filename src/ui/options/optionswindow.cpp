@@ -94,6 +94,22 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     signalLayout->addWidget(letterSpeedNote);
     signalLayout->addWidget(m_letterSpeedProblem);
 
+    auto *timing = new QGroupBox(tr("Timing"), this);
+    m_timingOwn = new QRadioButton(tr("This program's own"), timing);
+    m_timingOwn->setObjectName(QStringLiteral("timingOwn"));
+    m_timingInternational = new QRadioButton(tr("International"), timing);
+    m_timingInternational->setObjectName(QStringLiteral("timingInternational"));
+    QLabel *timingNote = note(timing, QString());
+    timingNote->setText(tr("International: a dot lasts 1200 / speed ms and a dash three dots; the "
+                           "gaps inside a letter, between letters and between groups or words "
+                           "last one, three and seven dots."));
+    m_timingProblem = note(timing, QStringLiteral("timingProblem"));
+    auto *timingLayout = new QVBoxLayout(timing);
+    timingLayout->addWidget(m_timingOwn);
+    timingLayout->addWidget(m_timingInternational);
+    timingLayout->addWidget(timingNote);
+    timingLayout->addWidget(m_timingProblem);
+
     auto *characters = new QGroupBox(tr("Characters of A to Z and Weak letters runs"), this);
     m_letters = new QCheckBox(tr("Letters: A to Z"), characters);
     m_letters->setObjectName(QStringLiteral("letters"));
@@ -193,6 +209,7 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *content = new QWidget;
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(timing);
     contentLayout->addWidget(signal);
     contentLayout->addWidget(characters);
     contentLayout->addWidget(text);
@@ -205,6 +222,16 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addLayout(bottom);
 
     connect(m_letterSpeed, &QLineEdit::editingFinished, this, &OptionsWindow::saveLetterSpeed);
+    // Chosen again, the timing shown is written too: it may stand in for a value that cannot
+    // be used.
+    for (const auto &[button, chosen] :
+         {std::pair{m_timingOwn, Timing::Own}, {m_timingInternational, Timing::International}}) {
+        connect(button, &QRadioButton::clicked, this, [this, chosen] {
+            m_options.timing = chosen;
+            save(OptionKey::Timing);
+            m_timingProblem->clear();
+        });
+    }
     for (QCheckBox *box : {m_figures, m_punctuation, m_procedure})
         connect(box, &QCheckBox::toggled, this, &OptionsWindow::saveCharacters);
     // One alphabet or the other: ticking either unticks the other.
@@ -276,6 +303,9 @@ void OptionsWindow::load()
     const OptionProblem *letterSpeed = m_read.problem(OptionKey::LetterSpeed);
     m_letterSpeed->setText(letterSpeed ? letterSpeed->written : m_options.letterSpeed);
     showProblem(OptionKey::LetterSpeed, m_letterSpeedProblem);
+    m_timingOwn->setChecked(m_options.timing == Timing::Own);
+    m_timingInternational->setChecked(m_options.timing == Timing::International);
+    showProblem(OptionKey::Timing, m_timingProblem);
     m_letters->setChecked(m_options.letters);
     m_hebrew->setChecked(m_options.hebrew);
     m_figures->setChecked(m_options.figures);

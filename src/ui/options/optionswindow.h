@@ -18,11 +18,12 @@ class QRadioButton;
 namespace blinket {
 
 // The Options window: the options of our own, kept in the options file as they change, so
-// that the next run uses them: a letter speed (letters sent faster, the gaps between them
-// longer, the pace kept), the characters runs draw from, the text file of text runs, how the
-// message drill sends its text, and keying: the lamp key, what to send, and whether the message
-// drill is answered by keying. A value in the file that cannot be used is shown with its
-// problem; only what the learner changes is written, each option under its own key.
+// that the next run uses them: the timing (the program's own or the International), a letter
+// speed (letters sent faster, the gaps between them longer, the pace kept), the characters runs
+// draw from, the text file of text runs, how the message drill sends its text, and keying: the lamp
+// key, what to send, and whether the message drill is answered by keying. A value in the file that
+// cannot be used is shown with its problem; only what the learner changes is written, each option
+// under its own key.
 class OptionsWindow : public QWidget
 {
     Q_OBJECT
@@ -55,6 +56,9 @@ private:
     OptionsReading m_read;
     QLineEdit *m_letterSpeed = nullptr;
     QLabel *m_letterSpeedProblem = nullptr;
+    QRadioButton *m_timingOwn = nullptr;
+    QRadioButton *m_timingInternational = nullptr;
+    QLabel *m_timingProblem = nullptr;
     QLabel *m_charactersProblem = nullptr;
     QLabel *m_drillProblem = nullptr;
     QCheckBox *m_letters = nullptr;

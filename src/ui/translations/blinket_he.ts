@@ -183,6 +183,10 @@
         <translation>מה שההקשה שולחת, ‎%1‎, אינו ‎groups, words‎ או signals; נשלחות קבוצות</translation>
     </message>
     <message>
+        <source>the timing %1 is neither own nor international; the program&apos;s own is used</source>
+        <translation>התזמון ‎%1‎ אינו own או international; משמש התזמון של התוכנית</translation>
+    </message>
+    <message>
         <source>answering the drill by keying, %1, is neither true nor false; it stays off</source>
         <translation>מענה לתרגיל ההודעה בהקשה, ‎%1‎, אינו true או false; הוא נשאר כבוי</translation>
     </message>
@@ -803,6 +807,22 @@
     <message>
         <source>Letters at (words a minute):</source>
         <translation>אותיות במהירות (חמשיות בדקה):</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>תזמון</translation>
+    </message>
+    <message>
+        <source>This program&apos;s own</source>
+        <translation>התזמון של התוכנית</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>בין־לאומי</translation>
+    </message>
+    <message>
+        <source>International: a dot lasts 1200 / speed ms and a dash three dots; the gaps inside a letter, between letters and between groups or words last one, three and seven dots.</source>
+        <translation>בין־לאומי: נקודה נמשכת 1200 מילישניות חלקי המהירות, וקו שלוש נקודות; הרווחים בתוך אות, בין אותיות ובין קבוצות או מילים נמשכים נקודה אחת, שלוש נקודות ושבע נקודות.</translation>
     </message>
     <message>
         <source>Characters of A to Z and Weak letters runs</source>
