@@ -234,7 +234,7 @@ shot_options() {
     options_window() { window=$(xdotool search --onlyvisible --name '^Options$' | head -n 1); }
     poll 10 options_window || { echo "no Options window"; exit 1; }
     xdotool windowfocus --sync "$window"
-    xdotool mousemove --window "$window" 250 48 click 1 key ctrl+a type 15
+    xdotool mousemove --window "$window" 320 211 click 1 key ctrl+a type 15
     # On past the boxes of the letters and the Hebrew letters to the figures', and tick it.
     xdotool key Tab Tab Tab space
     capture_when options painted 10
