@@ -146,12 +146,9 @@ shot_copy-check() {
     window=$main
 }
 
-shot_copy-check-hebrew() {
-    # The same in a Hebrew desktop: the Copy check window in Hebrew, right to left.
-    lesson_read_on_paper
-    click_at "${check_copy[@]}"
-    local main=$window
-    # xdotool finds no window by a Hebrew title: the program's windows are asked theirs.
+# find_hebrew_copy_check: the Copy check window of a Hebrew desktop goes to $window. xdotool
+# finds no window by a Hebrew title: the program's windows are asked theirs.
+find_hebrew_copy_check() {
     copy_check() {
         local candidate
         for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
@@ -163,6 +160,14 @@ shot_copy-check-hebrew() {
         return 1
     }
     poll 10 copy_check || { echo "no Copy check window in Hebrew"; exit 1; }
+}
+
+shot_copy-check-hebrew() {
+    # The same in a Hebrew desktop: the Copy check window in Hebrew, right to left.
+    lesson_read_on_paper
+    click_at "${check_copy[@]}"
+    local main=$window
+    find_hebrew_copy_check
     xdotool windowfocus --sync "$window"
     xdotool type --delay 20 "$copy"
     # Check keeps its Latin access key, which works whichever keyboard layout is in use.
@@ -191,17 +196,7 @@ shot_hebrew-letters() {
     local copy="${sent:0:3}$wrong${sent:4:3}${sent:8:4}ו${sent:12}"
     click_at "${check_copy[@]}"
     local main=$window
-    copy_check() {
-        local candidate
-        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            if [ "$(xdotool getwindowname "$candidate")" = 'בדיקת העתקה' ]; then
-                window=$candidate
-                return
-            fi
-        done
-        return 1
-    }
-    poll 10 copy_check || { echo "no Copy check window in Hebrew"; exit 1; }
+    find_hebrew_copy_check
     xdotool windowfocus --sync "$window"
     xdotool type --delay 20 "$copy"
     xdotool key alt+c
