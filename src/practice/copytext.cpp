@@ -83,24 +83,20 @@ QChar hebrewRunCharacter(QChar typed, QStringView runCharacters)
     return QChar();
 }
 
-bool sendsHebrew(QStringView runCharacters)
-{
-    return std::ranges::any_of(runCharacters, &isHebrewLetter);
-}
-
 } // namespace
 
 QChar copyCharacter(QChar typed, QStringView runCharacters)
 {
-    return sendsHebrew(runCharacters) ? hebrewRunCharacter(typed, runCharacters)
-                                      : latinRunCharacter(typed, runCharacters);
+    return holdsHebrewLetters(runCharacters) ? hebrewRunCharacter(typed, runCharacters)
+                                             : latinRunCharacter(typed, runCharacters);
 }
 
 QString copyCharacters(QStringView typed, QStringView runCharacters, int limit, int *leftOut)
 {
     QString copy;
     int over = 0;
-    const auto counts = sendsHebrew(runCharacters) ? &hebrewRunCharacter : &latinRunCharacter;
+    const auto counts =
+        holdsHebrewLetters(runCharacters) ? &hebrewRunCharacter : &latinRunCharacter;
     for (const QChar c : typed) {
         const QChar counted = counts(c, runCharacters);
         if (counted.isNull())

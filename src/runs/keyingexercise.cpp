@@ -31,7 +31,7 @@ QString withoutSpaces(QString text)
 KeyingExercise::KeyingExercise(Sender &sender, LampKey &key, QString asked, QString prompt,
                                double priorUnit)
     : m_sender(sender), m_key(key), m_asked(std::move(asked)), m_prompt(std::move(prompt)),
-      m_priorUnit(priorUnit), m_hebrew(std::ranges::any_of(m_asked, &isHebrewLetter))
+      m_priorUnit(priorUnit), m_hebrew(holdsHebrewLetters(m_asked))
 {}
 
 RunResult KeyingExercise::run()

@@ -182,7 +182,7 @@ GapBoundaries gapBoundaries(std::vector<double> spaces)
 
 QString keyedCharacters(QStringView asked)
 {
-    const bool hebrew = std::ranges::any_of(asked, &isHebrewLetter);
+    const bool hebrew = holdsHebrewLetters(asked);
     return charactersOf({!hebrew, true, true, true, hebrew});
 }
 

@@ -40,7 +40,7 @@ qsizetype placeOf(float r, qsizetype count)
 QString otherAlphabet(QStringView sendable)
 {
     const QStringView latin = sendableCharacters().first(26);
-    const bool hebrew = std::ranges::any_of(sendable, isHebrewLetter);
+    const bool hebrew = holdsHebrewLetters(sendable);
     QString other = hebrew ? latin.toString() : hebrewLetters().toString();
     for (const QChar c : sendable) {
         if (!isHebrewLetter(c) && !latin.contains(c))
@@ -68,7 +68,7 @@ TextSource::TextSource(std::unique_ptr<QIODevice> device, QStringView sendable, 
 TextSource TextSource::builtIn(QStringView sendable)
 {
     QByteArray text;
-    if (std::ranges::any_of(sendable, isHebrewLetter)) {
+    if (holdsHebrewLetters(sendable)) {
         for (const std::u16string_view word : hebrewBuiltInWords()) {
             text += QStringView(word).toUtf8();
             text += ' ';
@@ -150,7 +150,7 @@ std::optional<TextSource> TextSource::fromFile(const QString &path, QStringView 
                         .arg(shown));
     // Words written in the alphabet not chosen are a choice to make, not a fault of the file.
     if (source.holdsAWordWith(otherAlphabet(sendable))) {
-        if (std::ranges::any_of(sendable, isHebrewLetter))
+        if (holdsHebrewLetters(sendable))
             return fail(QCoreApplication::translate(
                             "TextSource",
                             "The text file %1 holds no word in Hebrew letters, the letters "

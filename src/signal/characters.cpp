@@ -114,6 +114,11 @@ bool isHebrewLetter(QChar c)
     return c >= u'\u05D0' && c <= u'\u05EA';
 }
 
+bool holdsHebrewLetters(QStringView text)
+{
+    return std::ranges::any_of(text, &isHebrewLetter);
+}
+
 QChar latinOfSameSign(QChar c)
 {
     if (!isHebrewLetter(c))

@@ -39,6 +39,8 @@ QStringView hebrewLetters();
 QChar withoutFinalForm(QChar c);
 // Whether c is a Hebrew letter, a final form too.
 bool isHebrewLetter(QChar c);
+// Whether text holds any Hebrew letter: a run's characters, what it sends or what was asked.
+bool holdsHebrewLetters(QStringView text);
 // The Latin letter sent with the same sign as a Hebrew letter (ו is E); null for any other.
 QChar latinOfSameSign(QChar c);
 // The Hebrew letter sent with the same sign as a Latin letter (E is ו); null for any other

@@ -77,7 +77,7 @@ void CopyCollector::acknowledgeKeyed(const QString &keyed)
 {
     // Keyed signs read as A to Z; in a drill of Hebrew letters they are those letters.
     QString keyedAnswer = keyed;
-    if (std::ranges::any_of(m_runCharacters, &isHebrewLetter)) {
+    if (holdsHebrewLetters(m_runCharacters)) {
         for (QChar &c : keyedAnswer) {
             if (const QChar hebrew = hebrewOfSameSign(c); !hebrew.isNull())
                 c = hebrew;

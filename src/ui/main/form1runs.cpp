@@ -138,7 +138,7 @@ void Form1::showPendingText1()
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // A run of Hebrew letters reads from the right: each line takes the direction of its own
     // text (the groups in Hebrew order, the seconds under them as written), all at the right.
-    if (!m_text1Option && std::ranges::any_of(shown, &isHebrewLetter)) {
+    if (!m_text1Option && holdsHebrewLetters(shown)) {
         QTextDocument &document = *Text1->document();
         m_text1Option = document.defaultTextOption();
         QTextOption option = *m_text1Option;
