@@ -34,6 +34,7 @@ void Sender::hideBannersResultsAndPanels()
 
 void Sender::leadIn()
 {
+    m_elements.beginLight(m_light, m_lightSeed++);
     m_platform.processEvents();
     m_elements.Dark_word();
     m_platform.processEvents();

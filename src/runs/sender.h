@@ -33,6 +33,13 @@ public:
     void setLetterSpeed(const QString &letterSpeed) { m_letterSpeed = letterSpeed; }
     // The timing every run takes from its start on; the program's own until changed.
     void setTiming(Timing timing) { m_timingChosen = timing; }
+    // The light every run takes from its lead-in on, its hand drawn from the seed on; clear
+    // until changed.
+    void setLight(const LightConditions &light, std::uint64_t seed)
+    {
+        m_light = light;
+        m_lightSeed = seed;
+    }
 
     // Everything a random run, a text run and a message drill do before their first character,
     // for a run whose pause between groups is groupPauseUnits long; a lesson takes the steps
@@ -40,7 +47,7 @@ public:
     void startRun(double groupPauseUnits);
     // Hides the two banners, the results box (emptied first) and both panels.
     void hideBannersResultsAndPanels();
-    // Two long dark pauses.
+    // Two long dark pauses, the run's light taken at their start.
     void leadIn();
     // The time unit from the speed box, and the letter timing from the letter speed; with the
     // International timing chosen, that timing from both.
@@ -97,6 +104,8 @@ private:
     std::optional<LetterTiming> m_timing;
     Timing m_timingChosen = Timing::Own;
     std::optional<InternationalTiming> m_international;
+    LightConditions m_light;
+    std::uint64_t m_lightSeed = 0;
     double m_startSeconds = 0.0;
     QString m_lettersSent;
     RunResult m_result;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "signal/internationaltiming.h"
+#include "signal/lightconditions.h"
 
 #include <QSettings>
 #include <QString>
@@ -31,6 +32,7 @@ struct Options
 {
     QString letterSpeed;         // [signal] letterSpeed: words a minute, as typed; empty: none
     Timing timing = Timing::Own; // [signal] timing: own (the default) or international
+    LightConditions light;       // [light] distance, haze, shimmer, sky, shutter, hand
     bool figures = false;        // [runs] characters: a comma list of the groups below,
     bool punctuation = false;    //   "letters" among them; the letters alone when absent
     bool procedure = false;

@@ -12,16 +12,38 @@ namespace blinket {
 void SignalElements::switchLamp(bool lit)
 {
     m_lamp.setLit(lit);
+    m_lit = lit;
     if (!lit)
-        m_darkSince = m_platform.steadySeconds();
+        m_darkSince = m_platform.steadySeconds() + (m_leading ? m_shutterLeadMs / 1000.0 : 0.0);
+}
+
+void SignalElements::beginLight(const LightConditions &light, std::uint64_t seed)
+{
+    m_hand.reset();
+    if (light.handPercent > 0)
+        m_hand.emplace(light.handPercent, seed);
+    m_shutterLeadMs = light.shutterMs / 2;
+    m_leading = false;
+}
+
+void SignalElements::hold(qint32 ms)
+{
+    const qint32 held = m_hand ? m_hand->held(ms) : ms;
+    // Only a dark pause long enough takes the lead, so that no flash is cut short for it.
+    if (m_shutterLeadMs > 0 && !m_leading && !m_lit && held >= m_shutterLeadMs) {
+        m_leading = true;
+        m_platform.Sleep(held - m_shutterLeadMs);
+        return;
+    }
+    m_platform.Sleep(held);
 }
 
 void SignalElements::element(bool lit, double units, int dots)
 {
     switchLamp(lit);
     m_platform.processEvents();
-    m_platform.Sleep(m_international ? m_international->dotMs * dots
-                                     : elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
+    hold(m_international ? m_international->dotMs * dots
+                         : elementMs(m_timing ? m_timing->letterUnit : m_unit, units));
 }
 
 qint32 SignalElements::spacingMs(double units) const
@@ -49,9 +71,9 @@ void SignalElements::Dark_Kav()
     switchLamp(false);
     m_platform.processEvents();
     if (m_international)
-        m_platform.Sleep(m_international->letterGapMs);
+        hold(m_international->letterGapMs);
     else
-        m_platform.Sleep(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
+        hold(m_timing ? spacingMs(2.5) : elementMs(m_unit, 2.5));
 }
 
 void SignalElements::Dark_word()
@@ -59,9 +81,9 @@ void SignalElements::Dark_word()
     switchLamp(false);
     m_platform.processEvents();
     if (m_international)
-        m_platform.Sleep(m_international->wordGapMs - m_international->letterGapMs);
+        hold(m_international->wordGapMs - m_international->letterGapMs);
     else
-        m_platform.Sleep(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
+        hold(m_timing ? spacingMs(4.0) : multiply16(m_unit, 4));
 }
 
 void SignalElements::AtoZ(const QString &letter)

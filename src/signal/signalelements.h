@@ -4,9 +4,11 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "signal/handrhythm.h"
 #include "signal/internationaltiming.h"
 #include "signal/lamp.h"
 #include "signal/lettertiming.h"
+#include "signal/lightconditions.h"
 
 #include <QString>
 
@@ -51,6 +53,12 @@ public:
         m_international = timing;
     }
 
+    // A run's light from here on: its shutter and its hand. With a shutter the lamp is switched
+    // half the shutter's time before each nominal moment (the first dark pause long enough
+    // is that much shorter), so that the shutter is half open or closed at the moment itself. With
+    // a hand each hold is as long as the hand makes it, from the seed on.
+    void beginLight(const LightConditions &light, std::uint64_t seed);
+
     // When the lamp was last put out, on the platform's steady clock: after a character, the
     // end of its last flash.
     double darkSince() const { return m_darkSince; }
@@ -62,6 +70,8 @@ private:
     // A dark gap between letters or words, of the given units at the spacing unit.
     qint32 spacingMs(double units) const;
     void sendElements(std::string_view elements, bool extraClosingGap);
+    // Holds the lamp as it is for a nominal length, as the hand and the shutter make it.
+    void hold(qint32 ms);
 
     Lamp &m_lamp;
     Platform &m_platform;
@@ -69,6 +79,10 @@ private:
     std::optional<LetterTiming> m_timing;
     std::optional<InternationalTiming> m_international;
     double m_darkSince = 0.0;
+    std::optional<HandRhythm> m_hand;
+    qint32 m_shutterLeadMs = 0;
+    bool m_leading = false; // switching m_shutterLeadMs before each nominal moment
+    bool m_lit = false;
 };
 
 } // namespace blinket
