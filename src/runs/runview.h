@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runs/drillstep.h"
+#include "signal/lightconditions.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ public:
     // Above the lamp during keying: what to send, and under it what the keying reads as; an
     // empty prompt hides both.
     virtual void showKeying(const QString &prompt, const QString &read) = 0;
+    // The light the lamp is seen under, from a run's start on.
+    virtual void setLight(const LightConditions &light) = 0;
 };
 
 } // namespace blinket

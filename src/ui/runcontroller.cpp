@@ -15,6 +15,7 @@
 #include "runs/timedruns.h"
 #include "signal/characters.h"
 #include "ui/lampkeywatcher.h"
+#include "ui/light/lamplight.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -100,6 +101,9 @@ void RunController::run(const RunRequest &request)
     emit runStarting();
     m_sender.setLetterSpeed(reading.options.letterSpeed);
     m_sender.setTiming(reading.options.timing);
+    // The lamp shows the run's light from its start; each run's hand and shimmer differ.
+    m_view.setLight(reading.options.light);
+    m_sender.setLight(reading.options.light, freshLightSeed());
     if (prepared.record) {
         m_session.beginRun(*prepared.record, prepared.runCharacters);
         if (prepared.drill)

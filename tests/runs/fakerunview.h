@@ -45,6 +45,8 @@ public:
     {
         keyingShown.push_back({prompt, read});
     }
+    // The fake lamp is lit or dark, whatever the light.
+    void setLight(const LightConditions &) override {}
 
     bool isShown(Control control) const { return shown.at(control); }
 

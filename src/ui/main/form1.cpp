@@ -7,12 +7,15 @@
 #include "ui/accesskeys.h"
 #include "ui/fonts.h"
 #include "ui/lampkeywatcher.h"
+#include "ui/light/lamplight.h"
+#include "ui/light/lightpainter.h"
 #include "ui/main/colours.h"
 #include "ui/practicewindows.h"
 #include "ui/runcontroller.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPainter>
 
 namespace blinket {
 
@@ -47,6 +50,10 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     setTabOrder();
     m_lampKey = new LampKeyWatcher(*this, *pic1, *this, platform);
     m_runs->setLampKey(*m_lampKey);
+    // A shimmer moves the lamp during runs; between them the lamp holds still, and costs nothing.
+    pic1->setWandering(false);
+    connect(m_runs, &RunController::runStarting, pic1, [this] { pic1->setWandering(true); });
+    connect(m_runs, &RunController::runOver, pic1, [this] { pic1->setWandering(false); });
     connectRuns();
     connectSettings();
     connectExitAndLinks();
@@ -81,7 +88,33 @@ bool Form1::event(QEvent *event)
 
 void Form1::setLit(bool lit)
 {
-    pic1->setVisible(lit);
+    pic1->setLit(lit);
+}
+
+void Form1::setLight(const LightConditions &light)
+{
+    const bool skyChanged = light.sky != pic1->light().sky;
+    pic1->setLight(light, freshLightSeed());
+    if (skyChanged)
+        update();
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    const Sky sky = pic1->light().sky;
+    if (sky == Sky::Own)
+        return;
+    const QRectF span = skyAround(pic1->box().toPixelsF());
+    // The texts that may lie over the sky keep the learner's colour behind them, so that
+    // they read on a night sky too.
+    QRegion region(span.toAlignedRect());
+    for (const QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isHidden() && !label->text().isEmpty())
+            region -= label->geometry();
+    }
+    QPainter painter(this);
+    painter.setClipRegion(region);
+    painter.fillRect(span, skyBrush(sky, palette().color(QPalette::Window), span));
 }
 
 } // namespace blinket

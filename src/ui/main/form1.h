@@ -15,6 +15,7 @@
 #include "ui/main/circleshape.h"
 #include "ui/main/clicklabel.h"
 #include "ui/main/lampoutline.h"
+#include "ui/main/lampshape.h"
 #include "ui/main/messageboxreporter.h"
 
 #include <QAction>
@@ -58,9 +59,14 @@ public:
     // Where problems with the options are told before a run: a box unless a test says
     // otherwise.
     void setNotices(Notices &notices);
+    // The light the lamp is seen under, from now on: what every run takes from the options at
+    // its start. It stays after the run, so that the window shows the light it was read under.
+    void setLight(const LightConditions &light) override;
 
 protected:
     bool event(QEvent *event) override;
+    // The sky around the lamp, under a light that has one.
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -128,7 +134,7 @@ private:
     QLabel *Label11 = nullptr;
     QLabel *Image1 = nullptr;
     std::array<QLabel *, 2> Label4{};
-    CircleShape *pic1 = nullptr;
+    LampShape *pic1 = nullptr;
 
     // The letter-training panel, Frame1.
     QPushButton *Command6 = nullptr;

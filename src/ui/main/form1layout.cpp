@@ -187,7 +187,7 @@ void Form1::buildControls()
     setForeColour(Label4[1], SystemColour::HighlightText);
     setForeColour(Label4[0], SystemColour::ButtonText);
 
-    pic1 = new CircleShape(this);
+    pic1 = new LampShape([this] { return m_platform.steadySeconds(); }, this);
     pic1->setObjectName(QStringLiteral("pic1"));
     pic1->setBox({5760, 2760, 615, 495});
     setBackColour(pic1, SystemColour::WindowBackground);

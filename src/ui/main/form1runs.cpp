@@ -106,8 +106,9 @@ void Form1::setControlVisible(Control control, bool visible)
         widget = Frame2;
         break;
     case Control::pic1:
-        widget = pic1;
-        break;
+        // Under a light the lamp stays in place and its shutter closes or opens.
+        pic1->setLit(visible);
+        return;
     }
     widget->setVisible(visible);
 }
@@ -238,7 +239,11 @@ void Form1::showKeying(const QString &prompt, const QString &read)
     m_keyingPrompt->show();
     m_keyingRead->show();
     m_lampOutline->setGeometry(lamp);
-    m_lampOutline->stackUnder(pic1);
+    // Under a light the lamp paints its own dark (or a mere point), so the faint ring goes over it.
+    if (pic1->light().clear())
+        m_lampOutline->stackUnder(pic1);
+    else
+        m_lampOutline->raise();
     m_lampOutline->show();
 }
 

@@ -58,11 +58,14 @@ void Form1::HScroll1_Change()
     pic1->setTop(static_cast<float>(m_state.AnchorTop - height / 2.0));
     const float width = pic1->Width();
     pic1->setLeft(static_cast<float>(m_state.AnchorLeft - width / 2.0));
+    // A sky spans the room around the lamp, which grows and shrinks with it.
+    if (pic1->light().sky != Sky::Own)
+        update();
 }
 
 void Form1::HScroll1_GotFocus()
 {
-    pic1->setVisible(true);
+    pic1->setLit(true);
 }
 
 void Form1::Label1_Click(qint16 Index)
