@@ -225,6 +225,8 @@ RunController::Prepared RunController::prepare(const RunRequest &request, const 
         prepareKeying(prepared, options);
         return prepared;
     }
+    record.timing = options.timing;
+    record.light = options.light;
     prepared.record = record;
     return prepared;
 }

@@ -697,11 +697,11 @@ void TestProgressWindow::exportWritesTheRuns()
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings,repeats,merit,keyed_wpm,"
                         "dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,"
-                        "dot_spread,dash_spread\r\n"
+                        "dot_spread,dash_spread,timing,light\r\n"
                         "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,180.5,PARIS,PRES,"
-                        "3,1,1,0,60,P-RES,0,,,,,,,,\r\n"
+                        "3,1,1,0,60,P-RES,0,,,,,,,,,own,\r\n"
                         "2,2026-12-08T15:01:00.000Z,weak,0,13,92,3,180.5,SOS,SOS,"
-                        "3,0,0,0,100,SOS,0,,,,,,,,\r\n"));
+                        "3,0,0,0,100,SOS,0,,,,,,,,,own,\r\n"));
     QCOMPARE(textOf(window, "statusLine"),
              QStringLiteral("The runs were written to %1.").arg(m_dialogs.fileName));
 }
