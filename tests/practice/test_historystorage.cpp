@@ -79,8 +79,6 @@ private slots:
     void schemaVersionFourInWriteAheadMode();
     void anOlderHistoryIsUpgraded_data();
     void anOlderHistoryIsUpgraded();
-    void aRowEditedIntoNoRunIsPassedOver_data();
-    void aRowEditedIntoNoRunIsPassedOver();
     void outcomesViewHasARowPerLetter();
     void startTimeIsKeptInUtc();
     void countAndForget();
@@ -286,32 +284,6 @@ void TestHistoryStorage::anOlderHistoryIsUpgraded()
     lit.startedUtc = lit.startedUtc.addSecs(3600);
     lit.id = *history.store(lit);
     compareRuns(history.allRuns()->back(), lit);
-}
-
-void TestHistoryStorage::aRowEditedIntoNoRunIsPassedOver_data()
-{
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<int>("kept");
-    QTest::newRow("a light's words") << QStringLiteral("light = 'haze=40 sky=night'") << 2;
-    QTest::newRow("an unknown light") << QStringLiteral("light = 'fog=40'") << 1;
-    QTest::newRow("haze out of range") << QStringLiteral("light = 'haze=101'") << 1;
-    QTest::newRow("an unknown timing") << QStringLiteral("timing = 'metric'") << 1;
-}
-
-void TestHistoryStorage::aRowEditedIntoNoRunIsPassedOver()
-{
-    QFETCH(QString, edit);
-    QFETCH(int, kept);
-    PracticeHistory history(m_folder);
-    QVERIFY(history.store(madeRun(QStringLiteral("TMO"), QStringLiteral("TMO"))));
-    QVERIFY(history.store(madeRun(QStringLiteral("EISH"), QStringLiteral("E-SS"), 1)));
-    if (sqliteSays(history.filePath(),
-                   QStringLiteral("UPDATE runs SET %1 WHERE id = 2;").arg(edit)) != QString())
-        QSKIP("no sqlite3 tool to edit the file");
-    const auto runs = history.allRuns();
-    QVERIFY2(runs, qPrintable(history.lastError()));
-    QCOMPARE(int(runs->size()), kept);
-    QCOMPARE(runs->front().copy, QStringLiteral("TMO"));
 }
 
 void TestHistoryStorage::outcomesViewHasARowPerLetter()

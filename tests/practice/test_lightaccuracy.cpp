@@ -52,7 +52,6 @@ void TestLightAccuracy::grouped_data()
     QTest::addColumn<std::vector<RunRecord>>("runs");
     QTest::addColumn<QStringList>("lights");
     QTest::addColumn<bool>("underLights");
-    QTest::newRow("no runs") << std::vector<RunRecord>() << QStringList() << false;
     QTest::newRow("all clear") << std::vector{runUnder(4, {}), runUnder(2, {})}
                                << QStringList{QStringLiteral("/own: 2 75")} << false;
     // Clear on either timing is still the one light.
