@@ -78,10 +78,17 @@ const std::array version3 = {
     QStringLiteral("ALTER TABLE runs ADD COLUMN dash_spread REAL"),
 };
 
+// Version 4: how each run timed its signs ('own' or 'international') and how the lamp was seen
+// (lightText: '' for the plain lamp). A run kept before either was chosen had neither.
+const std::array version4 = {
+    QStringLiteral("ALTER TABLE runs ADD COLUMN timing TEXT NOT NULL DEFAULT 'own'"),
+    QStringLiteral("ALTER TABLE runs ADD COLUMN light TEXT NOT NULL DEFAULT ''"),
+};
+
 // Each version's statements, in order: steps[0] makes version 1 of an empty file, and the
 // next version is one more entry.
 const std::array steps = {std::span<const QString>(version1), std::span<const QString>(version2),
-                          std::span<const QString>(version3)};
+                          std::span<const QString>(version3), std::span<const QString>(version4)};
 
 } // namespace
 

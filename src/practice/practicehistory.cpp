@@ -192,14 +192,14 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
                                "extra_count = ?, readings = ?, repeats = ?, merit = ?, "
                                "keyed_wpm = ?, dash_ratio = ?, element_gap_ratio = ?, "
                                "letter_gap_ratio = ?, word_gap_ratio = ?, dot_spread = ?, "
-                               "dash_spread = ? WHERE id = ?")
+                               "dash_spread = ?, timing = ?, light = ? WHERE id = ?")
               : QStringLiteral("INSERT INTO runs (started, kind, lesson, speed, unit, minutes, "
                                "elapsed_seconds, sent, copy, right_count, wrong_count, "
                                "missed_count, extra_count, readings, repeats, merit, keyed_wpm, "
                                "dash_ratio, element_gap_ratio, letter_gap_ratio, "
-                               "word_gap_ratio, dot_spread, dash_spread) "
+                               "word_gap_ratio, dot_spread, dash_spread, timing, light) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                               "?, ?, ?, ?, ?, ?, ?, ?)"));
+                               "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     insert.addBindValue(startedText(record.startedUtc));
     insert.addBindValue(kindWord(record.kind));
     insert.addBindValue(record.lesson);
@@ -217,6 +217,8 @@ std::optional<qint64> PracticeHistory::insert(const RunRecord &record, QSqlError
     insert.addBindValue(record.repeats);
     for (const QVariant &figure : keyingValues(record.keying))
         insert.addBindValue(figure);
+    insert.addBindValue(timingWord(record.timing));
+    insert.addBindValue(notNull(lightText(record.light)));
     if (again)
         insert.addBindValue(record.id);
     QSqlQuery end(m_database);
@@ -254,7 +256,8 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
                            "elapsed_seconds, sent, copy, right_count, wrong_count, "
                            "missed_count, extra_count, readings, repeats, merit, keyed_wpm, "
                            "dash_ratio, element_gap_ratio, letter_gap_ratio, word_gap_ratio, "
-                           "dot_spread, dash_spread FROM runs ORDER BY started, id"),
+                           "dot_spread, dash_spread, timing, light FROM runs "
+                           "ORDER BY started, id"),
             error)) {
         while (query.next()) {
             RunRecord record;
@@ -276,10 +279,14 @@ std::optional<std::vector<RunRecord>> PracticeHistory::allRuns()
             record.keying = keyingFrom(query, 16);
             std::optional<std::vector<LetterOutcome>> outcomes =
                 outcomesFromReadings(record.sent, query.value(14).toString());
+            const std::optional<Timing> timing = timingFromWord(query.value(24).toString());
+            const std::optional<LightConditions> light = lightFromText(query.value(25).toString());
             // A row edited by hand into something that is not a run is passed over.
-            if (!kind || !outcomes || !record.startedUtc.isValid())
+            if (!kind || !outcomes || !timing || !light || !record.startedUtc.isValid())
                 continue;
             record.kind = *kind;
+            record.timing = *timing;
+            record.light = *light;
             record.outcomes = std::move(*outcomes);
             runs.push_back(std::move(record));
         }

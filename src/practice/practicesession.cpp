@@ -81,6 +81,8 @@ void PracticeSession::endRun(RunRecord finished, const QString &sent)
     finished.kind = m_runBeingSent.kind;
     finished.lesson = m_runBeingSent.lesson;
     finished.startedUtc = m_runBeingSent.startedUtc;
+    finished.timing = m_runBeingSent.timing;
+    finished.light = m_runBeingSent.light;
     finished.id = 0;
     m_lastRun = finished;
     m_lastRunCharacters = m_runBeingSentCharacters;

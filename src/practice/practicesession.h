@@ -34,9 +34,9 @@ public:
     // Stores a scoring that was still waiting for its moment.
     ~PracticeSession() override;
 
-    // A run that sends characters to read has begun: its kind, lesson and characters (what it
-    // draws from besides A to Z; a key that stands for one of those counts in the copy). The
-    // copy collected from now on is empty.
+    // A run that sends characters to read has begun: its kind, lesson, timing and light, and
+    // characters (what it draws from besides A to Z; a key that stands for one of those counts
+    // in the copy). The copy collected from now on is empty.
     void beginRun(const RunRecord &run, const QString &runCharacters);
     bool collecting() const { return m_collecting; }
     // A key typed while the run sends: its text goes into the copy when it stands for a

@@ -115,6 +115,7 @@ ProgressReport progressReport(const std::vector<RunRecord> &runs, bool hebrew)
     }
     report.weakest = weakestLetter(letters);
     report.confusions = confusions(runs);
+    report.lights = accuracyByLight(runs);
 
     report.hebrewLessons = hebrew;
     if (hebrew) {

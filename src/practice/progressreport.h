@@ -5,6 +5,7 @@
 
 #include "practice/accuracy.h"
 #include "practice/confusion.h"
+#include "practice/lightaccuracy.h"
 #include "practice/runrecord.h"
 
 #include <QChar>
@@ -95,12 +96,20 @@ struct ProgressReport
     std::vector<LessonReport> lessons; // 1 to 12, or the Hebrew lessons 1 to 8 when chosen
     std::optional<int> nextLesson;     // the first not mastered; nothing when all are
     bool hebrewLessons = false;        // the lessons are the Hebrew ones
+    std::vector<LightAccuracy> lights; // clear first (accuracyByLight)
     // A history file that had to be kept aside, told once; and why the history could not be
     // read. Empty when there is nothing to tell.
     QString problem;
     QString readError;
 
     bool noRuns() const { return series.empty() || series.front().runs.empty(); }
+    // Whether any run was read under a light other than the clear one: a learner who never
+    // changed the light has nothing to compare.
+    bool readUnderLights() const
+    {
+        return std::ranges::any_of(lights,
+                                   [](const LightAccuracy &shown) { return !shown.light.clear(); });
+    }
 
     // c as the learner knows it (CharacterReport::name); a character never sent as itself.
     QString nameOf(QChar c) const

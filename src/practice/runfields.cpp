@@ -73,6 +73,21 @@ QDateTime startedFromText(QStringView text)
     return parsed.isValid() ? parsed.toUTC() : QDateTime();
 }
 
+QString timingWord(Timing timing)
+{
+    return timing == Timing::International ? QStringLiteral("international")
+                                           : QStringLiteral("own");
+}
+
+std::optional<Timing> timingFromWord(QStringView word)
+{
+    if (word == u"own")
+        return Timing::Own;
+    if (word == u"international")
+        return Timing::International;
+    return std::nullopt;
+}
+
 QString recordProblem(const RunRecord &run)
 {
     if (!run.startedUtc.isValid())

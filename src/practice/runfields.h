@@ -28,6 +28,10 @@ QString startedText(const QDateTime &started);
 // The time a kept text stands for, in UTC; an invalid time when it is not one.
 QDateTime startedFromText(QStringView text);
 
+// The word a timing is kept as: "own" or "international"; and the timing a word stands for.
+QString timingWord(Timing timing);
+std::optional<Timing> timingFromWord(QStringView word);
+
 // Why a run cannot be kept as it is (no start time, outcomes that do not match the letters
 // sent, letters other than A to Z); empty when it can.
 QString recordProblem(const RunRecord &run);

@@ -7,6 +7,8 @@
 #include "runs/keyingfigures.h"
 #include "runs/runkind.h"
 #include "signal/characters.h"
+#include "signal/internationaltiming.h"
+#include "signal/lightconditions.h"
 
 #include <QChar>
 #include <QDateTime>
@@ -47,6 +49,8 @@ struct RunRecord
     int missed = 0;
     int extra = 0;
     int repeats = 0; // in a message drill, how often the learner asked for a group again
+    Timing timing = Timing::Own;         // how the run timed its signs
+    LightConditions light;               // how the lamp was seen; a keying's is clear
     std::vector<LetterOutcome> outcomes; // one per sent letter, in order
     // How a keying was formed; nothing for every other kind of run.
     std::optional<KeyingFigures> keying;

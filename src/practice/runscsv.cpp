@@ -52,7 +52,7 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
     QString text = QStringLiteral("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,"
                                   "sent,copy,right,wrong,missed,extra,accuracy,readings,repeats,"
                                   "merit,keyed_wpm,dash_ratio,element_gap_ratio,letter_gap_ratio,"
-                                  "word_gap_ratio,dot_spread,dash_spread") +
+                                  "word_gap_ratio,dot_spread,dash_spread,timing,light") +
                    lineEnd;
     for (const RunRecord &run : runs) {
         QStringList fields = {
@@ -75,6 +75,7 @@ QByteArray runsAsCsv(const std::vector<RunRecord> &runs)
             QString::number(run.repeats),
         };
         fields += keyingFields(run.keying);
+        fields << timingWord(run.timing) << csvField(lightText(run.light));
         text += fields.join(u',') + lineEnd;
     }
     return text.toUtf8();

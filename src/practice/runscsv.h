@@ -23,7 +23,8 @@ QString csvField(const QString &text);
 // readings (per sent character the character read, '-' for missed) and repeats (how often a
 // message drill's learner asked for a group again); then for a keying (empty for any other
 // run) merit, keyed_wpm, dash_ratio, element_gap_ratio, letter_gap_ratio, word_gap_ratio,
-// dot_spread and dash_spread (see KeyingFigures), written with a dot whatever the locale.
+// dot_spread and dash_spread (see KeyingFigures), written with a dot whatever the locale; then
+// timing ("own" or "international") and light (lightText: empty for the plain lamp).
 QByteArray runsAsCsv(const std::vector<RunRecord> &runs);
 
 } // namespace blinket

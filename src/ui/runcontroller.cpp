@@ -148,7 +148,7 @@ void RunController::run(const RunRequest &request)
         return;
     emit runOver();
     if (completed && result.keying)
-        keepKeying(result);
+        keepKeying(result, reading.options.timing);
 }
 
 RunController::Prepared RunController::prepare(const RunRequest &request, const Options &options)
@@ -229,6 +229,8 @@ RunController::Prepared RunController::prepare(const RunRequest &request, const 
         prepareKeying(prepared, options);
         return prepared;
     }
+    record.timing = options.timing;
+    record.light = options.light;
     prepared.record = record;
     return prepared;
 }
@@ -282,13 +284,14 @@ void RunController::prepareKeying(Prepared &prepared, const Options &options)
         std::make_unique<KeyingExercise>(m_sender, *m_lampKey, asked, prompt, m_keyingUnit);
 }
 
-void RunController::keepKeying(const RunResult &result)
+void RunController::keepKeying(const RunResult &result, Timing timing)
 {
     const KeyingGrade &grade = *result.keying;
     if (grade.figures.wordsPerMinute > 0.0)
         m_keyingUnit = 1.2 / grade.figures.wordsPerMinute;
     RunRecord run;
     run.kind = RunKind::Keying;
+    run.timing = timing;
     // From the first press.
     run.startedUtc =
         QDateTime::currentDateTimeUtc().addMSecs(-qint64(double(result.seconds) * 1000.0));

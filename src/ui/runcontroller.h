@@ -82,7 +82,8 @@ private:
     TextSource textWords(const Options &options, QStringView sendable, QStringList &problems);
     // The keying exercise: what to send as the options choose, and the lamp key they set.
     void prepareKeying(Prepared &prepared, const Options &options);
-    void keepKeying(const RunResult &result);
+    // timing: the one the keying was graded on.
+    void keepKeying(const RunResult &result, Timing timing);
     void tellOnce(const QStringList &problems);
     void endCopy(bool completed, const RunResult &result);
 

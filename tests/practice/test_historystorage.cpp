@@ -33,6 +33,8 @@ RunRecord fullRun()
     run.extra = 1;
     run.outcomes = {{u'N', u'N'},    {u'D', u'D'}, {u'B', u'T'},
                     {u'N', QChar()}, {u'D', u'D'}, {u'B', u'B'}};
+    run.timing = Timing::International;
+    run.light = {true, 40, 30, Sky::Dusk, 20, 10};
     return run;
 }
 
@@ -56,6 +58,8 @@ void compareRuns(const RunRecord &got, const RunRecord &expected)
     QCOMPARE(got.extra, expected.extra);
     QVERIFY(got.outcomes == expected.outcomes);
     QVERIFY(got.keying == expected.keying);
+    QCOMPARE(got.timing, expected.timing);
+    QVERIFY(got.light == expected.light);
 }
 
 } // namespace
@@ -72,7 +76,7 @@ private slots:
     void everyKindReadsBack();
     void aRunCheckedAgainReplacesItsStoredSelf();
     void runsComeBackInTheOrderTheyStarted();
-    void schemaVersionThreeInWriteAheadMode();
+    void schemaVersionFourInWriteAheadMode();
     void anOlderHistoryIsUpgraded_data();
     void anOlderHistoryIsUpgraded();
     void outcomesViewHasARowPerLetter();
@@ -217,14 +221,14 @@ void TestHistoryStorage::runsComeBackInTheOrderTheyStarted()
     QCOMPARE(ids, (QList<qint64>{2, 4, 3, 1}));
 }
 
-void TestHistoryStorage::schemaVersionThreeInWriteAheadMode()
+void TestHistoryStorage::schemaVersionFourInWriteAheadMode()
 {
     {
         PracticeHistory history(m_folder);
         QVERIFY(history.store(fullRun()));
     }
     const QString path = m_folder + QStringLiteral("/history.sqlite");
-    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("3\n"));
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("4\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA journal_mode;")), QStringLiteral("wal\n"));
     QCOMPARE(sqliteSays(path, QStringLiteral("SELECT name FROM sqlite_master "
                                              "WHERE type IN ('table', 'view') ORDER BY name;")),
@@ -234,7 +238,9 @@ void TestHistoryStorage::schemaVersionThreeInWriteAheadMode()
 void TestHistoryStorage::anOlderHistoryIsUpgraded_data()
 {
     // What makes the file as that version of the practice history wrote it.
-    QString older;
+    const QString version3 = QStringLiteral("ALTER TABLE runs DROP COLUMN timing; "
+                                            "ALTER TABLE runs DROP COLUMN light; ");
+    QString older = version3;
     for (const char *column : {"merit", "keyed_wpm", "dash_ratio", "element_gap_ratio",
                                "letter_gap_ratio", "word_gap_ratio", "dot_spread", "dash_spread"})
         older += QStringLiteral("ALTER TABLE runs DROP COLUMN %1; ").arg(QLatin1String(column));
@@ -242,6 +248,7 @@ void TestHistoryStorage::anOlderHistoryIsUpgraded_data()
     QTest::newRow("version 1") << older + QStringLiteral("ALTER TABLE runs DROP COLUMN repeats; "
                                                          "PRAGMA user_version = 1;");
     QTest::newRow("version 2") << older + QStringLiteral("PRAGMA user_version = 2;");
+    QTest::newRow("version 3") << version3 + QStringLiteral("PRAGMA user_version = 3;");
 }
 
 void TestHistoryStorage::anOlderHistoryIsUpgraded()
@@ -261,14 +268,22 @@ void TestHistoryStorage::anOlderHistoryIsUpgraded()
     const auto runs = history.allRuns();
     QVERIFY2(runs, qPrintable(history.lastError()));
     QCOMPARE(runs->size(), std::size_t(2));
-    // The runs are all there, none of them a keying.
+    // The runs are all there, none of them a keying, each on the program's own timing under
+    // the clear light, as every run was before either could be chosen.
+    run.timing = Timing::Own;
+    run.light = LightConditions();
     compareRuns(runs->front(), text);
     compareRuns(runs->back(), run);
     const RunRecord keying = keyingRun(QStringLiteral("PARIS"), QStringLiteral("PARIS"), 93, 40);
     QCOMPARE(history.store(keying), std::optional<qint64>(3));
     QCOMPARE(history.takeProblem(), QString());
-    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("3\n"));
+    QCOMPARE(sqliteSays(path, QStringLiteral("PRAGMA user_version;")), QStringLiteral("4\n"));
     QCOMPARE(history.allRuns()->back().keying, keying.keying);
+    // A run read under a light keeps it in the upgraded file.
+    RunRecord lit = fullRun();
+    lit.startedUtc = lit.startedUtc.addSecs(3600);
+    lit.id = *history.store(lit);
+    compareRuns(history.allRuns()->back(), lit);
 }
 
 void TestHistoryStorage::outcomesViewHasARowPerLetter()
@@ -361,9 +376,9 @@ void TestHistoryStorage::csvExportBytes()
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings,repeats,merit,keyed_wpm,"
                         "dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,"
-                        "dot_spread,dash_spread\r\n"
+                        "dot_spread,dash_spread,timing,light\r\n"
                         "1,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,3,180.5,TWO,"
-                        "TW,2,0,1,0,66,TW-,0,,,,,,,,\r\n"));
+                        "TW,2,0,1,0,66,TW-,0,,,,,,,,,own,\r\n"));
     // A folder that is not there is an error, not a crash.
     QVERIFY(!history.exportCsv(m_dir->filePath(QStringLiteral("nowhere/runs.csv"))));
     QVERIFY(history.lastError().contains(QStringLiteral("could not be exported")));

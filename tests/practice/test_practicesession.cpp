@@ -21,6 +21,7 @@ private slots:
     void theCopyTypedDuringARun_data();
     void theCopyTypedDuringARun();
     void lateChangesAreKeptWithinASecond();
+    void aRunKeepsTheTimingAndLightItBeganWith();
     void aForgottenRunStaysForgotten();
     void anAbandonedRunKeepsNothing();
     void aKeyingIsScoredAndKept_data();
@@ -97,6 +98,22 @@ void TestPracticeSession::lateChangesAreKeptWithinASecond()
     QVERIFY(runs && runs->size() == 1);
     QCOMPARE(runs->front().copy, QStringLiteral("PARISPARIS"));
     QCOMPARE(runs->front().right, 10);
+}
+
+void TestPracticeSession::aRunKeepsTheTimingAndLightItBeganWith()
+{
+    PracticeSession session(m_dir->path());
+    RunRecord begun;
+    begun.timing = Timing::International;
+    begun.light = {false, 0, 50, Sky::Night, 0, 0};
+    session.beginRun(begun, QString());
+    session.type(QStringLiteral("e"));
+    // The end knows only what the run came to, as the run's window tells it.
+    session.endRun(RunRecord(), QStringLiteral("E"));
+    const auto runs = session.history().allRuns();
+    QVERIFY(runs && runs->size() == 1);
+    QCOMPARE(runs->front().timing, Timing::International);
+    QVERIFY(runs->front().light == begun.light);
 }
 
 void TestPracticeSession::aForgottenRunStaysForgotten()

@@ -11,10 +11,10 @@ using namespace blinket;
 
 Q_DECLARE_METATYPE(RunRecord)
 
-// The columns of a keying's figures, after the columns every run has.
+// The columns of a keying's figures, after the columns every run has, and the timing and light.
 #define KEYING_HEADER                                                                              \
     "merit,keyed_wpm,dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,dot_spread,"     \
-    "dash_spread"
+    "dash_spread,timing,light"
 
 class TestRunsCsv : public QObject
 {
@@ -25,8 +25,8 @@ private slots:
     void headerAlone();
     void oneRowPerRun();
     void textFieldsWithCommasAndQuotes();
-    void keyingFigures_data();
-    void keyingFigures();
+    void lastColumns_data();
+    void lastColumns();
 };
 
 void TestRunsCsv::field_data()
@@ -76,9 +76,9 @@ void TestRunsCsv::oneRowPerRun()
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings,repeats," KEYING_HEADER "\r\n"
                         "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,61.25,PARIS,PRES,"
-                        "3,1,1,2,42,P-RES,0,,,,,,,,\r\n"
+                        "3,1,1,2,42,P-RES,0,,,,,,,,,own,\r\n"
                         "2,2026-12-08T15:01:00.000Z,weak,0,20,60,1,60,SOS,SOS,"
-                        "3,0,0,0,100,SOS,0,,,,,,,,\r\n"));
+                        "3,0,0,0,100,SOS,0,,,,,,,,,own,\r\n"));
 }
 
 void TestRunsCsv::textFieldsWithCommasAndQuotes()
@@ -91,16 +91,16 @@ void TestRunsCsv::textFieldsWithCommasAndQuotes()
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings,repeats," KEYING_HEADER "\r\n"
                         "7,2026-12-08T15:00:00.000Z,atoz,0,\"5, \"\"fast\"\"\",92,\"1\r\n2\","
-                        "180.5,TWO,TW,2,0,1,0,66,TW-,0,,,,,,,,\r\n"));
+                        "180.5,TWO,TW,2,0,1,0,66,TW-,0,,,,,,,,,own,\r\n"));
     // A drill's characters may be a comma or a quote themselves.
     RunRecord drill = madeRun(QStringLiteral("A,\""), QStringLiteral("A,-"), 0, RunKind::Drill);
     drill.id = 8;
     drill.repeats = 2;
     QVERIFY(runsAsCsv({drill}).endsWith("8,2026-12-08T15:00:00.000Z,drill,0,13,92,3,180.5,\"A,"
-                                        "\"\"\",\"A,\",2,0,1,0,66,\"A,-\",2,,,,,,,,\r\n"));
+                                        "\"\"\",\"A,\",2,0,1,0,66,\"A,-\",2,,,,,,,,,own,\r\n"));
 }
 
-void TestRunsCsv::keyingFigures_data()
+void TestRunsCsv::lastColumns_data()
 {
     QTest::addColumn<RunRecord>("run");
     QTest::addColumn<QByteArray>("row");
@@ -109,15 +109,22 @@ void TestRunsCsv::keyingFigures_data()
     QTest::newRow("keying") << keying
                             << QByteArray("0,2026-12-08T15:00:00.000Z,keying,0,13,92,3,180.5,SOS,"
                                           "SOH,2,1,0,0,66,SOH,0,87,18.0,3.14,1.00,3.00,6.70,0.10,"
-                                          "0.00\r\n");
+                                          "0.00,own,\r\n");
     QTest::newRow("another run") << madeRun(QStringLiteral("SEA"), QStringLiteral("SEA"), 0,
                                             RunKind::Text)
                                  << QByteArray(
                                         "0,2026-12-08T15:00:00.000Z,text,0,13,92,3,180.5,SEA,SEA,"
-                                        "3,0,0,0,100,SEA,0,,,,,,,,\r\n");
+                                        "3,0,0,0,100,SEA,0,,,,,,,,,own,\r\n");
+    RunRecord lit = madeRun(QStringLiteral("SEA"), QStringLiteral("SEA"), 0, RunKind::Text);
+    lit.timing = Timing::International;
+    lit.light = {false, 40, 0, Sky::Night, 0, 10};
+    QTest::newRow("International under a light")
+        << lit
+        << QByteArray("0,2026-12-08T15:00:00.000Z,text,0,13,92,3,180.5,SEA,SEA,3,0,0,0,100,SEA,0,"
+                      ",,,,,,,,international,haze=40 sky=night hand=10\r\n");
 }
 
-void TestRunsCsv::keyingFigures()
+void TestRunsCsv::lastColumns()
 {
     QFETCH(RunRecord, run);
     QFETCH(QByteArray, row);

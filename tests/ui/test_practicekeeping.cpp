@@ -73,6 +73,7 @@ class TestPracticeKeeping : public QObject
 private slots:
     void aRunWithoutACopyLeavesNothingOnDisk();
     void aTypedRunIsKeptWhole();
+    void aRunIsKeptWithItsTiming();
     void checkingAgainReplacesTheKeptRun();
     void aCopyTypedAfterwardsIsKeptWhenChecked();
     void aLessonRunIsKeptAsItsLesson();
@@ -126,6 +127,19 @@ void TestPracticeKeeping::aTypedRunIsKeptWhole()
     QCOMPARE(run.outcomes.back(), (LetterOutcome{QLatin1Char('T'), QLatin1Char('T')}));
     QVERIFY(run.startedUtc >= before.addSecs(-1) &&
             run.startedUtc <= QDateTime::currentDateTimeUtc());
+}
+
+void TestPracticeKeeping::aRunIsKeptWithItsTiming()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[signal]\ntiming=international\n"));
+    eeeeeT(h);
+    h.platform.at(4000, [&h] { type(h.form, QStringLiteral("e")); });
+    h.click("Command1");
+    const std::vector<RunRecord> runs = storedRuns(h);
+    QCOMPARE(runs.size(), std::size_t(1));
+    QCOMPARE(runs.front().timing, Timing::International);
+    QVERIFY(runs.front().light.clear());
 }
 
 void TestPracticeKeeping::checkingAgainReplacesTheKeptRun()

@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -220,6 +222,8 @@ private slots:
     void lessonTable_data();
     void lessonTable();
     void everyLessonMastered();
+    void byLight_data();
+    void byLight();
     void hebrewLessonsWhenHebrewIsChosen();
     void exportWritesTheRuns();
     void exportFailureIsTold();
@@ -629,6 +633,60 @@ void TestProgressWindow::lessonTable()
     QCOMPARE(textOf(window, "adviceLine"), advice);
 }
 
+void TestProgressWindow::byLight_data()
+{
+    // Each run "timing:light", of four letters with three read right but under the plain lamp,
+    // where all four are.
+    QTest::addColumn<QStringList>("runs");
+    QTest::addColumn<QStringList>("rows"); // each row's cells that show, apart by '|'
+    const QString dusk = QStringLiteral("own:sky=dusk haze=40 shimmer=30");
+    QTest::newRow("never a light")
+        << QStringList{QStringLiteral("own:"), QStringLiteral("own:")} << QStringList();
+    QTest::newRow("clear on both timings")
+        << QStringList{QStringLiteral("own:"), QStringLiteral("international:")} << QStringList();
+    QTest::newRow("dusk") << QStringList{QStringLiteral("own:"), dusk, dusk}
+                          << QStringList{QStringLiteral("Clear|1|100 %"),
+                                         QStringLiteral("Dusk, haze 40, shimmer 30|2|75 %")};
+    QTest::newRow("only under a light, the timings differing")
+        << QStringList{QStringLiteral("international:distance hand=10"),
+                       QStringLiteral("own:shutter=20 sky=night")}
+        << QStringList{QStringLiteral("Distant, hand 10 %|International|1|75 %"),
+                       QStringLiteral("Night, shutter 20 ms|Own|1|75 %")};
+}
+
+void TestProgressWindow::byLight()
+{
+    QFETCH(QStringList, runs);
+    QFETCH(QStringList, rows);
+    for (const QString &text : runs) {
+        const QString light = text.section(u':', 1);
+        RunRecord run = madeRun(QStringLiteral("EEEE"),
+                                light.isEmpty() ? QStringLiteral("EEEE") : QStringLiteral("EEE-"));
+        run.timing = text.startsWith(u"own") ? Timing::Own : Timing::International;
+        run.light = *lightFromText(light);
+        QVERIFY(m_history->store(run));
+    }
+    ProgressWindow window(*m_bridge);
+    window.resize(1024, 768);
+    window.show();
+    window.refresh();
+    QCOMPARE(control<QWidget>(window, "byLight")->isVisible(), !rows.isEmpty());
+    const auto *table = control<QTableWidget>(window, "lightTable");
+    QStringList shown;
+    for (int row = 0; row < table->rowCount() && !rows.isEmpty(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (!table->isColumnHidden(column))
+                cells << table->item(row, column)->text();
+        }
+        shown << cells.join(u'|');
+    }
+    QCOMPARE(shown, rows);
+    // The table beside the characters leaves nothing to scroll sideways on a 1024 x 768 screen.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(control<QScrollArea>(window, "progressScroll")->horizontalScrollBar()->maximum(), 0);
+}
+
 void TestProgressWindow::everyLessonMastered()
 {
     QStringList runs;
@@ -697,11 +755,11 @@ void TestProgressWindow::exportWritesTheRuns()
              QByteArray("id,started,kind,lesson,speed,unit,minutes,elapsed_seconds,sent,copy,"
                         "right,wrong,missed,extra,accuracy,readings,repeats,merit,keyed_wpm,"
                         "dash_ratio,element_gap_ratio,letter_gap_ratio,word_gap_ratio,"
-                        "dot_spread,dash_spread\r\n"
+                        "dot_spread,dash_spread,timing,light\r\n"
                         "1,2026-12-08T15:00:00.000Z,lesson,4,13,92,3,180.5,PARIS,PRES,"
-                        "3,1,1,0,60,P-RES,0,,,,,,,,\r\n"
+                        "3,1,1,0,60,P-RES,0,,,,,,,,,own,\r\n"
                         "2,2026-12-08T15:01:00.000Z,weak,0,13,92,3,180.5,SOS,SOS,"
-                        "3,0,0,0,100,SOS,0,,,,,,,,\r\n"));
+                        "3,0,0,0,100,SOS,0,,,,,,,,,own,\r\n"));
     QCOMPARE(textOf(window, "statusLine"),
              QStringLiteral("The runs were written to %1.").arg(m_dialogs.fileName));
 }

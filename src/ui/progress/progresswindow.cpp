@@ -9,6 +9,7 @@
 #include "ui/progress/accuracychart.h"
 #include "ui/progress/lessontable.h"
 #include "ui/progress/letterchart.h"
+#include "ui/progress/lighttable.h"
 #include "ui/scrolled.h"
 
 #include <QBoxLayout>
@@ -106,6 +107,8 @@ void ProgressWindow::buildControls()
 
     m_lessonTable = new LessonTable(this);
     m_lessonTable->setObjectName(QStringLiteral("lessonTable"));
+    m_lightTable = new LightTable(this);
+    m_lightTable->setObjectName(QStringLiteral("lightTable"));
     m_adviceLine = textLine(this, QStringLiteral("adviceLine"));
     m_startLessonButton = button(this, QStringLiteral("startLessonButton"));
     m_weakLettersButton =
@@ -152,6 +155,13 @@ void ProgressWindow::buildControls()
     perCharacter->addWidget(chartScroll, 1);
     perCharacter->addWidget(m_weakestLine);
     perCharacter->addWidget(m_countsLine);
+    // Beside the characters, which scroll sideways when the table takes their room.
+    QVBoxLayout *byLight = addSection(this, letters, tr("By light"), 0);
+    byLight->addWidget(m_lightTable);
+    byLight->addStretch();
+    m_byLight = byLight->parentWidget();
+    m_byLight->setObjectName(QStringLiteral("byLight"));
+    m_byLight->hide();
     auto *buttons = new QHBoxLayout();
     buttons->addWidget(m_exportButton);
     buttons->addWidget(m_forgetButton);
@@ -204,6 +214,9 @@ void ProgressWindow::refresh()
 
     m_lessonTable->showLessons(report.lessons);
     showAdvice(report);
+
+    m_lightTable->showLights(report.lights);
+    m_byLight->setVisible(report.readUnderLights());
 
     m_actionResult.clear();
     showStatus();

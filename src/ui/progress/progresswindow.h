@@ -22,6 +22,7 @@ namespace blinket {
 class AccuracyChart;
 class LessonTable;
 class LetterChart;
+class LightTable;
 
 // The Progress window: what the practice history says about the learner's reading, and the
 // runs it advises. A window of its own, not modal; Esc and Close close it. It reads nothing
@@ -30,6 +31,7 @@ class LetterChart;
 // "measureSwitch" (accuracy or merit, offered when the runs chosen hold keyings),
 // "accuracyChart", "meritChart", "noRunsLabel", "lessonTable", "adviceLine", "startLessonButton",
 // "weakLettersRunButton", "letterChart", "weakestLine", "letterCounts", "confusionLines",
+// "lightTable" (in "byLight", shown once a run was read under a light other than the clear one),
 // "statusLine", "exportButton", "forgetButton" and "closeButton".
 class ProgressWindow : public ProgressView
 {
@@ -83,6 +85,8 @@ private:
     QLabel *m_countsLine = nullptr;
     QLabel *m_confusionLines = nullptr;
     LessonTable *m_lessonTable = nullptr;
+    QWidget *m_byLight = nullptr;
+    LightTable *m_lightTable = nullptr;
     QLabel *m_adviceLine = nullptr;
     QPushButton *m_startLessonButton = nullptr;
     QPushButton *m_weakLettersButton = nullptr;

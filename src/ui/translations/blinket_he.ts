@@ -780,6 +780,69 @@
     </message>
 </context>
 <context>
+    <name>blinket::LightTable</name>
+    <message>
+        <source>Light</source>
+        <translation>תאורה</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>תזמון</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>שידורים</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>דיוק</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>בין־לאומי</translation>
+    </message>
+    <message>
+        <source>Own</source>
+        <translation>של התוכנית</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>יום</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>דמדומים</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>לילה</translation>
+    </message>
+    <message>
+        <source>distant</source>
+        <translation>מרחוק</translation>
+    </message>
+    <message>
+        <source>haze %1</source>
+        <translation>אובך %1</translation>
+    </message>
+    <message>
+        <source>shimmer %1</source>
+        <translation>ריצוד %1</translation>
+    </message>
+    <message>
+        <source>shutter %1 ms</source>
+        <translation>תריס %1 מילישניות</translation>
+    </message>
+    <message>
+        <source>hand %1</source>
+        <translation>יד %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>בהיר</translation>
+    </message>
+</context>
+<context>
     <name>blinket::KeyCatcher</name>
     <message>
         <source>Press a key…</source>
@@ -1015,6 +1078,10 @@
     <message>
         <source>Per lesson</source>
         <translation>לפי שיעור</translation>
+    </message>
+    <message>
+        <source>By light</source>
+        <translation>לפי תאורה</translation>
     </message>
     <message>
         <source>Accuracy per character</source>
