@@ -41,6 +41,18 @@ QString keyOf(OptionKey key)
         return QStringLiteral("keying/send");
     case OptionKey::KeyingInDrill:
         return QStringLiteral("keying/drill");
+    case OptionKey::LightDistance:
+        return QStringLiteral("light/distance");
+    case OptionKey::LightHaze:
+        return QStringLiteral("light/haze");
+    case OptionKey::LightShimmer:
+        return QStringLiteral("light/shimmer");
+    case OptionKey::LightSky:
+        return QStringLiteral("light/sky");
+    case OptionKey::LightShutter:
+        return QStringLiteral("light/shutter");
+    case OptionKey::LightHand:
+        return QStringLiteral("light/hand");
     }
     return QString();
 }
@@ -50,6 +62,30 @@ constexpr const char *timingWords[] = {"own", "international"};
 
 // The words [keying] send is written with, in the order of KeyingText.
 constexpr const char *keyingTextWords[] = {"groups", "words", "signals"};
+
+// The light's amounts, each a whole number from 0 to its most, and why a value written is not
+// taken: the value, then the most.
+struct LightAmount
+{
+    OptionKey key;
+    int LightConditions::*field;
+    int most;
+    const char *why;
+};
+constexpr LightAmount lightAmounts[] = {
+    {OptionKey::LightHaze, &LightConditions::haze, LightConditions::maxHaze,
+     QT_TRANSLATE_NOOP("OptionsFile",
+                       "the haze %1 is not a whole number from 0 to %2; the air is clear")},
+    {OptionKey::LightShimmer, &LightConditions::shimmer, LightConditions::maxShimmer,
+     QT_TRANSLATE_NOOP("OptionsFile",
+                       "the shimmer %1 is not a whole number from 0 to %2; the light is steady")},
+    {OptionKey::LightShutter, &LightConditions::shutterMs, LightConditions::maxShutterMs,
+     QT_TRANSLATE_NOOP("OptionsFile", "the shutter's time %1 is not a whole number of ms from 0 "
+                                      "to %2; the light switches at once")},
+    {OptionKey::LightHand, &LightConditions::handPercent, LightConditions::maxHandPercent,
+     QT_TRANSLATE_NOOP("OptionsFile", "the hand's spread %1 is not a whole number from 0 to %2 "
+                                      "percent; every length is exact")},
+};
 
 // The modifier keys pressed alone, by the names they have in a key sequence such as Ctrl+A:
 // alone, Qt reads "Ctrl" as no key and writes Qt::Key_Control as "Control". A practice key
@@ -314,6 +350,41 @@ OptionsReading readOptions(QSettings &file)
                                          "answering the drill by keying, %1, is neither "
                                          "true nor false; it stays off")
                  .arg(inDrill));
+
+    const QString distance = textOf(file, OptionKey::LightDistance).trimmed();
+    if (distance.compare(u"true", Qt::CaseInsensitive) == 0)
+        options.light.distance = true;
+    else if (!distance.isEmpty() && distance.compare(u"false", Qt::CaseInsensitive) != 0)
+        tell(OptionKey::LightDistance, distance,
+             QCoreApplication::translate("OptionsFile",
+                                         "the distance %1 is neither true nor false; the lamp is "
+                                         "seen near")
+                 .arg(distance));
+
+    for (const auto &[key, field, most, why] : lightAmounts) {
+        const QString written = textOf(file, key).trimmed();
+        if (written.isEmpty())
+            continue;
+        bool number = false;
+        const int amount = written.toInt(&number);
+        if (number && amount >= 0 && amount <= most)
+            options.light.*field = amount;
+        else
+            tell(key, written,
+                 QCoreApplication::translate("OptionsFile", why).arg(written).arg(most));
+    }
+
+    const QString sky = textOf(file, OptionKey::LightSky).trimmed();
+    if (!sky.isEmpty()) {
+        if (const std::optional<Sky> chosen = skyFromWord(sky))
+            options.light.sky = *chosen;
+        else
+            tell(OptionKey::LightSky, sky,
+                 QCoreApplication::translate("OptionsFile",
+                                             "the sky %1 is none of own, day, dusk and night; the "
+                                             "window's own colour is around the lamp")
+                     .arg(sky));
+    }
     return reading;
 }
 
@@ -357,6 +428,24 @@ void writeOption(QSettings &file, OptionKey key, const Options &options)
         break;
     case OptionKey::KeyingInDrill:
         value = options.keyingInDrill;
+        break;
+    case OptionKey::LightDistance:
+        value = options.light.distance;
+        break;
+    case OptionKey::LightHaze:
+        value = options.light.haze;
+        break;
+    case OptionKey::LightShimmer:
+        value = options.light.shimmer;
+        break;
+    case OptionKey::LightSky:
+        value = skyWord(options.light.sky);
+        break;
+    case OptionKey::LightShutter:
+        value = options.light.shutterMs;
+        break;
+    case OptionKey::LightHand:
+        value = options.light.handPercent;
         break;
     }
     file.setValue(keyOf(key), value);

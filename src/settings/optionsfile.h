@@ -59,7 +59,13 @@ enum class OptionKey {
     DrillExam,
     LampKey,
     KeyingText,
-    KeyingInDrill
+    KeyingInDrill,
+    LightDistance,
+    LightHaze,
+    LightShimmer,
+    LightSky,
+    LightShutter,
+    LightHand
 };
 
 // A value in the file that cannot be used: which option, the value as written, and why, in a

@@ -21,6 +21,8 @@ private slots:
     void lampKeyNames();
     void readsTheKeying_data();
     void readsTheKeying();
+    void readsTheLight_data();
+    void readsTheLight();
 };
 
 Q_DECLARE_METATYPE(KeyingText)
@@ -119,12 +121,15 @@ void TestOptionsFile::writtenOptionsComeBack()
     options.keyingText = KeyingText::Signals;
     options.keyingInDrill = true;
     options.timing = Timing::International;
+    options.light = {true, 40, 100, Sky::Dusk, 60, 30};
     {
         QSettings settings(path, QSettings::IniFormat);
         for (const OptionKey key :
              {OptionKey::LetterSpeed, OptionKey::Timing, OptionKey::Characters, OptionKey::TextFile,
               OptionKey::DrillText, OptionKey::DrillExam, OptionKey::LampKey, OptionKey::KeyingText,
-              OptionKey::KeyingInDrill})
+              OptionKey::KeyingInDrill, OptionKey::LightDistance, OptionKey::LightHaze,
+              OptionKey::LightShimmer, OptionKey::LightSky, OptionKey::LightShutter,
+              OptionKey::LightHand})
             writeOption(settings, key, options);
     }
     QSettings settings(path, QSettings::IniFormat);
@@ -228,6 +233,53 @@ void TestOptionsFile::readsTheKeying()
     QCOMPARE(reading.options.lampKey, lampKey);
     QCOMPARE(reading.options.keyingText, keyingText);
     QCOMPARE(reading.options.keyingInDrill, inDrill);
+    QStringList problems;
+    for (const OptionProblem &problem : reading.problems)
+        problems << problem.why;
+    QCOMPARE(problems.join(u'\n'), told);
+}
+
+void TestOptionsFile::readsTheLight_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("light"); // as the history writes it
+    QTest::addColumn<QString>("told");  // the problems, each on a line
+    const auto row = [](const char *name, const char *file, const char *light, const char *told) {
+        QTest::newRow(name) << QByteArray(file) << QString::fromLatin1(light)
+                            << QString::fromLatin1(told);
+    };
+    row("nothing set", "", "", "");
+    row("the most of each",
+        "[light]\ndistance=true\nhaze=100\nshimmer=100\nsky=night\nshutter=60\nhand=30\n",
+        "distance haze=100 shimmer=100 sky=night shutter=60 hand=30", "");
+    row("any case, spaces, zeros", "[light]\ndistance=FALSE\nhaze= 0 \nsky=Dusk\nshutter=0\n",
+        "sky=dusk", "");
+    row("words and numbers out of range",
+        "[light]\ndistance=maybe\nhaze=abc\nshimmer=101\nsky=purple\nshutter=500\nhand=-1\n", "",
+        "the distance maybe is neither true nor false; the lamp is seen near\n"
+        "the haze abc is not a whole number from 0 to 100; the air is clear\n"
+        "the shimmer 101 is not a whole number from 0 to 100; the light is steady\n"
+        "the shutter's time 500 is not a whole number of ms from 0 to 60; the light switches at "
+        "once\n"
+        "the hand's spread -1 is not a whole number from 0 to 30 percent; every length is exact\n"
+        "the sky purple is none of own, day, dusk and night; the window's own colour is around "
+        "the lamp");
+    row("a fraction, beside values taken", "[light]\nhaze=40\nhand=12.5\nshimmer=7\n",
+        "haze=40 shimmer=7",
+        "the hand's spread 12.5 is not a whole number from 0 to 30 percent; every length is exact");
+}
+
+void TestOptionsFile::readsTheLight()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, light);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blinket.conf"));
+    QVERIFY(writeFile(path, file));
+    QSettings settings(path, QSettings::IniFormat);
+    const OptionsReading reading = readOptions(settings);
+    QCOMPARE(lightText(reading.options.light), light);
     QStringList problems;
     for (const OptionProblem &problem : reading.problems)
         problems << problem.why;

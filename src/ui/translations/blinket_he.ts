@@ -190,6 +190,30 @@
         <source>answering the drill by keying, %1, is neither true nor false; it stays off</source>
         <translation>מענה לתרגיל ההודעה בהקשה, ‎%1‎, אינו true או false; הוא נשאר כבוי</translation>
     </message>
+    <message>
+        <source>the haze %1 is not a whole number from 0 to %2; the air is clear</source>
+        <translation>האובך ‎%1‎ אינו מספר שלם מ־0 עד %2; האוויר צלול</translation>
+    </message>
+    <message>
+        <source>the shimmer %1 is not a whole number from 0 to %2; the light is steady</source>
+        <translation>הריצוד ‎%1‎ אינו מספר שלם מ־0 עד %2; האור יציב</translation>
+    </message>
+    <message>
+        <source>the shutter&apos;s time %1 is not a whole number of ms from 0 to %2; the light switches at once</source>
+        <translation>זמן התריס ‎%1‎ אינו מספר שלם של מילישניות מ־0 עד %2; האור מתחלף מיד</translation>
+    </message>
+    <message>
+        <source>the hand&apos;s spread %1 is not a whole number from 0 to %2 percent; every length is exact</source>
+        <translation>סטיית היד ‎%1‎ אינה מספר שלם מ־0 עד %2 אחוזים; כל אורך מדויק</translation>
+    </message>
+    <message>
+        <source>the distance %1 is neither true nor false; the lamp is seen near</source>
+        <translation>ערך המרחק, ‎%1‎, אינו true או false; הנורה נראית מקרוב</translation>
+    </message>
+    <message>
+        <source>the sky %1 is none of own, day, dusk and night; the window&apos;s own colour is around the lamp</source>
+        <translation>השמיים ‎%1‎ אינם ‎own, day, dusk‎ או night; סביב הנורה צבע החלון עצמו</translation>
+    </message>
 </context>
 <context>
     <name>PracticeHistory</name>
