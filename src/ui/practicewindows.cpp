@@ -102,6 +102,11 @@ void PracticeWindows::showOptions()
         place(*m_options, QSize(380, 320));
     }
     m_options->load();
+    // The lamp (the specified pic1) and the window as they are painted now: Load may have
+    // changed their colours since the last time.
+    const auto *lamp = m_main.findChild<const QWidget *>(QStringLiteral("pic1"));
+    const QColor window = m_main.palette().color(QPalette::Window);
+    m_options->setLampColours(lamp ? lamp->palette().color(QPalette::Window) : window, window);
     toFront(*m_options);
 }
 

@@ -6,6 +6,7 @@
 #include "runs/textsource.h"
 #include "signal/characters.h"
 #include "ui/filedialog.h"
+#include "ui/light/lightpreview.h"
 #include "ui/options/keycatcher.h"
 #include "ui/scrolled.h"
 
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +24,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStyle>
+
+#include <tuple>
 
 namespace blinket {
 
@@ -32,6 +37,9 @@ namespace {
 constexpr OptionKey drillKeys[] = {OptionKey::DrillText, OptionKey::DrillExam};
 constexpr OptionKey keyingKeys[] = {OptionKey::LampKey, OptionKey::KeyingText,
                                     OptionKey::KeyingInDrill};
+constexpr OptionKey lightKeys[] = {OptionKey::LightDistance, OptionKey::LightHaze,
+                                   OptionKey::LightShimmer,  OptionKey::LightSky,
+                                   OptionKey::LightShutter,  OptionKey::LightHand};
 
 QLabel *note(QWidget *parent, const QString &name)
 {
@@ -63,6 +71,16 @@ QCheckBox *groupBox(QWidget *parent, const QString &name, const QString &caption
                                   .arg(caption, characters),
                               parent);
     box->setObjectName(name);
+    return box;
+}
+
+// A whole number from 0 to most, written when typed to its end or stepped.
+QSpinBox *amountBox(QWidget *parent, const QString &name, int most)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(0, most);
+    box->setKeyboardTracking(false);
     return box;
 }
 
@@ -196,6 +214,42 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     keyingLayout->addWidget(m_keyingInDrill);
     keyingLayout->addWidget(m_keyingProblem);
 
+    auto *light = new QGroupBox(tr("Light"), this);
+    m_distance = new QCheckBox(tr("&Far off: a point of light"), light);
+    m_distance->setObjectName(QStringLiteral("distance"));
+    m_haze = amountBox(light, QStringLiteral("haze"), LightConditions::maxHaze);
+    m_shimmer = amountBox(light, QStringLiteral("shimmer"), LightConditions::maxShimmer);
+    // In the order of Sky.
+    m_sky = new QComboBox(light);
+    m_sky->setObjectName(QStringLiteral("sky"));
+    m_sky->addItems({tr("The window's own colour"), tr("Day"), tr("Dusk"), tr("Night")});
+    m_shutter = amountBox(light, QStringLiteral("shutter"), LightConditions::maxShutterMs);
+    m_hand = amountBox(light, QStringLiteral("hand"), LightConditions::maxHandPercent);
+    auto *amounts = new QFormLayout;
+    amounts->addRow(tr("Ha&ze (0 to 100):"), m_haze);
+    amounts->addRow(tr("Shi&mmer (0 to 100):"), m_shimmer);
+    amounts->addRow(tr("S&ky:"), m_sky);
+    amounts->addRow(tr("Shu&tter (0 to 60 ms):"), m_shutter);
+    amounts->addRow(tr("Han&d (0 to 30 %):"), m_hand);
+    m_preview = new LightPreview(light);
+    m_preview->setObjectName(QStringLiteral("lightPreview"));
+    auto *lightRow = new QHBoxLayout;
+    lightRow->addLayout(amounts);
+    lightRow->addWidget(m_preview, 1);
+    QLabel *lightNote = note(light, QString());
+    lightNote->setText(tr("The lamp as it is seen at sea, from the next run on. Far off, it is a "
+                          "point a few pixels wide. Haze lowers the lit lamp's contrast with the "
+                          "dark; shimmer makes its brightness wander, never to dark. The shutter "
+                          "takes its time to open and to close, and is half open at the moment "
+                          "the lamp would light. The hand makes each element and gap longer or "
+                          "shorter at random, keeping the pace on average."));
+    m_lightProblem = note(light, QStringLiteral("lightProblem"));
+    auto *lightLayout = new QVBoxLayout(light);
+    lightLayout->addWidget(m_distance);
+    lightLayout->addLayout(lightRow);
+    lightLayout->addWidget(lightNote);
+    lightLayout->addWidget(m_lightProblem);
+
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("close"));
     auto *where = note(this, QStringLiteral("where"));
@@ -215,6 +269,7 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     contentLayout->addWidget(text);
     contentLayout->addWidget(drill);
     contentLayout->addWidget(keying);
+    contentLayout->addWidget(light);
     contentLayout->addStretch();
     QScrollArea *scroll = scrolled(content, this);
     auto *layout = new QVBoxLayout(this);
@@ -263,6 +318,26 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         m_options.keyingInDrill = inDrill;
         save(OptionKey::KeyingInDrill);
     });
+    connect(m_distance, &QCheckBox::toggled, this, [this](bool distance) {
+        m_options.light.distance = distance;
+        saveLight(OptionKey::LightDistance);
+    });
+    for (const auto &[box, key, field] :
+         {std::tuple{m_haze, OptionKey::LightHaze, &LightConditions::haze},
+          {m_shimmer, OptionKey::LightShimmer, &LightConditions::shimmer},
+          {m_shutter, OptionKey::LightShutter, &LightConditions::shutterMs},
+          {m_hand, OptionKey::LightHand, &LightConditions::handPercent}}) {
+        connect(box, &QSpinBox::valueChanged, this, [this, key, field](int amount) {
+            m_options.light.*field = amount;
+            saveLight(key);
+        });
+    }
+    // Chosen again, the sky shown is written too: it may stand in for a value that cannot be
+    // used.
+    connect(m_sky, &QComboBox::activated, this, [this](int index) {
+        m_options.light.sky = Sky(index);
+        saveLight(OptionKey::LightSky);
+    });
     connect(choose, &QPushButton::clicked, this, &OptionsWindow::chooseTextFile);
     connect(builtIn, &QPushButton::clicked, this, [this] {
         m_options.textFile.clear();
@@ -299,6 +374,9 @@ void OptionsWindow::load()
                                        QSignalBlocker(m_punctuation), QSignalBlocker(m_procedure),
                                        QSignalBlocker(m_drillWords),  QSignalBlocker(m_drillExam)};
     const QSignalBlocker keyingBlocker(m_keyingInDrill);
+    const QSignalBlocker lightBlockers[] = {QSignalBlocker(m_distance), QSignalBlocker(m_haze),
+                                            QSignalBlocker(m_shimmer), QSignalBlocker(m_shutter),
+                                            QSignalBlocker(m_hand)};
     // A value that cannot be used shows as written, so that the learner sees what to mend.
     const OptionProblem *letterSpeed = m_read.problem(OptionKey::LetterSpeed);
     m_letterSpeed->setText(letterSpeed ? letterSpeed->written : m_options.letterSpeed);
@@ -321,6 +399,26 @@ void OptionsWindow::load()
     m_keyingText->setCurrentIndex(int(m_options.keyingText));
     m_keyingInDrill->setChecked(m_options.keyingInDrill);
     showProblems(keyingKeys, m_keyingProblem);
+    m_distance->setChecked(m_options.light.distance);
+    m_haze->setValue(m_options.light.haze);
+    m_shimmer->setValue(m_options.light.shimmer);
+    m_sky->setCurrentIndex(int(m_options.light.sky));
+    m_shutter->setValue(m_options.light.shutterMs);
+    m_hand->setValue(m_options.light.handPercent);
+    showProblems(lightKeys, m_lightProblem);
+    m_preview->setLight(m_options.light);
+}
+
+void OptionsWindow::setLampColours(const QColor &lamp, const QColor &window)
+{
+    m_preview->setColours(lamp, window);
+}
+
+void OptionsWindow::saveLight(OptionKey key)
+{
+    save(key);
+    showProblems(lightKeys, m_lightProblem);
+    m_preview->setLight(m_options.light);
 }
 
 void OptionsWindow::showDrillProblems()

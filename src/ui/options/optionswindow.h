@@ -14,16 +14,20 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 
 namespace blinket {
+
+class LightPreview;
 
 // The Options window: the options of our own, kept in the options file as they change, so
 // that the next run uses them: the timing (the program's own or the International), a letter
 // speed (letters sent faster, the gaps between them longer, the pace kept), the characters runs
 // draw from, the text file of text runs, how the message drill sends its text, and keying: the lamp
-// key, what to send, and whether the message drill is answered by keying. A value in the file that
-// cannot be used is shown with its problem; only what the learner changes is written, each option
-// under its own key.
+// key, what to send, and whether the message drill is answered by keying; the light the lamp is
+// seen in, with a preview that sends a word under it while the window is open. A value in the file
+// that cannot be used is shown with its problem; only what the learner changes is written, each
+// option under its own key.
 class OptionsWindow : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,8 @@ public:
 
     // Shows the options as the file holds them now.
     void load();
+    // The lamp's colour and the window's, as the main window paints them, for the preview.
+    void setLampColours(const QColor &lamp, const QColor &window);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -51,6 +57,7 @@ private:
                       const QString &notKept = QString());
     void saveLampKey(int key);
     void showLampKey();
+    void saveLight(OptionKey key);
 
     Options m_options;
     OptionsReading m_read;
@@ -75,6 +82,14 @@ private:
     QComboBox *m_keyingText = nullptr;
     QCheckBox *m_keyingInDrill = nullptr;
     QLabel *m_keyingProblem = nullptr;
+    QCheckBox *m_distance = nullptr;
+    QSpinBox *m_haze = nullptr;
+    QSpinBox *m_shimmer = nullptr;
+    QComboBox *m_sky = nullptr;
+    QSpinBox *m_shutter = nullptr;
+    QSpinBox *m_hand = nullptr;
+    QLabel *m_lightProblem = nullptr;
+    LightPreview *m_preview = nullptr;
 };
 
 } // namespace blinket

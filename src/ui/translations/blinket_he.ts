@@ -1057,6 +1057,54 @@
         <source>that key has no name the options file can keep</source>
         <translation>למקש הזה אין שם שקובץ האפשרויות יכול לשמור</translation>
     </message>
+    <message>
+        <source>Light</source>
+        <translation>אור</translation>
+    </message>
+    <message>
+        <source>&amp;Far off: a point of light</source>
+        <translation>רחוק: נקודת אור (&amp;F)</translation>
+    </message>
+    <message>
+        <source>The window&apos;s own colour</source>
+        <translation>צבע החלון עצמו</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>יום</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>דמדומים</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>לילה</translation>
+    </message>
+    <message>
+        <source>Ha&amp;ze (0 to 100):</source>
+        <translation>אובך (0 עד 100): (&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Shi&amp;mmer (0 to 100):</source>
+        <translation>ריצוד (0 עד 100): (&amp;M)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky:</source>
+        <translation>שמיים: (&amp;K)</translation>
+    </message>
+    <message>
+        <source>Shu&amp;tter (0 to 60 ms):</source>
+        <translation>תריס (0 עד 60 מילישניות): (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Han&amp;d (0 to 30 %):</source>
+        <translation>יד (0 עד 30 %): (&amp;D)</translation>
+    </message>
+    <message>
+        <source>The lamp as it is seen at sea, from the next run on. Far off, it is a point a few pixels wide. Haze lowers the lit lamp&apos;s contrast with the dark; shimmer makes its brightness wander, never to dark. The shutter takes its time to open and to close, and is half open at the moment the lamp would light. The hand makes each element and gap longer or shorter at random, keeping the pace on average.</source>
+        <translation>הנורה כפי שהיא נראית בים, מהשידור הבא ואילך. מרחוק היא נקודה ברוחב פיקסלים אחדים. האובך מקטין את הניגוד בין הנורה הדולקת לחושך; הריצוד גורם לבהירותה לנדוד, אך לעולם לא עד חושך. התריס נפתח ונסגר בהדרגה, והוא פתוח למחצה ברגע שבו הנורה הייתה נדלקת. היד מאריכה או מקצרת כל סימן ורווח באקראי, ושומרת על הקצב בממוצע.</translation>
+    </message>
 </context>
 <context>
     <name>blinket::PracticeSession</name>
