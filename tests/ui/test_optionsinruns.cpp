@@ -8,10 +8,12 @@
 #include "ui/translations.h"
 #include "windowharness.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace blinket;
@@ -52,6 +54,9 @@ private slots:
     void theOptionsWindowCountsTheWordsOfTheAlphabetChosen();
     void largeCountsAreWrittenAsTheLocaleWritesThem();
     void theOptionsWindowSetsTheLampKey();
+    void theOptionsWindowWritesEachKeyOfTheLight_data();
+    void theOptionsWindowWritesEachKeyOfTheLight();
+    void theOptionsWindowShowsTheClearLightForValuesItCannotUse();
 };
 
 void TestOptionsInRuns::theLetterSpeedFromTheFile_data()
@@ -285,6 +290,74 @@ void TestOptionsInRuns::theOptionsWindowSetsTheLampKey()
     QVERIFY2(file.contains("[keying]\nkey=Ctrl\n") && file.contains("send=poems"),
              file.constData());
     QVERIFY(!problem->text().contains(u"Ctrl") && problem->text().contains(u"poems"));
+}
+
+void TestOptionsInRuns::theOptionsWindowWritesEachKeyOfTheLight_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("accessKey");
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QByteArray>("written");
+    const auto keys = [](std::initializer_list<Qt::Key> pressed, const char *typed = "") {
+        QTestEventList events;
+        for (const Qt::Key key : pressed)
+            events.addKeyClick(key);
+        events.addKeyClicks(QString::fromLatin1(typed));
+        return events;
+    };
+    // A check box ticks when its access key is let go.
+    QTest::newRow("far off") << "distance" << int(Qt::Key_F) << keys({})
+                             << QByteArray("distance=true");
+    QTest::newRow("haze typed") << "haze" << int(Qt::Key_Z) << keys({Qt::Key_Backspace}, "45\r")
+                                << QByteArray("haze=45");
+    QTest::newRow("shimmer stepped")
+        << "shimmer" << int(Qt::Key_M) << keys({Qt::Key_Up}) << QByteArray("shimmer=1");
+    QTest::newRow("sky") << "sky" << int(Qt::Key_K) << keys({Qt::Key_Down, Qt::Key_Down})
+                         << QByteArray("sky=dusk");
+    QTest::newRow("hand by pages")
+        << "hand" << int(Qt::Key_D) << keys({Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp})
+        << QByteArray("hand=30");
+}
+
+void TestOptionsInRuns::theOptionsWindowWritesEachKeyOfTheLight()
+{
+    QFETCH(QString, control);
+    QFETCH(int, accessKey);
+    QFETCH(QTestEventList, keys);
+    QFETCH(QByteArray, written);
+    WindowHarness h;
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key(accessKey), Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), blinket::control(*window, control));
+    keys.simulate(QApplication::focusWidget());
+    // That key alone, written at once.
+    QTRY_COMPARE(contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf"))),
+                 "[light]\n" + written + '\n');
+}
+
+void TestOptionsInRuns::theOptionsWindowShowsTheClearLightForValuesItCannotUse()
+{
+    WindowHarness h;
+    QVERIFY(h.writeOptions("[light]\ndistance=maybe\nhaze=abc\nsky=purple\nshutter=500\nhand=9\n"));
+    h.form.show();
+    h.click("optionsButton");
+    auto *window = h.form.findChild<OptionsWindow *>();
+    auto *problem = control<QLabel>(*window, "lightProblem");
+    for (const char *written : {"maybe", "abc", "purple", "500"})
+        QVERIFY2(problem->text().contains(QLatin1String(written)), qPrintable(problem->text()));
+    QVERIFY(!control<QCheckBox>(*window, "distance")->isChecked());
+    QCOMPARE(control<QSpinBox>(*window, "haze")->value(), 0);
+    QCOMPARE(control<QComboBox>(*window, "sky")->currentIndex(), 0);
+    QCOMPARE(control<QSpinBox>(*window, "hand")->value(), 9);
+    // A haze set replaces the one written by hand; the other values stay, and are still told.
+    QTest::keyClick(control(*window, "haze"), Qt::Key_Up);
+    QVERIFY(!problem->text().contains(u"abc") && problem->text().contains(u"500"));
+    const QByteArray file =
+        contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf")));
+    QVERIFY2(file.contains("haze=1\n") && file.contains("shutter=500\n"), file.constData());
 }
 
 QTEST_MAIN(TestOptionsInRuns)
