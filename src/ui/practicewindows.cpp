@@ -102,8 +102,8 @@ void PracticeWindows::showOptions()
         place(*m_options, QSize(380, 320));
     }
     m_options->load();
-    // The lamp (the specified pic1) and the window as they are painted now: Load may have
-    // changed their colours since the last time.
+    // The lamp, pic1, and the window as they are painted now, for the light's preview: Load may
+    // have changed their colours since the window was last shown.
     const auto *lamp = m_main.findChild<const QWidget *>(QStringLiteral("pic1"));
     const QColor window = m_main.palette().color(QPalette::Window);
     m_options->setLampColours(lamp ? lamp->palette().color(QPalette::Window) : window, window);
