@@ -7,15 +7,21 @@
 // meanwhile. A plain nested event loop is measured first, for comparison, and the program is
 // measured once more with keys typed all through the run.
 //
-// Usage: bench_runtiming [speed] [seconds] [letter speed]
-//        (defaults: 40 words a minute, 20 seconds, no letter speed)
+// Usage: bench_runtiming [speed] [seconds] [letter speed] [light]
+//        (defaults: 40 words a minute, 20 seconds, no letter speed, no light)
 // With a letter speed, a run with the letters sent at that speed (and the gaps lengthened to
-// keep the pace) is measured too, right after the plain one, in the same way.
+// keep the pace) is measured too, right after the plain one, in the same way. With a light,
+// written as the history keeps it ("distance haze=60 shimmer=80 sky=dusk shutter=60 hand=30"),
+// so is a run under that light, and the lamp's frames are counted: how often it was painted
+// while the run went on. With a shutter the lamp is half open half the shutter's time after
+// each switch measured here, so the lengths between switches are the lengths between the
+// moments it is half open.
 // Without a display it runs on Qt's offscreen platform; under Xvfb or a desktop it paints.
 
 #include "platform/qtplatform.h"
 #include "practice/practicesession.h"
 #include "settings/optionsfile.h"
+#include "signal/lightconditions.h"
 #include "timing.h"
 #include "ui/main/form1.h"
 
@@ -116,6 +122,20 @@ private:
     Clock::time_point m_lastKey;
 };
 
+// Notes when a widget was painted.
+class PaintTimes : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            times.push_back(Clock::now());
+        return false;
+    }
+
+    std::vector<Clock::time_point> times;
+};
+
 void measure(const char *name, Platform &sleeper, const QString &speed, double seconds,
              bool typing = false)
 {
@@ -129,6 +149,8 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
     form.findChild<QLineEdit *>(QStringLiteral("Text2"))
         ->setText(QString::number(seconds / 60.0, 'g', 17));
 
+    PaintTimes lampPaints;
+    form.findChild<QWidget *>(QStringLiteral("pic1"))->installEventFilter(&lampPaints);
     const double cpuBefore = cpuSeconds();
     form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     const double cpu = cpuSeconds() - cpuBefore;
@@ -155,6 +177,12 @@ void measure(const char *name, Platform &sleeper, const QString &speed, double s
     std::printf("  cpu / wall: %.2f %%\n", 100.0 * cpu / (elapsed / 1000.0));
     if (typing)
         std::printf("  keys typed: %d\n", platform.keysTyped);
+    std::vector<double> frameGaps;
+    for (std::size_t i = 0; i + 1 < lampPaints.times.size(); ++i)
+        frameGaps.push_back(milliseconds(lampPaints.times[i + 1] - lampPaints.times[i]));
+    std::printf("  lamp painted: %zu times, %.1f a second; between paints, median %.2f ms\n",
+                lampPaints.times.size(), double(lampPaints.times.size()) / (elapsed / 1000.0),
+                percentile(frameGaps, 0.5));
 }
 
 } // namespace
@@ -185,6 +213,26 @@ int main(int argc, char *argv[])
         measure(qPrintable(QStringLiteral("QtPlatform, letters at %1").arg(letterSpeed)), fast,
                 speed, seconds);
         writeOption(*optionsFile(), OptionKey::LetterSpeed, Options());
+    }
+    if (argc > 4) {
+        const std::optional<LightConditions> light = lightFromText(QString::fromLocal8Bit(argv[4]));
+        if (!light) {
+            std::fprintf(stderr, "not a light: %s\n", argv[4]);
+            return 2;
+        }
+        Options options;
+        options.light = *light;
+        for (const OptionKey key :
+             {OptionKey::LightDistance, OptionKey::LightHaze, OptionKey::LightShimmer,
+              OptionKey::LightSky, OptionKey::LightShutter, OptionKey::LightHand})
+            writeOption(*optionsFile(), key, options);
+        QtPlatform lit;
+        measure(qPrintable(QStringLiteral("QtPlatform, light: %1").arg(lightText(*light))), lit,
+                speed, seconds);
+        for (const OptionKey key :
+             {OptionKey::LightDistance, OptionKey::LightHaze, OptionKey::LightShimmer,
+              OptionKey::LightSky, OptionKey::LightShutter, OptionKey::LightHand})
+            writeOption(*optionsFile(), key, Options());
     }
     QtPlatform typedOn;
     measure("QtPlatform, the learner typing", typedOn, speed, seconds, true);
