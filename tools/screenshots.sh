@@ -206,6 +206,21 @@ shot_hebrew-letters() {
     rm "$XDG_CONFIG_HOME/blinket/blinket.conf"
 }
 
+shot_light() {
+    # A run read under a dusk sky, in haze, the lamp shimmering: taken while it is lit, the lamp
+    # told from the sky beside it at the same height.
+    mkdir -p "$XDG_CONFIG_HOME/blinket"
+    printf '[light]\nsky=dusk\nhaze=40\nshimmer=70\n' >"$XDG_CONFIG_HOME/blinket/blinket.conf"
+    type_into "${speed[@]}" 8
+    click_at "${a_to_z[@]}"
+    wait_until running 5
+    lit_at_dusk() {
+        running "$1" && [ "$(pixel "$1" "${lamp[@]}")" != "$(pixel "$1" 362 "${lamp[1]}")" ]
+    }
+    capture_when light lit_at_dusk 20
+    rm "$XDG_CONFIG_HOME/blinket/blinket.conf"
+}
+
 shot_progress() {
     # A made-up history of forty runs, as a learner half way might have, made by the
     # Progress window's benchmark into the folder the program keeps its history in.
@@ -273,7 +288,7 @@ shot_keying-grade() {
 }
 
 shots=(main-window run-in-progress finished-run copy-check copy-check-hebrew hebrew-letters
-    progress options message-drill keying-grade)
+    light progress options message-drill keying-grade)
 [ $# -lt 2 ] || shots=("${@:2}")
 for shot in "${shots[@]}"; do
     declare -F "shot_$shot" > /dev/null || { echo "no shot named $shot"; exit 2; }

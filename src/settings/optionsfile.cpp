@@ -106,7 +106,7 @@ QString textOf(const QSettings &file, OptionKey key)
 
 } // namespace
 
-QString letterSpeedProblem(const QString &text)
+QString letterSpeedProblem(const QString &text, Timing timing)
 {
     const QString shown = text.trimmed();
     if (shown.isEmpty())
@@ -122,7 +122,7 @@ QString letterSpeedProblem(const QString &text)
         return QCoreApplication::translate("OptionsFile", "the letter speed %1 is not above 0")
             .arg(shown);
     try {
-        const qint32 dotMs = dotMsAtSpeed(speed);
+        const qint32 dotMs = dotMsAtSpeed(speed, timing);
         if (dotMs >= shortestDotMs)
             return QString();
         return QCoreApplication::translate(
@@ -131,7 +131,7 @@ QString letterSpeedProblem(const QString &text)
                    "than two frames of a screen; the highest letter speed taken is %3")
             .arg(shown)
             .arg(dotMs)
-            .arg(highestVisibleSpeed());
+            .arg(highestVisibleSpeed(timing));
     } catch (const RuntimeError &) {
         // Its time unit is past 16 bits of milliseconds.
         return QCoreApplication::translate("OptionsFile",
@@ -213,12 +213,6 @@ OptionsReading readOptions(QSettings &file)
         reading.problems.push_back({key, written, why});
     };
 
-    const QString letterSpeed = textOf(file, OptionKey::LetterSpeed).trimmed();
-    if (const QString problem = letterSpeedProblem(letterSpeed); problem.isEmpty())
-        options.letterSpeed = letterSpeed;
-    else
-        tell(OptionKey::LetterSpeed, letterSpeed, problem);
-
     const QString timing = textOf(file, OptionKey::Timing).trimmed();
     if (!timing.isEmpty()) {
         const auto *word = std::ranges::find_if(timingWords, [&timing](const char *word) {
@@ -233,6 +227,13 @@ OptionsReading readOptions(QSettings &file)
                                              "the program's own is used")
                      .arg(timing));
     }
+
+    // Its dots are the timing's.
+    const QString letterSpeed = textOf(file, OptionKey::LetterSpeed).trimmed();
+    if (const QString problem = letterSpeedProblem(letterSpeed, options.timing); problem.isEmpty())
+        options.letterSpeed = letterSpeed;
+    else
+        tell(OptionKey::LetterSpeed, letterSpeed, problem);
 
     if (file.contains(keyOf(OptionKey::Characters))) {
         const QString written = textOf(file, OptionKey::Characters);

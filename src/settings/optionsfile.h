@@ -91,7 +91,8 @@ struct OptionsReading
 
 // Why a letter speed cannot be used, in a phrase for the learner: not a number, no time unit,
 // or dots too short for the screen to show; empty when it can, or when it is empty.
-QString letterSpeedProblem(const QString &text);
+// The dots are those of the timing.
+QString letterSpeedProblem(const QString &text, Timing timing = Timing::Own);
 
 // The key (a Qt::Key) a name stands for, the name written as Qt writes a key (Space, F12, A,
 // Return, Ins, in any case) or a modifier key alone (Ctrl, Shift, Alt, Meta); none for a name

@@ -15,23 +15,23 @@ constexpr int wordGapDots = 7;
 // A word's spacing falls to its four letter gaps and its word gap: 4 x 3 + 7 dots.
 constexpr double spacingDotsOfParis = 19.0;
 
-qint32 dotMsOfSpeed(double wordsPerMinute)
+} // namespace
+
+qint32 internationalDotMs(double wordsPerMinute)
 {
     return toInt32(divide(dotMsAtOneWordPerMinute, wordsPerMinute));
 }
 
-} // namespace
-
 InternationalTiming internationalTiming(double wordsPerMinute,
                                         std::optional<double> letterWordsPerMinute)
 {
-    const qint32 dotMs = dotMsOfSpeed(wordsPerMinute);
+    const qint32 dotMs = internationalDotMs(wordsPerMinute);
     if (!letterWordsPerMinute || wordsPerMinute <= 0.0 || *letterWordsPerMinute <= wordsPerMinute)
         return {dotMs, dotMs * letterGapDots, dotMs * wordGapDots};
     const double c = *letterWordsPerMinute;
     const double s = wordsPerMinute;
     const double spacingMs = 1000.0 * (60.0 * c - 37.2 * s) / (c * s);
-    return {dotMsOfSpeed(c), toInt32(spacingMs * letterGapDots / spacingDotsOfParis),
+    return {internationalDotMs(c), toInt32(spacingMs * letterGapDots / spacingDotsOfParis),
             toInt32(spacingMs * wordGapDots / spacingDotsOfParis)};
 }
 

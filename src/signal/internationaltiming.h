@@ -29,6 +29,9 @@ struct InternationalTiming
 // the run keeps the speed's pace: with c the letter speed and s the speed, a word's spacing of
 // ta = (60 c - 37.2 s) / (c s) seconds, 3/19 of it to the gap between letters and 7/19 to the
 // gap between words. Division by zero for a speed of 0.
+// The milliseconds of a dot at a speed on the International timing: 1200 / speed, rounded.
+qint32 internationalDotMs(double wordsPerMinute);
+
 InternationalTiming internationalTiming(double wordsPerMinute,
                                         std::optional<double> letterWordsPerMinute);
 

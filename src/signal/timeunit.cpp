@@ -19,16 +19,18 @@ qint16 unitOfSpeed(double wordsPerMinute)
     return toInt16(divide(unitMsAtOneWordPerMinute, wordsPerMinute));
 }
 
-qint32 dotMsAtSpeed(double wordsPerMinute)
+qint32 dotMsAtSpeed(double wordsPerMinute, Timing timing)
 {
+    if (timing == Timing::International)
+        return internationalDotMs(wordsPerMinute);
     return elementMs(unitOfSpeed(wordsPerMinute), 0.5);
 }
 
-int highestVisibleSpeed()
+int highestVisibleSpeed(Timing timing)
 {
     // Dots only shorten as the speed grows, so the first speed too fast ends the search.
     int speed = 1;
-    while (dotMsAtSpeed(speed + 1) >= shortestDotMs)
+    while (dotMsAtSpeed(speed + 1, timing) >= shortestDotMs)
         ++speed;
     return speed;
 }

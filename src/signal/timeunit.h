@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "signal/internationaltiming.h"
+
 #include <QtGlobal>
 
 namespace blinket {
@@ -15,10 +17,11 @@ qint16 unitOfSpeed(double wordsPerMinute);
 // whole milliseconds the lamp keeps. A shorter dot is missed or merged by the screen.
 inline constexpr qint32 shortestDotMs = 33;
 
-// The milliseconds of a dot at the speed; Division by zero and Overflow as unitOfSpeed().
-qint32 dotMsAtSpeed(double wordsPerMinute);
+// The milliseconds of a dot at the speed on a timing; Division by zero and Overflow as
+// unitOfSpeed().
+qint32 dotMsAtSpeed(double wordsPerMinute, Timing timing = Timing::Own);
 
-// The highest whole speed whose dot the lamp is let show.
-int highestVisibleSpeed();
+// The highest whole speed whose dot the lamp is let show on a timing.
+int highestVisibleSpeed(Timing timing = Timing::Own);
 
 } // namespace blinket

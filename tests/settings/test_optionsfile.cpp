@@ -147,6 +147,11 @@ void TestOptionsFile::aLetterSpeedTooFastSaysWhatIsTaken()
              QStringLiteral("the letter speed 100000 is too fast to see: its dots would last 0 "
                             "ms, less than two frames of a screen; the highest letter speed "
                             "taken is 24"));
+    // The International dot is 1200 / speed ms, not the own 800: 30 is seen, 37 is not.
+    QVERIFY(letterSpeedProblem(QStringLiteral("30"), Timing::International).isEmpty());
+    QVERIFY(!letterSpeedProblem(QStringLiteral("30")).isEmpty());
+    QVERIFY(
+        letterSpeedProblem(QStringLiteral("37"), Timing::International).endsWith(u"taken is 36"));
 }
 
 void TestOptionsFile::lampKeyNames_data()

@@ -285,6 +285,8 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
             m_options.timing = chosen;
             save(OptionKey::Timing);
             m_timingProblem->clear();
+            // The dots a letter speed gives are the timing's: one refused may now be taken.
+            saveLetterSpeed();
         });
     }
     for (QCheckBox *box : {m_figures, m_punctuation, m_procedure})
@@ -490,7 +492,7 @@ void OptionsWindow::saveLetterSpeed()
         showProblem(OptionKey::LetterSpeed, m_letterSpeedProblem);
         return;
     }
-    const QString problem = letterSpeedProblem(letterSpeed);
+    const QString problem = letterSpeedProblem(letterSpeed, m_options.timing);
     if (!problem.isEmpty()) {
         // The file keeps what it held; the learner sees why this is not taken.
         m_letterSpeedProblem->setText(tr("Not kept: %1.").arg(problem));
