@@ -10,37 +10,19 @@ using namespace blinket;
 
 namespace {
 
-// At 20 words a minute: a dot and the gap inside a letter 40 ms, a dash and the closing gap
-// 200 ms, the long pause 320 ms.
-struct Harness
+// A run's lead-in and its letters under a light, at 20 words a minute: a dot and the gap
+// inside a letter 40 ms, a dash and the closing gap 200 ms, the long pause 320 ms.
+void send(FakePlatform &platform, const LightConditions &light, std::uint64_t seed,
+          const QString &letters)
 {
-    FakePlatform platform;
-    qint16 unit = 80;
-    SignalElements elements{platform, platform, unit};
-
-    // A run's lead-in and its first letters, under a light.
-    void send(const LightConditions &light, std::uint64_t seed, const QString &letters)
-    {
-        elements.beginLight(light, seed);
-        elements.Dark_word();
-        elements.Dark_word();
-        for (const QChar letter : letters)
-            elements.AtoZ(QString(letter));
-    }
-
-    // Each lamp switch as "on@ms" or "off@ms".
-    QStringList switches() const
-    {
-        QStringList words;
-        for (const FakePlatform::Step &step : platform.steps()) {
-            if (step.kind == FakePlatform::Kind::Lit || step.kind == FakePlatform::Kind::Dark)
-                words << QStringLiteral("%1@%2")
-                             .arg(step.kind == FakePlatform::Kind::Lit ? u"on" : u"off")
-                             .arg(step.at);
-        }
-        return words;
-    }
-};
+    const qint16 unit = 80;
+    SignalElements elements(platform, platform, unit);
+    elements.beginLight(light, seed);
+    elements.Dark_word();
+    elements.Dark_word();
+    for (const QChar letter : letters)
+        elements.AtoZ(QString(letter));
+}
 
 } // namespace
 
@@ -48,73 +30,47 @@ class TestLightedElements : public QObject
 {
     Q_OBJECT
 private slots:
-    void shutterLeadsEverySwitchAfterTheLeadIn_data();
-    void shutterLeadsEverySwitchAfterTheLeadIn();
-    void handKeepsTheRunsPace_data();
-    void handKeepsTheRunsPace();
+    void lengthsUnderALight_data();
+    void lengthsUnderALight();
 };
 
-void TestLightedElements::shutterLeadsEverySwitchAfterTheLeadIn_data()
+void TestLightedElements::lengthsUnderALight_data()
 {
     QTest::addColumn<int>("shutterMs");
-    QTest::addColumn<QString>("switches");
-    QTest::addColumn<QString>("sleeps");
-    // A then N: the lead-in, dot, gap, dash, closing gap; dash, gap, dot, closing gap.
-    QTest::newRow("no shutter") << 0
-                                << "off@0 off@320 on@640 off@680 on@720 off@920 on@1120 off@1320 "
-                                   "on@1360 off@1400"
-                                << "-320 -320 +40 -40 +200 -200 +200 -40 +40 -200";
-    QTest::newRow("40 ms") << 40
-                           << "off@0 off@300 on@620 off@660 on@700 off@900 on@1100 off@1300 "
-                              "on@1340 off@1380"
-                           << "-300 -320 +40 -40 +200 -200 +200 -40 +40 -200";
-    QTest::newRow("25 ms leads by 12") << 25
-                                       << "off@0 off@308 on@628 off@668 on@708 off@908 on@1108 "
-                                          "off@1308 on@1348 off@1388"
-                                       << "-308 -320 +40 -40 +200 -200 +200 -40 +40 -200";
+    QTest::addColumn<int>("percent"); // the hand's spread
+    QTest::newRow("shutter 40 ms") << 40 << 0;
+    QTest::newRow("shutter 25 ms leads by 12") << 25 << 0;
+    QTest::newRow("hand 10 %") << 0 << 10;
+    QTest::newRow("hand 30 %") << 0 << 30;
 }
 
-void TestLightedElements::shutterLeadsEverySwitchAfterTheLeadIn()
+void TestLightedElements::lengthsUnderALight()
 {
     QFETCH(int, shutterMs);
-    Harness harness;
-    LightConditions light;
-    light.shutterMs = shutterMs;
-    harness.send(light, 1, QStringLiteral("AN"));
-    QTEST(harness.switches().join(u' '), "switches");
-    QTEST(harness.platform.sleeps().join(u' '), "sleeps");
-}
-
-void TestLightedElements::handKeepsTheRunsPace_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::newRow("10 %") << 10;
-    QTest::newRow("30 %") << 30;
-}
-
-void TestLightedElements::handKeepsTheRunsPace()
-{
     QFETCH(int, percent);
     const QString letters = QStringLiteral("PARISTHEQUICKBROWNFOXJUMPSOVERTHELAZYDOG").repeated(20);
-    Harness nominal;
-    nominal.send({}, 1, letters);
-    Harness handed;
-    LightConditions light;
-    light.handPercent = percent;
-    handed.send(light, 99, letters);
-
-    const QList<qint32> lengths = nominal.platform.durations();
-    const QList<qint32> held = handed.platform.durations();
+    FakePlatform plain;
+    send(plain, {}, 1, letters);
+    FakePlatform lit;
+    send(lit, {false, 0, 0, Sky::Own, shutterMs, percent}, 99, letters);
+    // A shutter shortens the lead-in's first pause by half its time and keeps every length
+    // after it, so every later switch comes that much before its moment; a hand moves each
+    // length within its spread.
+    QList<qint32> lengths = plain.durations();
+    lengths[0] -= shutterMs / 2;
+    const QList<qint32> held = lit.durations();
     QCOMPARE(held.size(), lengths.size());
+    const QStringList plainSleeps = plain.sleeps();
+    const QStringList litSleeps = lit.sleeps();
     int changed = 0;
     for (qsizetype i = 0; i < lengths.size(); ++i) {
-        QVERIFY(held[i] >= lengths[i] * (100 - percent) / 100.0);
-        QVERIFY(held[i] <= lengths[i] * (100 + percent) / 100.0);
+        QCOMPARE(litSleeps[i].front(), plainSleeps[i].front());
+        QVERIFY(std::abs(held[i] - lengths[i]) <= lengths[i] * percent / 100.0);
         changed += held[i] != lengths[i];
     }
-    QVERIFY(changed > lengths.size() / 2);
+    QCOMPARE(changed > lengths.size() / 2, percent > 0);
     // Some ten minutes of letters end within a long pause of their nominal time.
-    QCOMPARE_LE(std::abs(handed.platform.now() - nominal.platform.now()), 320);
+    QCOMPARE_LE(std::abs(lit.now() - plain.now() + shutterMs / 2), 320);
 }
 
 QTEST_GUILESS_MAIN(TestLightedElements)

@@ -35,9 +35,7 @@ void TestLampUnderLight::shutterIsHalfOpenHalfItsTimeAfterTheSwitch()
     const QColor lampColour = lamp->palette().color(QPalette::Window);
     const QColor windowColour = h.form.palette().color(QPalette::Window);
     QVERIFY(distance(lampColour, windowColour) > 100);
-    LightConditions light;
-    light.shutterMs = 40;
-    h.platform.at(0, [&] { h.form.setLight(light); });
+    h.platform.at(0, [&] { h.form.setLight({false, 0, 0, Sky::Own, 40, 0}); });
     // At 40 words a minute the lead-in's two long pauses last 160 ms each, and E's dot 20 ms.
     h.setSpeedAndMinutes(QStringLiteral("40"), QStringLiteral("1"));
     h.platform.scriptDraws({drawFor('E')});
@@ -60,19 +58,17 @@ void TestLampUnderLight::shutterIsHalfOpenHalfItsTimeAfterTheSwitch()
 void TestLampUnderLight::skyFillsAroundTheLampAndLeavesTheRest()
 {
     WindowHarness h;
-    LightConditions light;
-    light.sky = Sky::Night;
-    h.form.setLight(light);
+    h.form.setLight({false, 0, 0, Sky::Night, 0, 0});
     h.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h.form));
     const QImage window = h.form.grab().toImage();
-    const QRect lamp = control<LampShape>(h.form, "pic1")->geometry();
+    auto *lamp = control<LampShape>(h.form, "pic1");
     const QColor own = h.form.palette().color(QPalette::Window);
-    const QColor night(9, 13, 28);
     // Just beside the lamp: the night; the lamp itself, lit between runs, keeps its colour.
-    QCOMPARE(QColor(window.pixel(lamp.left() - 5, lamp.center().y())), night);
-    QCOMPARE(QColor(window.pixel(lamp.center())),
-             control<LampShape>(h.form, "pic1")->palette().color(QPalette::Window));
+    const QPoint beside(lamp->x() - 5, lamp->geometry().center().y());
+    QCOMPARE(QColor(window.pixel(beside)), QColor(9, 13, 28));
+    QCOMPARE(QColor(window.pixel(lamp->geometry().center())),
+             lamp->palette().color(QPalette::Window));
     // Far from it: the learner's colour, which Save keeps, sky or none.
     QCOMPARE(QColor(window.pixel(2, 2)), own);
     const QString startDir = QDir::currentPath();
@@ -82,7 +78,7 @@ void TestLampUnderLight::skyFillsAroundTheLampAndLeavesTheRest()
     QCOMPARE(contentsOf(h.dataHome.filePath(settingsFileName())),
              QByteArray("4\r\n3\r\n 555 \r\n-2147483643 \r\n 8421504 \r\n"));
     h.form.setLight({});
-    QCOMPARE(QColor(h.form.grab().toImage().pixel(lamp.left() - 5, lamp.center().y())), own);
+    QCOMPARE(QColor(h.form.grab().toImage().pixel(beside)), own);
 }
 
 QTEST_MAIN(TestLampUnderLight)

@@ -640,8 +640,6 @@ void TestProgressWindow::byLight_data()
     QTest::addColumn<QStringList>("runs");
     QTest::addColumn<QStringList>("rows"); // each row's cells that show, apart by '|'
     const QString dusk = QStringLiteral("own:sky=dusk haze=40 shimmer=30");
-    QTest::newRow("never a light")
-        << QStringList{QStringLiteral("own:"), QStringLiteral("own:")} << QStringList();
     QTest::newRow("clear on both timings")
         << QStringList{QStringLiteral("own:"), QStringLiteral("international:")} << QStringList();
     QTest::newRow("dusk") << QStringList{QStringLiteral("own:"), dusk, dusk}
