@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +65,21 @@ bool AccessKeys::eventFilter(QObject *watched, QEvent *event)
         if (button->isVisible() && button->isEnabled() && button->window() == widget->window() &&
             QKeySequence::mnemonic(button->text()) == wanted) {
             button->animateClick();
+            return true;
+        }
+    }
+    // A label's access key gives the keyboard to the box it names.
+    for (QLabel *label : widget->window()->findChildren<QLabel *>()) {
+        QWidget *buddy = label->buddy();
+        if (buddy && label->isVisible() && buddy->isEnabled() &&
+            label->window() == widget->window() &&
+            QKeySequence::mnemonic(label->text()) == wanted) {
+            buddy->setFocus(Qt::ShortcutFocusReason);
+            // Brought into view, as Tab brings a box, where the window scrolls.
+            for (QWidget *above = buddy->parentWidget(); above; above = above->parentWidget()) {
+                if (auto *scrolled = qobject_cast<QScrollArea *>(above))
+                    scrolled->ensureWidgetVisible(buddy);
+            }
             return true;
         }
     }

@@ -167,6 +167,13 @@ void TestHebrew::accessKeysWorkByTheKeysPlace()
     QCoreApplication::sendEvent(control<QPushButton>(h.form, "Command2"), &options);
     QTRY_VERIFY(h.form.findChild<OptionsWindow *>() &&
                 h.form.findChild<OptionsWindow *>()->isVisible());
+    // A label's access key too: Alt with Z's key (52), which writes ז, gives Haze the keyboard.
+    auto *optionsWindow = h.form.findChild<OptionsWindow *>();
+    optionsWindow->activateWindow();
+    QKeyEvent haze(QEvent::KeyPress, Qt::Key_unknown, Qt::AltModifier, 52, 0, 0,
+                   QStringLiteral("ז"));
+    QCoreApplication::sendEvent(optionsWindow, &haze);
+    QTRY_COMPARE(QApplication::focusWidget(), control<QWidget>(*optionsWindow, "haze"));
     QKeyEvent checkCopy(QEvent::KeyPress, Qt::Key_unknown, Qt::AltModifier, 54, 0, 0,
                         QStringLiteral("ב"));
     QCoreApplication::sendEvent(control<QPushButton>(h.form, "Command2"), &checkCopy);

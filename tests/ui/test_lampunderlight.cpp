@@ -25,7 +25,7 @@ class TestLampUnderLight : public QObject
     Q_OBJECT
 private slots:
     void shutterIsHalfOpenHalfItsTimeAfterTheSwitch();
-    void skyFillsAroundTheLampAndLeavesTheRest();
+    void skyFillsTheWindowAndLeavesItsColour();
 };
 
 void TestLampUnderLight::shutterIsHalfOpenHalfItsTimeAfterTheSwitch()
@@ -48,6 +48,8 @@ void TestLampUnderLight::shutterIsHalfOpenHalfItsTimeAfterTheSwitch()
     });
     h.click("Command1");
     QVERIFY(halfway);
+    // The run's light ends with it: between runs the lamp is the plain one.
+    QVERIFY(lamp->light().clear());
     // Half way between the dark (the window's colour) and the lamp's colour.
     const QColor middle((lampColour.red() + windowColour.red()) / 2,
                         (lampColour.green() + windowColour.green()) / 2,
@@ -55,7 +57,7 @@ void TestLampUnderLight::shutterIsHalfOpenHalfItsTimeAfterTheSwitch()
     QCOMPARE_LE(distance(*halfway, middle), 6);
 }
 
-void TestLampUnderLight::skyFillsAroundTheLampAndLeavesTheRest()
+void TestLampUnderLight::skyFillsTheWindowAndLeavesItsColour()
 {
     WindowHarness h;
     h.form.setLight({false, 0, 0, Sky::Night, 0, 0});
@@ -64,13 +66,13 @@ void TestLampUnderLight::skyFillsAroundTheLampAndLeavesTheRest()
     const QImage window = h.form.grab().toImage();
     auto *lamp = control<LampShape>(h.form, "pic1");
     const QColor own = h.form.palette().color(QPalette::Window);
-    // Just beside the lamp: the night; the lamp itself, lit between runs, keeps its colour.
+    // Beside the lamp and far from it: the night; the lamp itself, lit, keeps its colour.
     const QPoint beside(lamp->x() - 5, lamp->geometry().center().y());
     QCOMPARE(QColor(window.pixel(beside)), QColor(9, 13, 28));
+    QCOMPARE(QColor(window.pixel(2, 2)), QColor(9, 13, 28));
     QCOMPARE(QColor(window.pixel(lamp->geometry().center())),
              lamp->palette().color(QPalette::Window));
-    // Far from it: the learner's colour, which Save keeps, sky or none.
-    QCOMPARE(QColor(window.pixel(2, 2)), own);
+    // Save keeps the learner's colour, sky or none.
     const QString startDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(h.dataHome.path()));
     h.click("Command4");

@@ -25,8 +25,6 @@ public:
     // Starts the shutter's opening or closing at this moment.
     void setLit(bool lit, double now);
     bool lit() const { return m_lit; }
-    // Whether the brightness wanders with the shimmer; when it does not, a lit lamp is steady.
-    void setWandering(bool wandering) { m_wandering = wandering; }
 
     // From 0 (dark) to 1: how far the shutter is open times the shimmer's factor.
     double level(double now) const;
@@ -34,13 +32,12 @@ public:
     bool changing(double now) const;
 
 private:
-    bool shimmering() const { return m_wandering && m_light.shimmer > 0; }
+    bool shimmering() const { return m_light.shimmer > 0; }
 
     LightConditions m_light;
     Shutter m_shutter;
     Shimmer m_shimmer{0, 0};
     bool m_lit = false;
-    bool m_wandering = true;
 };
 
 } // namespace blinket

@@ -18,12 +18,13 @@ namespace {
 // Dusk, from the top of the sky down: violet overhead, orange at the horizon.
 constexpr std::array<std::pair<double, QRgb>, 3> duskStops{
     {{0.0, qRgb(58, 46, 92)}, {0.55, qRgb(128, 76, 112)}, {1.0, qRgb(222, 134, 74)}}};
-constexpr QRgb daySky = qRgb(200, 213, 222);
+// Deep enough that a white lamp still shows against it.
+constexpr QRgb daySky = qRgb(160, 188, 216);
 constexpr QRgb nightSky = qRgb(9, 13, 28);
 
 // The point a lamp at a distance shrinks to, and the faint halo around it, in pixels.
-constexpr double pointDiameter = 4.0;
-constexpr double haloDiameter = 7.0;
+constexpr double pointDiameter = 5.0;
+constexpr double haloDiameter = 9.0;
 
 QColor mixed(const QColor &from, const QColor &to, double part)
 {
@@ -67,16 +68,10 @@ QColor skyColourAt(Sky sky, const QColor &window, const QRectF &span, QPointF at
     return QColor(duskStops.back().second);
 }
 
-QRectF skyAround(const QRectF &lamp)
-{
-    const double room = std::max({lamp.width(), lamp.height(), 48.0});
-    return lamp.adjusted(-room, -room, room, room);
-}
-
 QColor litColour(const QColor &lamp, const QColor &background, int haze, double level)
 {
     // Even the thickest haze leaves a lamp that can be read.
-    const double contrast = 1.0 - 0.85 * std::clamp(haze, 0, LightConditions::maxHaze) / 100.0;
+    const double contrast = 1.0 - 0.75 * std::clamp(haze, 0, LightConditions::maxHaze) / 100.0;
     return mixed(background, lamp, contrast * std::clamp(level, 0.0, 1.0));
 }
 

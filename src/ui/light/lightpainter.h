@@ -19,10 +19,6 @@ namespace blinket {
 QBrush skyBrush(Sky sky, const QColor &window, const QRectF &span);
 QColor skyColourAt(Sky sky, const QColor &window, const QRectF &span, QPointF at);
 
-// The area a sky fills around a lamp's box: the lamp with room around it, so that the
-// window's other texts keep the learner's colour behind them.
-QRectF skyAround(const QRectF &lamp);
-
 // The lamp and what is behind it, as one picture: the lamp's box, its colour, the window's
 // colour and the area the sky spans, in the painter's coordinates.
 struct LampScene

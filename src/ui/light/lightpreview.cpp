@@ -84,6 +84,8 @@ LightPreview::LightPreview(QWidget *parent)
 {
     m_playing->lampColour = palette().color(QPalette::Base);
     m_playing->window = palette().color(QPalette::Window);
+    // Never squeezed to a strip by a narrow window: the lamp and the sky around it show.
+    setMinimumSize(120, 80);
     m_playing->step.setTimerType(Qt::PreciseTimer);
     m_playing->step.setSingleShot(true);
     m_playing->repaint.setTimerType(Qt::PreciseTimer);

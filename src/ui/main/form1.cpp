@@ -50,10 +50,9 @@ Form1::Form1(Platform &platform, PracticeSession &session, QWidget *parent)
     setTabOrder();
     m_lampKey = new LampKeyWatcher(*this, *pic1, *this, platform);
     m_runs->setLampKey(*m_lampKey);
-    // A shimmer moves the lamp during runs; between them the lamp holds still, and costs nothing.
-    pic1->setWandering(false);
-    connect(m_runs, &RunController::runStarting, pic1, [this] { pic1->setWandering(true); });
-    connect(m_runs, &RunController::runOver, pic1, [this] { pic1->setWandering(false); });
+    // A run's light lasts as long as the run: between runs the window is the plain one, where
+    // the lamp's size and colour are chosen.
+    connect(m_runs, &RunController::runOver, this, [this] { setLight(LightConditions{}); });
     connectRuns();
     connectSettings();
     connectExitAndLinks();
@@ -104,10 +103,10 @@ void Form1::paintEvent(QPaintEvent *)
     const Sky sky = pic1->light().sky;
     if (sky == Sky::Own)
         return;
-    const QRectF span = skyAround(pic1->box().toPixelsF());
+    const QRectF span = rect();
     // The texts that may lie over the sky keep the learner's colour behind them, so that
     // they read on a night sky too.
-    QRegion region(span.toAlignedRect());
+    QRegion region(rect());
     for (const QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
         if (!label->isHidden() && !label->text().isEmpty())
             region -= label->geometry();

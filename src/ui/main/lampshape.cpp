@@ -52,10 +52,9 @@ void LampShape::setLit(bool lit)
     refresh();
 }
 
-void LampShape::setWandering(bool wandering)
+QRectF LampShape::skySpan() const
 {
-    m_lamp.setWandering(wandering);
-    refresh();
+    return parentWidget() ? QRectF(parentWidget()->rect()) : QRectF(geometry());
 }
 
 void LampShape::refresh()
@@ -78,7 +77,7 @@ void LampShape::paintEvent(QPaintEvent *event)
     const QColor window = parentWidget() ? parentWidget()->palette().color(QPalette::Window)
                                          : palette().color(QPalette::Window);
     const LampScene scene{exact.translated(-pos()), palette().color(QPalette::Window), window,
-                          skyAround(exact).translated(-pos())};
+                          skySpan().translated(-pos())};
     QPainter painter(this);
     painter.setClipRect(rect());
     // The whole widget, also the pixels the exact box only partly covers.

@@ -29,13 +29,13 @@ public:
     void setLight(const LightConditions &light, std::uint64_t seed);
     const LightConditions &light() const { return m_lamp.light(); }
     void setLit(bool lit);
-    // Whether a shimmer moves the brightness (during a run); a lamp otherwise lit holds still.
-    void setWandering(bool wandering);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The area the sky spans: the whole window behind the lamp.
+    QRectF skySpan() const;
     // Repaints now, and keeps repainting while the picture changes.
     void refresh();
 

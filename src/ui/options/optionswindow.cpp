@@ -233,9 +233,6 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     amounts->addRow(tr("Han&d (0 to 30 %):"), m_hand);
     m_preview = new LightPreview(light);
     m_preview->setObjectName(QStringLiteral("lightPreview"));
-    auto *lightRow = new QHBoxLayout;
-    lightRow->addLayout(amounts);
-    lightRow->addWidget(m_preview, 1);
     QLabel *lightNote = note(light, QString());
     lightNote->setText(tr("The lamp as it is seen at sea, from the next run on. Far off, it is a "
                           "point a few pixels wide. Haze lowers the lit lamp's contrast with the "
@@ -246,7 +243,9 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_lightProblem = note(light, QStringLiteral("lightProblem"));
     auto *lightLayout = new QVBoxLayout(light);
     lightLayout->addWidget(m_distance);
-    lightLayout->addLayout(lightRow);
+    lightLayout->addLayout(amounts);
+    // Under the boxes, as wide as the group: a narrow window leaves it whole.
+    lightLayout->addWidget(m_preview);
     lightLayout->addWidget(lightNote);
     lightLayout->addWidget(m_lightProblem);
 
