@@ -213,9 +213,11 @@ shot_light() {
     printf '[light]\nsky=dusk\nhaze=40\nshimmer=70\n' >"$XDG_CONFIG_HOME/blinket/blinket.conf"
     type_into "${speed[@]}" 8
     click_at "${a_to_z[@]}"
-    wait_until running 5
+    # The sky is the window's background in the run: Exit is gone when its place is the sky,
+    # as at the window's edge on the same row.
     lit_at_dusk() {
-        running "$1" && [ "$(pixel "$1" "${lamp[@]}")" != "$(pixel "$1" 362 "${lamp[1]}")" ]
+        [ "$(pixel "$1" "${exit_button[@]}")" = "$(pixel "$1" 2 "${exit_button[1]}")" ] &&
+            [ "$(pixel "$1" "${lamp[@]}")" != "$(pixel "$1" 362 "${lamp[1]}")" ]
     }
     capture_when light lit_at_dusk 20
     rm "$XDG_CONFIG_HOME/blinket/blinket.conf"
