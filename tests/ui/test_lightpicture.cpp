@@ -74,8 +74,8 @@ void TestLightPicture::skyIsTheBackgroundAndHazeLowersTheContrast_data()
     QTest::addColumn<QColor>("bottom");   // and at its bottom left
     QTest::addColumn<double>("contrast"); // of the lit centre with the dark, 1 without haze
     QTest::newRow("own") << QString() << windowColour << windowColour << 1.0;
-    QTest::newRow("day") << QStringLiteral("sky=day") << QColor(160, 188, 216)
-                         << QColor(160, 188, 216) << 1.0;
+    QTest::newRow("day") << QStringLiteral("sky=day") << QColor(124, 154, 190)
+                         << QColor(124, 154, 190) << 1.0;
     QTest::newRow("dusk") << QStringLiteral("sky=dusk") << QColor(58, 46, 92)
                           << QColor(222, 134, 74) << 1.0;
     QTest::newRow("night") << QStringLiteral("sky=night") << QColor(9, 13, 28) << QColor(9, 13, 28)

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace blinket;
 
@@ -330,6 +331,15 @@ void TestOptionsInRuns::theOptionsWindowWritesEachKeyOfTheLight()
     h.click("optionsButton");
     auto *window = h.form.findChild<OptionsWindow *>();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    // The wheel turned over it, to scroll the window past, changes nothing.
+    QWidget *turned = blinket::control(*window, control);
+    for (const int delta : {120, -120}) {
+        QWheelEvent wheel(QPointF(5, 5), turned->mapToGlobal(QPointF(5, 5)), {}, {0, delta},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(turned, &wheel);
+    }
+    QVERIFY(!contentsOf(h.dataHome.filePath(QStringLiteral("config/blinket/blinket.conf")))
+                 .contains("[light]"));
     QTest::keyClick(window, Qt::Key(accessKey), Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), blinket::control(*window, control));
     keys.simulate(QApplication::focusWidget());

@@ -19,7 +19,7 @@ namespace {
 constexpr std::array<std::pair<double, QRgb>, 3> duskStops{
     {{0.0, qRgb(58, 46, 92)}, {0.55, qRgb(128, 76, 112)}, {1.0, qRgb(222, 134, 74)}}};
 // Deep enough that a white lamp still shows against it.
-constexpr QRgb daySky = qRgb(160, 188, 216);
+constexpr QRgb daySky = qRgb(124, 154, 190);
 constexpr QRgb nightSky = qRgb(9, 13, 28);
 
 // The point a lamp at a distance shrinks to, and the faint halo around it, in pixels.

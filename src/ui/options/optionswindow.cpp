@@ -84,6 +84,24 @@ QSpinBox *amountBox(QWidget *parent, const QString &name, int most)
     return box;
 }
 
+// A number or a choice turns with the wheel only once it has the keyboard: a wheel turned to
+// scroll the window past it scrolls the window, and changes nothing the file keeps.
+class WheelGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Wheel || !widget || widget->hasFocus() ||
+            !widget->parentWidget())
+            return false;
+        QCoreApplication::sendEvent(widget->parentWidget(), event);
+        return true;
+    }
+};
+
 } // namespace
 
 OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -270,6 +288,14 @@ OptionsWindow::OptionsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     contentLayout->addWidget(keying);
     contentLayout->addWidget(light);
     contentLayout->addStretch();
+    auto *wheelGuard = new WheelGuard(this);
+    for (QWidget *turned : content->findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractSpinBox *>(turned) || qobject_cast<QComboBox *>(turned)) {
+            // Not given the keyboard by the wheel, so that the guard sees it without.
+            turned->setFocusPolicy(Qt::StrongFocus);
+            turned->installEventFilter(wheelGuard);
+        }
+    }
     QScrollArea *scroll = scrolled(content, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
