@@ -21,8 +21,6 @@ public:
 
     // The length to hold for one of a nominal length.
     qint32 held(qint32 nominalMs);
-    // How far the lengths held so far are over their nominal sum, in milliseconds.
-    qint64 drift() const { return m_drift; }
 
 private:
     double m_spread;

@@ -40,7 +40,6 @@ public:
     Shimmer(int strength, std::uint64_t seed);
 
     double factor(double seconds) const;
-    double depth() const { return m_depth; }
 
 private:
     // Smooth noise from 0 to 1, at a given pace in changes a second.

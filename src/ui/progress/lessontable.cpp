@@ -5,6 +5,7 @@
 
 #include "runs/hebrewlessons.h"
 #include "ui/inlineletters.h"
+#include "ui/progress/fewrowstable.h"
 
 #include <QHeaderView>
 
@@ -19,18 +20,9 @@ enum Column { LessonName, Runs, Best, Last, Mastered, ColumnCount };
 LessonTable::LessonTable(QWidget *parent) : QTableWidget(0, ColumnCount, parent)
 {
     setHorizontalHeaderLabels({tr("Lesson"), tr("Runs"), tr("Best"), tr("Last"), tr("Mastered")});
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    showAsFewRows(*this);
     horizontalHeader()->setStretchLastSection(true);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::TabFocus);
-    // Rows as tall as the text needs, and the table as big as its rows and columns, so that
-    // all twelve lessons show without scrolling.
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // All twelve lessons show without scrolling.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 

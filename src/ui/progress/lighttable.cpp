@@ -3,6 +3,8 @@
 
 #include "ui/progress/lighttable.h"
 
+#include "ui/progress/fewrowstable.h"
+
 #include <QHeaderView>
 
 #include <algorithm>
@@ -18,16 +20,7 @@ enum Column { LightName, TimingName, Runs, Accuracy, ColumnCount };
 LightTable::LightTable(QWidget *parent) : QTableWidget(0, ColumnCount, parent)
 {
     setHorizontalHeaderLabels({tr("Light"), tr("Timing"), tr("Runs"), tr("Accuracy")});
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::TabFocus);
-    // As the lesson table: as big as its rows, which are few.
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    showAsFewRows(*this);
 }
 
 void LightTable::showLights(const std::vector<LightAccuracy> &lights)
